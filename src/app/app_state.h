@@ -1,0 +1,54 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/locale.h"
+#include "app/prompter.h"
+#include "model/roster.h"
+#include "storage/staff_files.h"
+
+namespace tabrel {
+
+class DataFolderLock;
+
+// The owner of the roster and of the main window's state, with the start-up and shut-down
+// steps that do not need a window. The window only calls it.
+class AppState {
+public:
+    AppState(std::filesystem::path program_folder, Prompter& prompter, const Locale& locale);
+    ~AppState();
+
+    enum class OpenResult {
+        Ok,
+        Locked,  // another running program holds the data folder
+        Failed,  // the data folder cannot be created or used
+    };
+    // Creates "dane/" beside the program when missing, moves a stray konfiguracja.ini into it
+    // and takes the data folder's lock.
+    OpenResult open_data_folder();
+
+    // Loads groups and staff (legacy file included). Tells the user when a file stopped loading.
+    void load_staff();
+
+    // The shut-down save of groups and staff; a file whose load failed is kept as it was.
+    bool save_staff();
+
+    Roster& roster() { return roster_; }
+    const Roster& roster() const { return roster_; }
+    const std::filesystem::path& program_folder() const { return program_folder_; }
+    const std::filesystem::path& data_folder() const { return roster_.data_folder; }
+    Prompter& prompter() { return prompter_; }
+    const Locale& locale() const { return locale_; }
+
+private:
+    std::filesystem::path program_folder_;
+    Prompter& prompter_;
+    const Locale& locale_;
+    Roster roster_;
+    StaffLoadResult staff_load_;
+    std::unique_ptr<DataFolderLock> lock_;
+};
+
+}  // namespace tabrel

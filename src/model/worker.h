@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/colour.h"
+#include "model/day_off.h"
+#include "model/duty.h"
+
+namespace tabrel {
+
+constexpr int kMonthSlots = 31;
+
+// A worker of the staff register (record `prac`). Blocked and deleted workers keep `old` set.
+struct Worker {
+    std::string pseudo;  // at most 3 characters
+    std::string grupy;   // group ids each followed by "|"
+    std::string imie;
+    std::string nazwisko;
+    std::string adres;
+    std::string poczta;
+    std::string kod;
+    std::string telefon;
+    std::string email;
+    std::string zawod;
+    std::string pesel;
+    std::string wyksztalcenie;
+    std::string kursy;
+    std::string user1;
+    std::string user2;
+    std::string user3;
+    std::string pref_system_pattern = "1200";
+    std::string pref_8_shift_no = "1";
+    uint16_t urlop = 0;
+    uint16_t urlop_prev = 0;
+    uint16_t id = 0;
+    uint16_t grupa = 0;
+    int16_t carry_total = 0;
+    int16_t carry_auto = 0;
+    int16_t carry_manual = 0;
+    double etat = 100;
+    uint8_t opieka = 0;
+    uint8_t pref_dn = 0;
+    uint8_t pref_zs = 0;
+    uint8_t reha = 0;
+    uint8_t duty_count = 0;   // duties of the shown month
+    uint8_t leave_count = 0;  // leave days of the shown month
+    uint8_t pref_system_start_from = 1;
+    uint8_t pref_system_start_from8 = 1;
+    Colour kolor = clYellow;
+    bool old = false;
+    bool pref_8 = false;
+    bool pref_without_auto = false;
+    bool pref_system = false;
+    bool own_norm_set = false;
+    bool pref_system_as_week = false;
+    std::array<Duty, kMonthSlots> duties{};     // slot d-1: the duty of day d
+    std::array<DayOff, kMonthSlots> days_off{};  // slot d-1: the day off starting on day d
+    int16_t norma = 0;     // the worker's norm for the shown month
+    int16_t own_norm = 0;  // the worker's own month norm
+};
+
+constexpr size_t kPseudoLength = 3;
+
+// A worker belongs to a group when "|" + grupy contains "|" + id + "|".
+bool belongs_to(const Worker& w, uint16_t group_id);
+
+// The short name as stored: cut to its first three characters.
+std::string cut_pseudo(std::string_view text);
+
+}  // namespace tabrel

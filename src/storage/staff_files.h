@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "model/roster.h"
+
+namespace tabrel {
+
+struct Prompter;
+struct Locale;
+
+// What a load of groups and staff left behind. A file whose load stopped on an error must not
+// be saved over with the partial state.
+struct StaffLoadResult {
+    bool groups_failed = false;  // grupy.ini (or tabrel.ini) stopped on a bad value
+    bool staff_failed = false;   // kadra.inr / kadra.ini (or tabrel.ini) stopped on a bad value
+    std::string message;         // cp1250, empty when all went well
+};
+
+// Fills the emptied groups and workers of the roster from the data folder: tabrel.ini when
+// present, else grupy.ini and kadra.inr. Makes the companion copies first.
+StaffLoadResult wczytaj(Roster& roster, Prompter& prompter);
+
+struct StaffSaveOptions {
+    bool keep_groups_file = false;  // do not write grupy.ini (its load failed)
+    bool keep_staff_file = false;   // do not write kadra.inr (its load failed)
+};
+
+// Writes grupy.ini and kadra.inr from the roster and retires tabrel.ini. False when a file
+// could not be written (the user has been told through the prompter).
+bool zapisz(const Roster& roster, Prompter& prompter, const Locale& locale,
+            const StaffSaveOptions& options = {});
+
+}  // namespace tabrel
