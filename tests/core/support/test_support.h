@@ -1,0 +1,40 @@
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/prompter.h"
+
+namespace tabrel::test {
+
+// A prompter that records every text and answers questions from a queue (default: yes).
+struct FakePrompter : Prompter {
+    std::vector<std::string> asked, informed, errors;
+    std::deque<bool> answers;
+
+    bool ask(const std::string& text) override;
+    void inform(const std::string& text) override { informed.push_back(text); }
+    void error(const std::string& text) override { errors.push_back(text); }
+};
+
+// A fresh empty folder under the system's temporary folder, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Whole-file helpers for byte-exact checks.
+std::string slurp(const std::filesystem::path& p);
+void spit(const std::filesystem::path& p, const std::string& bytes);
+
+}  // namespace tabrel::test
