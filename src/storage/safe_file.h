@@ -12,6 +12,11 @@ namespace tabrel {
 bool write_file_atomic(const std::filesystem::path& path, std::string_view data,
                        std::string* error = nullptr);
 
+// Renames `from` over `to` and makes the rename durable. False (and `error` set) on failure;
+// then both files are as they were.
+bool replace_file(const std::filesystem::path& from, const std::filesystem::path& to,
+                  std::string* error = nullptr);
+
 // The whole file as bytes, nothing when it cannot be read.
 std::optional<std::string> read_file(const std::filesystem::path& path);
 
