@@ -19,10 +19,14 @@ public:
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     std::string read_string(std::string_view section, std::string_view key,
                             std::string_view fallback) const;
-    // Profile integer semantics: a missing or non-numeric value gives the fallback.
+    // Profile integer semantics: a missing or non-numeric value gives the fallback; leading
+    // digits count ("12abc" is 12).
     int read_integer(std::string_view section, std::string_view key, int fallback) const;
     std::vector<std::string> keys(std::string_view section) const;
+    // The 1-based line of a key, 0 when it is missing.
+    int line_number(std::string_view section, std::string_view key) const;
 
+    // Line breaks in the value would start new lines, so they are written as spaces.
     void write_string(std::string_view section, std::string_view key, std::string_view value);
     void erase_section(std::string_view section);
 
@@ -30,9 +34,20 @@ public:
     std::string text() const;
 
 private:
+    enum class Kind { Other, Section, Key };
     struct Line {
         std::string raw;
+        Kind kind = Kind::Other;
+        std::string name;   // section or key, trimmed
+        std::string value;  // trimmed
     };
+    static Line classify(std::string raw);
+    // Index of the section's header line, lines_.size() when missing.
+    size_t find_section(std::string_view section) const;
+    // One past the section's last line.
+    size_t section_end(size_t header) const;
+    size_t find_key(std::string_view section, std::string_view key) const;
+
     std::vector<Line> lines_;
 };
 
