@@ -32,11 +32,17 @@ struct ArchiveResult {
 };
 
 // Writes a container from file names or masks ("*.tbr", an entry ending in " /s" descends).
+// The entries are file-system paths (UTF-8); members are stored under their absolute paths in
+// lower case (cp1250). A file named twice is stored once, the archive itself never. The
+// archive is written under a temporary name and replaces the old one only when complete.
 ArchiveResult create_archive(const std::vector<std::string>& names_or_masks,
                              const std::filesystem::path& archive,
                              const ArchiveProgress& progress = {});
 
 // Restores the data members into `target` under the file-name part of their stored names.
+// `target` is created when missing. Each file replaces the old one only once it was read whole;
+// members restored before an error stay restored. A name that would not be a plain file inside
+// `target` (".", "..", empty) stops the extraction with FileRead.
 ArchiveResult extract_archive(const std::filesystem::path& archive,
                               const std::filesystem::path& target,
                               const ArchiveProgress& progress = {});
@@ -47,7 +53,9 @@ struct ArchiveMember {
     uint64_t size = 0;  // bytes after expansion
 };
 
-// The data members of a container, read without writing anything.
+// The data members of a container, read without writing anything. Every block is expanded, so
+// damaged data is found as an extraction would find it. On an error `out` holds the members
+// read before it.
 ArchiveResult list_archive(const std::filesystem::path& archive, std::vector<ArchiveMember>& out);
 
 }  // namespace tabrel

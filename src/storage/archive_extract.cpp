@@ -1,0 +1,53 @@
+#include <memory>
+
+#include "storage/archive.h"
+#include "storage/archive_reader.h"
+#include "storage/atomic_file.h"
+#include "storage/member_name.h"
+
+namespace tabrel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Writes each member into the target folder under a temporary name and puts it in place only
+// when the member was read whole, so a damaged archive never replaces a good file.
+class ExtractingVisitor : public MemberVisitor {
+public:
+    explicit ExtractingVisitor(fs::path target) : target_(std::move(target)) {}
+
+    ArchiveError begin_member(const std::string& stored_name, uint32_t) override {
+        const auto name = member_file_name(stored_name);
+        if (!name) return ArchiveError::FileRead;
+        std::error_code ec;
+        fs::create_directories(target_, ec);
+        if (ec) return ArchiveError::Overwrite;
+        file_ = std::make_unique<AtomicFile>(target_ / *name);
+        return file_->is_open() ? ArchiveError::None : ArchiveError::Overwrite;
+    }
+
+    ArchiveError append(std::string_view bytes) override {
+        return file_->write(bytes) ? ArchiveError::None : ArchiveError::Overwrite;
+    }
+
+    ArchiveError end_member() override {
+        const bool committed = file_->commit();
+        file_.reset();
+        return committed ? ArchiveError::None : ArchiveError::Overwrite;
+    }
+
+private:
+    fs::path target_;
+    std::unique_ptr<AtomicFile> file_;
+};
+
+}  // namespace
+
+ArchiveResult extract_archive(const fs::path& archive, const fs::path& target,
+                              const ArchiveProgress& progress) {
+    ExtractingVisitor visitor(target);
+    return read_archive(archive, visitor, progress);
+}
+
+}  // namespace tabrel

@@ -1,0 +1,101 @@
+#include "storage/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace tabrel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kBufferSize = 1 << 16;
+
+// The new file gets the permissions of the one it replaces, or the usual ones for a new file.
+mode_t mode_for(const fs::path& destination) {
+    struct stat st {};
+    if (stat(destination.c_str(), &st) == 0) return st.st_mode & 07777;
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+bool write_all(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+void sync_folder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+AtomicFile::AtomicFile(fs::path destination) : destination_(std::move(destination)) {
+    // Only a short prefix of the name, so the temporary name stays within the name length limit.
+    const std::string prefix = destination_.filename().string().substr(0, 32);
+    std::string pattern = (destination_.parent_path() / ("." + prefix + ".XXXXXX")).string();
+    fd_ = mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd_ < 0) return;
+    temporary_ = pattern;
+    if (fchmod(fd_, mode_for(destination_)) != 0) failed_ = true;
+    buffer_.reserve(kBufferSize);
+}
+
+AtomicFile::~AtomicFile() {
+    discard();
+}
+
+bool AtomicFile::write(std::string_view bytes) {
+    if (fd_ < 0 || failed_) return false;
+    if (buffer_.size() + bytes.size() > kBufferSize && !flush()) return false;
+    if (bytes.size() >= kBufferSize) {
+        failed_ = !write_all(fd_, bytes.data(), bytes.size());
+        return !failed_;
+    }
+    buffer_.append(bytes);
+    return true;
+}
+
+bool AtomicFile::flush() {
+    if (!failed_ && !buffer_.empty()) failed_ = !write_all(fd_, buffer_.data(), buffer_.size());
+    buffer_.clear();
+    return !failed_;
+}
+
+bool AtomicFile::commit() {
+    if (fd_ < 0 || !flush() || ::fsync(fd_) != 0) {
+        discard();
+        return false;
+    }
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    if (!closed || ::rename(temporary_.c_str(), destination_.c_str()) != 0) {
+        discard();
+        return false;
+    }
+    temporary_.clear();
+    sync_folder(destination_.parent_path());
+    return true;
+}
+
+void AtomicFile::discard() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+    temporary_.clear();
+}
+
+}  // namespace tabrel

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tabrel {
+
+// A file written in pieces under a temporary name in its destination folder and put in place
+// by commit() (fsync, rename, fsync of the folder). Until then the previous file stays whole,
+// and a failure or an abandoned write removes the temporary file.
+class AtomicFile {
+public:
+    explicit AtomicFile(std::filesystem::path destination);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    bool is_open() const { return fd_ >= 0; }
+    bool write(std::string_view bytes);
+    bool commit();
+
+private:
+    bool flush();
+    void discard();
+
+    std::filesystem::path destination_;
+    std::filesystem::path temporary_;
+    std::string buffer_;
+    int fd_ = -1;
+    bool failed_ = false;
+};
+
+}  // namespace tabrel
