@@ -1,0 +1,194 @@
+#include "storage/staff_files.h"
+
+#include <filesystem>
+
+#include "app/locale.h"
+#include "app/prompter.h"
+#include "i18n/cp1250.h"
+#include "i18n/text.h"
+#include "storage/archive.h"
+#include "storage/companion_copies.h"
+#include "storage/conversion_error.h"
+#include "storage/group_file.h"
+#include "storage/legacy_file.h"
+#include "storage/safe_file.h"
+#include "storage/staff_file.h"
+
+namespace tabrel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kStaffArchiveName = "kadra.inr";
+constexpr CompanionRule kStaffCompanions{4, 10};
+
+fs::path with_suffix(fs::path path, const std::string& suffix) {
+    path += suffix;
+    return path;
+}
+
+bool present(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(path, ec);
+}
+
+void remove_quietly(const fs::path& path) {
+    std::error_code ec;
+    fs::remove(path, ec);
+}
+
+std::string unreadable(const std::string& name) {
+    return tr("msg_CannotReadFile", "Nie można odczytać pliku ") + name;
+}
+
+// Records a file whose load stopped and tells the user.
+void fail(StaffLoadResult& result, bool& failed, const std::string& message, Prompter& prompter) {
+    failed = true;
+    if (!result.message.empty()) result.message += "\r\n";
+    result.message += message;
+    prompter.error(message);
+}
+
+void load_legacy(Roster& roster, Prompter& prompter, StaffLoadResult& result) {
+    try {
+        if (wczytaj_stary_tabrel_ini(roster, prompter)) return;
+        fail(result, result.groups_failed, unreadable(kLegacyFileName), prompter);
+    } catch (const ConversionError& e) {
+        fail(result, result.groups_failed, e.message(), prompter);
+    }
+    result.staff_failed = true;
+}
+
+void load_groups(Roster& roster, Prompter& prompter, StaffLoadResult& result) {
+    const fs::path path = roster.data_folder / kGroupsFileName;
+    if (!present(path)) return;
+    keep_companions(path, kStaffCompanions, prompter);
+    auto text = read_file(path);
+    if (!text) return fail(result, result.groups_failed, unreadable(kGroupsFileName), prompter);
+    try {
+        read_groups(*text, roster);
+    } catch (const ConversionError& e) {
+        fail(result, result.groups_failed, e.message(), prompter);
+    }
+}
+
+// Unpacks kadra.ini from kadra.inr; false when the archive cannot be read.
+bool extract_staff(const fs::path& folder, Prompter& prompter, StaffLoadResult& result) {
+    const fs::path archive = folder / kStaffArchiveName;
+    if (!present(archive)) return true;
+    keep_companions(archive, kStaffCompanions, prompter);
+    ArchiveResult unpacked = extract_archive(archive, folder);
+    if (!unpacked.ok) {
+        ArchiveError e =
+            unpacked.error == ArchiveError::None ? ArchiveError::ArchiveRead : unpacked.error;
+        fail(result, result.staff_failed, archive_error_text(e), prompter);
+        return false;
+    }
+    remove_quietly(folder / "kadra.ini.bak");
+    remove_quietly(folder / "kadra.ini.err");
+    return true;
+}
+
+void load_staff(Roster& roster, Prompter& prompter, StaffLoadResult& result) {
+    if (!extract_staff(roster.data_folder, prompter, result)) return;
+    const fs::path path = roster.data_folder / kStaffFileName;
+    if (!present(path)) return;
+    auto text = read_file(path);
+    if (!text) return fail(result, result.staff_failed, unreadable(kStaffFileName), prompter);
+    try {
+        read_staff(*text, roster);
+    } catch (const ConversionError& e) {
+        // Kept, so that no state is lost when kadra.ini is the only copy of it.
+        return fail(result, result.staff_failed, e.message(), prompter);
+    }
+    remove_quietly(path);
+}
+
+bool write_groups(const Roster& roster, Prompter& prompter) {
+    std::string error;
+    if (write_file_atomic(roster.data_folder / kGroupsFileName, groups_file_text(roster.groups),
+                          &error))
+        return true;
+    prompter.error(error);
+    return false;
+}
+
+// kadra.ini packed into kadra.inr; when the archive cannot be written the staff stay beside the
+// old archive as kadra.ini.error_ + today's date.
+bool write_staff(const Roster& roster, Prompter& prompter, const Locale& locale) {
+    const fs::path plain = roster.data_folder / kStaffFileName;
+    std::string error;
+    if (!write_file_atomic(plain, staff_file_text(roster.workers, locale.decimal_separator()),
+                           &error)) {
+        prompter.error(error);
+        return false;
+    }
+    ArchiveResult packed = create_archive({plain.string()}, roster.data_folder / kStaffArchiveName);
+    if (packed.ok) {
+        remove_quietly(plain);
+        return true;
+    }
+    prompter.error(archive_error_text(
+        packed.error == ArchiveError::None ? ArchiveError::ArchiveWrite : packed.error));
+    const Date d = today();
+    const std::string kept_name =
+        std::string(kStaffFileName) + ".error_" + file_name_date(locale, d.year, d.month, d.day);
+    std::error_code ec;
+    fs::rename(plain, roster.data_folder / cp1250_to_utf8(kept_name), ec);
+    prompter.inform(tr("msg_StaffKeptAs", "Dane kadry zapisano w pliku ") +
+                    (ec ? std::string(kStaffFileName) : kept_name));
+    return false;
+}
+
+// The legacy file is kept as tabrel.ini.err and removed, once the new files hold its data.
+bool retire_legacy_file(const fs::path& folder, Prompter& prompter) {
+    const fs::path legacy = folder / kLegacyFileName;
+    if (!present(legacy)) return true;
+    const fs::path copy = with_suffix(legacy, ".err");
+    std::string error;
+    if (!present(copy)) {
+        auto text = read_file(legacy);
+        if (!text) error = unreadable(kLegacyFileName);
+        if (text && write_file_atomic(copy, *text, &error)) error.clear();
+        if (!error.empty()) {
+            prompter.error(error);
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::permissions(legacy, fs::perms::owner_write, fs::perm_options::add, ec);
+    if (fs::remove(legacy, ec)) return true;
+    prompter.error(tr("msg_CannotDeleteFile", "Nie można usunąć pliku ") + kLegacyFileName);
+    return false;
+}
+
+}  // namespace
+
+StaffLoadResult wczytaj(Roster& roster, Prompter& prompter) {
+    roster.groups.clear();
+    roster.workers.clear();
+    StaffLoadResult result;
+    if (present(roster.data_folder / kLegacyFileName)) {
+        load_legacy(roster, prompter, result);
+        return result;
+    }
+    load_groups(roster, prompter, result);
+    load_staff(roster, prompter, result);
+    return result;
+}
+
+bool zapisz(const Roster& roster, Prompter& prompter, const Locale& locale,
+            const StaffSaveOptions& options) {
+    const fs::path& folder = roster.data_folder;
+    bool ok = true;
+    if (!roster.groups.empty() && !options.keep_groups_file) ok = write_groups(roster, prompter);
+    if (!roster.workers.empty() && !options.keep_staff_file)
+        ok = write_staff(roster, prompter, locale) && ok;
+    remove_quietly(with_suffix(folder / kLegacyFileName, ".~ak"));
+    if (ok && !options.keep_groups_file && !options.keep_staff_file)
+        ok = retire_legacy_file(folder, prompter);
+    return ok;
+}
+
+}  // namespace tabrel
