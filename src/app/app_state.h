@@ -25,15 +25,19 @@ public:
         Locked,  // another running program holds the data folder
         Failed,  // the data folder cannot be created or used
     };
-    // Creates "dane/" beside the program when missing, moves a stray konfiguracja.ini into it
-    // and takes the data folder's lock.
+    // Creates "dane/" beside the program when missing, takes the data folder's lock and moves a
+    // stray konfiguracja.ini into it (never over one that is there). Tells the user when the
+    // folder is locked or unusable; a locked folder is left untouched.
     OpenResult open_data_folder();
 
     // Loads groups and staff (legacy file included). Tells the user when a file stopped loading.
     void load_staff();
 
-    // The shut-down save of groups and staff; a file whose load failed is kept as it was.
+    // The shut-down save of groups and staff; a file whose load failed is kept as it was, and
+    // the user is told so once.
     bool save_staff();
+
+    const StaffLoadResult& staff_load() const { return staff_load_; }
 
     Roster& roster() { return roster_; }
     const Roster& roster() const { return roster_; }
@@ -43,11 +47,14 @@ public:
     const Locale& locale() const { return locale_; }
 
 private:
+    void move_stray_configuration();
+
     std::filesystem::path program_folder_;
     Prompter& prompter_;
     const Locale& locale_;
     Roster roster_;
     StaffLoadResult staff_load_;
+    bool kept_files_told_ = false;
     std::unique_ptr<DataFolderLock> lock_;
 };
 

@@ -170,6 +170,7 @@ StaffLoadResult wczytaj(Roster& roster, Prompter& prompter) {
     roster.workers.clear();
     StaffLoadResult result;
     if (present(roster.data_folder / kLegacyFileName)) {
+        result.legacy = true;
         load_legacy(roster, prompter, result);
         return result;
     }

@@ -14,6 +14,7 @@ struct Locale;
 struct StaffLoadResult {
     bool groups_failed = false;  // grupy.ini (or tabrel.ini) stopped on a bad value
     bool staff_failed = false;   // kadra.inr / kadra.ini (or tabrel.ini) stopped on a bad value
+    bool legacy = false;         // both came from tabrel.ini
     std::string message;         // cp1250, empty when all went well
 };
 

@@ -1,0 +1,92 @@
+#include "app/app_state.h"
+
+#include "i18n/cp1250.h"
+#include "i18n/text.h"
+#include "storage/data_folder_lock.h"
+#include "storage/group_file.h"
+#include "storage/legacy_file.h"
+#include "storage/safe_file.h"
+
+namespace tabrel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kConfigurationFileName = "konfiguracja.ini";
+
+std::string path_text(const fs::path& path) {
+    return utf8_to_cp1250(path.string()).value_or(path.filename().string());
+}
+
+// The files a failed load keeps from being written over, for the notice at saving.
+std::string kept_files(const StaffLoadResult& load) {
+    if (load.legacy) return kLegacyFileName;
+    std::string names;
+    if (load.groups_failed) names = kGroupsFileName;
+    if (load.staff_failed) names += (names.empty() ? "" : ", ") + std::string("kadra.inr");
+    return names;
+}
+
+}  // namespace
+
+AppState::AppState(fs::path program_folder, Prompter& prompter, const Locale& locale)
+    : program_folder_(std::move(program_folder)), prompter_(prompter), locale_(locale) {}
+
+AppState::~AppState() = default;
+
+AppState::OpenResult AppState::open_data_folder() {
+    const fs::path folder = program_folder_ / "dane";
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec || !fs::is_directory(folder, ec)) {
+        prompter_.error(tr("msg_DataFolderFailed", "Nie można utworzyć folderu danych ") +
+                        path_text(folder));
+        return OpenResult::Failed;
+    }
+    auto lock = std::make_unique<DataFolderLock>(folder);
+    if (lock->status() != DataFolderLock::Status::Held) {
+        const bool busy = lock->status() == DataFolderLock::Status::Busy;
+        prompter_.error(busy ? tr("msg_DataFolderLocked",
+                                  "Program Tabrel jest już uruchomiony z folderem danych ") +
+                                   path_text(folder)
+                             : tr("msg_DataFolderNoLock", "Nie można zablokować folderu danych ") +
+                                   path_text(folder));
+        return busy ? OpenResult::Locked : OpenResult::Failed;
+    }
+    lock_ = std::move(lock);
+    roster_.data_folder = folder;
+    move_stray_configuration();
+    return OpenResult::Ok;
+}
+
+// A configuration left beside the program by an older version belongs in the data folder;
+// one already there wins and both stay.
+void AppState::move_stray_configuration() {
+    const fs::path stray = program_folder_ / kConfigurationFileName;
+    const fs::path target = roster_.data_folder / kConfigurationFileName;
+    std::error_code ec;
+    if (!fs::is_regular_file(stray, ec) || fs::exists(target, ec)) return;
+    std::string error;
+    if (!replace_file(stray, target, &error)) prompter_.error(error);
+}
+
+void AppState::load_staff() {
+    staff_load_ = wczytaj(roster_, prompter_);
+    kept_files_told_ = false;
+}
+
+bool AppState::save_staff() {
+    const StaffSaveOptions options{staff_load_.groups_failed, staff_load_.staff_failed};
+    const bool ok = zapisz(roster_, prompter_, locale_, options);
+    if ((options.keep_groups_file || options.keep_staff_file) && !kept_files_told_) {
+        prompter_.inform(tr("msg_FilesKept",
+                            "Zmiany nie zostały zapisane w plikach, których odczyt przerwał "
+                            "błąd. Pozostały bez zmian: ") +
+                         kept_files(staff_load_));
+        kept_files_told_ = true;
+    }
+    return ok;
+}
+
+}  // namespace tabrel
