@@ -73,6 +73,7 @@ void AppState::move_stray_configuration() {
 
 void AppState::load_staff() {
     staff_load_ = wczytaj(roster_, prompter_);
+    roster_.rebuild_worker_ids();
     kept_files_told_ = false;
 }
 

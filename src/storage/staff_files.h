@@ -19,7 +19,8 @@ struct StaffLoadResult {
 };
 
 // Fills the emptied groups and workers of the roster from the data folder: tabrel.ini when
-// present, else grupy.ini and kadra.inr. Makes the companion copies first.
+// present, else grupy.ini and kadra.inr. Makes the companion copies first. Each file that
+// stops loading is told to the user once; what was read before the fault stays.
 StaffLoadResult wczytaj(Roster& roster, Prompter& prompter);
 
 struct StaffSaveOptions {
@@ -27,8 +28,9 @@ struct StaffSaveOptions {
     bool keep_staff_file = false;   // do not write kadra.inr (its load failed)
 };
 
-// Writes grupy.ini and kadra.inr from the roster and retires tabrel.ini. False when a file
-// could not be written (the user has been told through the prompter).
+// Writes grupy.ini and kadra.inr from the roster and then retires tabrel.ini, which is kept
+// when a write failed or a file was kept by the options. False when a file could not be
+// written (the user has been told through the prompter).
 bool zapisz(const Roster& roster, Prompter& prompter, const Locale& locale,
             const StaffSaveOptions& options = {});
 

@@ -95,9 +95,13 @@ TEST(GroupFile, ShortLinesKeepTheBufferExceptWhereDefaultsAreExplicit) {
                     "8\r\n"
                     // Empty explicit-default fields.
                     "g" S "9" S "0" S "2" S "2" S "0" S "455" S "1" S "1" S "1" S "1" S "C" S
-                    "clRed" S "" S "" S "" S "" S "" S "" S "1\r\n",
+                    "clRed" S "" S "" S "" S "" S "" S "" S
+                    "1\r\n"
+                    // Empty fields at the end of a line are missing, not empty.
+                    "g" S "10" S "0" S "2" S "2" S "0" S "455" S "1" S "1" S "1" S "1" S "D" S
+                    "clRed" S "0" S "0" S "480" S "" S "" S "\r\n",
                 r);
-    ASSERT_EQ(r.groups.size(), 4u);
+    ASSERT_EQ(r.groups.size(), 5u);
     const Group& old_style = r.groups[1];
     EXPECT_TRUE(old_style.old);
     EXPECT_TRUE(old_style.reset_before_automat);          // empty: kept from the group before
@@ -122,6 +126,11 @@ TEST(GroupFile, ShortLinesKeepTheBufferExceptWhereDefaultsAreExplicit) {
     EXPECT_FALSE(empties.default_profile.sob_swieto);
     EXPECT_FALSE(empties.default_profile.noc_w_swieto_jak_swieto);
     EXPECT_TRUE(empties.default_profile.bez_swiat);
+
+    const Group& trailing = r.groups[4];
+    EXPECT_EQ(trailing.default_profile.day8, 480);
+    EXPECT_TRUE(trailing.default_profile.sob_swieto);
+    EXPECT_TRUE(trailing.default_profile.wolne_za_sob_swieto);
 }
 
 TEST(GroupFile, ColoursAreReadByNameNumberOrHex) {
