@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "storage/ini_file.h"
+#include "storage/options.h"
+
+namespace tabrel {
+
+inline constexpr const char* kOptionsFileName = "konfiguracja.ini";
+
+// konfiguracja.ini of the data folder; an empty file when there is none.
+IniFile load_options_file(const std::filesystem::path& data_folder);
+
+// Replaces konfiguracja.ini atomically. False (and `error` set) when it cannot be written.
+bool store_options_file(const std::filesystem::path& data_folder, const IniFile& file,
+                        std::string* error = nullptr);
+
+// "Zapisz" of the configuration dialog: the settings go into the file as it is on disk now,
+// every other section and line of it kept.
+bool zapisz_opcje(const std::filesystem::path& data_folder, const Options& options,
+                  std::string_view language, bool group_editor_open, std::string* error = nullptr);
+
+// At exit: "last_backup" and the window geometry, the rest of the file kept.
+bool save_exit_state(const std::filesystem::path& data_folder, const Options& options,
+                     const Locale& locale, std::string* error = nullptr);
+
+}  // namespace tabrel
