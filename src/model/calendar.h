@@ -32,6 +32,8 @@ struct MonthCalendar {
     uint8_t next_month_first = 2;
     int16_t night_start = 0;
     int16_t night_end = 0;
+    int16_t group_norm = 0;                        // minutes
+    int16_t group_norm_remainder = 0;              // of the norm after whole first-shift duties
     std::vector<std::vector<CalendarCell>> cells;  // [column][row]
 };
 

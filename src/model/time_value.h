@@ -10,9 +10,12 @@ namespace tabrel {
 // A count of minutes: a clock time from midnight (1440 = 24:00), a duration or a balance.
 using TimeValue = int16_t;
 
-// Truncates a wide result to the 16 bits the files keep, as the stored arithmetic does.
-constexpr TimeValue wrap16(int64_t minutes) {
-    return static_cast<TimeValue>(static_cast<uint16_t>(static_cast<uint64_t>(minutes)));
+// A wide result held in the 16 bits the files keep. It stops at the ends of the range rather
+// than wrapping, so an absurd total never turns into a plausible one of the opposite sign.
+constexpr TimeValue saturate16(int64_t minutes) {
+    if (minutes < INT16_MIN) return INT16_MIN;
+    if (minutes > INT16_MAX) return INT16_MAX;
+    return static_cast<TimeValue>(minutes);
 }
 
 // A text that is not a time value. The caller shows what() and keeps the value it had.

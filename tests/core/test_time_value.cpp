@@ -92,11 +92,11 @@ TEST(TimeValue, EveryValueSurvivesTheTextRoundTrip) {
     }
 }
 
-TEST(TimeValue, Wrap16KeepsTheLowSixteenBits) {
-    EXPECT_EQ(wrap16(21 * 455), 9555);
-    EXPECT_EQ(wrap16(32768), -32768);
-    EXPECT_EQ(wrap16(-32769), 32767);
-    EXPECT_EQ(wrap16(65536 + 5), 5);
+TEST(TimeValue, Saturate16StopsAtTheEndsOfTheRange) {
+    EXPECT_EQ(saturate16(21 * 455), 9555);
+    EXPECT_EQ(saturate16(32768), 32767);
+    EXPECT_EQ(saturate16(-32769), -32768);
+    EXPECT_EQ(saturate16(-75), -75);
 }
 
 }  // namespace
