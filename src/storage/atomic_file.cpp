@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 namespace tabrel {
 
@@ -34,23 +35,28 @@ bool write_all(int fd, const char* data, size_t size) {
     return true;
 }
 
-void sync_folder(const fs::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 }  // namespace
+
+bool sync_folder(const fs::path& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
 
 AtomicFile::AtomicFile(fs::path destination) : destination_(std::move(destination)) {
     // Only a short prefix of the name, so the temporary name stays within the name length limit.
     const std::string prefix = destination_.filename().string().substr(0, 32);
     std::string pattern = (destination_.parent_path() / ("." + prefix + ".XXXXXX")).string();
     fd_ = mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd_ < 0) return;
+    if (fd_ < 0) {
+        error_ = errno;
+        return;
+    }
     temporary_ = pattern;
-    if (fchmod(fd_, mode_for(destination_)) != 0) failed_ = true;
+    if (fchmod(fd_, mode_for(destination_)) != 0) fail();
     buffer_.reserve(kBufferSize);
 }
 
@@ -61,34 +67,36 @@ AtomicFile::~AtomicFile() {
 bool AtomicFile::write(std::string_view bytes) {
     if (fd_ < 0 || failed_) return false;
     if (buffer_.size() + bytes.size() > kBufferSize && !flush()) return false;
-    if (bytes.size() >= kBufferSize) {
-        failed_ = !write_all(fd_, bytes.data(), bytes.size());
-        return !failed_;
-    }
+    if (bytes.size() >= kBufferSize) return write_all(fd_, bytes.data(), bytes.size()) || fail();
     buffer_.append(bytes);
     return true;
 }
 
 bool AtomicFile::flush() {
-    if (!failed_ && !buffer_.empty()) failed_ = !write_all(fd_, buffer_.data(), buffer_.size());
+    if (!failed_ && !buffer_.empty() && !write_all(fd_, buffer_.data(), buffer_.size())) fail();
     buffer_.clear();
     return !failed_;
 }
 
+bool AtomicFile::fail() {
+    failed_ = true;
+    if (error_ == 0) error_ = errno;
+    return false;
+}
+
 bool AtomicFile::commit() {
-    if (fd_ < 0 || !flush() || ::fsync(fd_) != 0) {
+    if (fd_ < 0 || !flush()) {
         discard();
         return false;
     }
-    const bool closed = ::close(fd_) == 0;
-    fd_ = -1;
-    if (!closed || ::rename(temporary_.c_str(), destination_.c_str()) != 0) {
+    if (::fsync(fd_) != 0 || ::close(std::exchange(fd_, -1)) != 0 ||
+        ::rename(temporary_.c_str(), destination_.c_str()) != 0) {
+        fail();
         discard();
         return false;
     }
     temporary_.clear();
-    sync_folder(destination_.parent_path());
-    return true;
+    return sync_folder(destination_.parent_path()) || fail();
 }
 
 void AtomicFile::discard() {

@@ -19,9 +19,12 @@ public:
     bool is_open() const { return fd_ >= 0; }
     bool write(std::string_view bytes);
     bool commit();
+    // The system error of the first failure, 0 while all went well.
+    int error() const { return error_; }
 
 private:
     bool flush();
+    bool fail();
     void discard();
 
     std::filesystem::path destination_;
@@ -29,6 +32,10 @@ private:
     std::string buffer_;
     int fd_ = -1;
     bool failed_ = false;
+    int error_ = 0;
 };
+
+// Flushes a folder so that a rename inside it survives a crash.
+bool sync_folder(const std::filesystem::path& folder);
 
 }  // namespace tabrel
