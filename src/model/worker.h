@@ -7,6 +7,7 @@
 #include "model/colour.h"
 #include "model/day_off.h"
 #include "model/duty.h"
+#include "model/month_summary.h"
 
 namespace tabrel {
 
@@ -59,6 +60,7 @@ struct Worker {
     std::array<DayOff, kMonthSlots> days_off{};  // slot d-1: the day off starting on day d
     int16_t norma = 0;     // the worker's norm for the shown month
     int16_t own_norm = 0;  // the worker's own month norm
+    WorkerMonthSummary summary;
 };
 
 constexpr size_t kPseudoLength = 3;
