@@ -1,0 +1,189 @@
+#include "calendar_command.h"
+
+#include <charconv>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <optional>
+
+#include "app/locale.h"
+#include "app/prompter.h"
+#include "i18n/cp1250.h"
+#include "model/roster.h"
+#include "storage/data_folder_lock.h"
+#include "storage/ini_file.h"
+#include "storage/options_file.h"
+#include "storage/safe_file.h"
+#include "storage/staff_files.h"
+#include "worktime/normatyw.h"
+
+namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
+
+namespace tabrel {
+
+namespace {
+
+int fail(const std::string& message) {
+    std::cerr << "tabrel-cli: " << message << '\n';
+    return 1;
+}
+
+// Messages of the staff load go to stderr; nothing here asks a question.
+struct StderrPrompter : Prompter {
+    bool ask(const std::string& text) override {
+        std::cerr << cp1250_to_utf8(text) << '\n';
+        return false;
+    }
+    void inform(const std::string& text) override { std::cerr << cp1250_to_utf8(text) << '\n'; }
+    void error(const std::string& text) override { std::cerr << cp1250_to_utf8(text) << '\n'; }
+};
+
+std::optional<int> number(std::string_view text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+    return value;
+}
+
+struct Request {
+    int year = 0;
+    int month = 0;
+    std::optional<int> group_id;
+};
+
+std::optional<Request> parse_arguments(const std::vector<std::string>& args, std::string& error) {
+    Request r;
+    const bool plain = args.size() == 1;
+    const bool grouped = args.size() == 3 && args[1] == "--group";
+    if (!plain && !grouped) {
+        error = "usage: tabrel-cli --data DIR calendar YYYY-MM [--group ID]";
+        return std::nullopt;
+    }
+    const std::string& when = args[0];
+    const auto year = when.size() == 7 && when[4] == '-' ? number(when.substr(0, 4)) : std::nullopt;
+    const auto month = year ? number(when.substr(5, 2)) : std::nullopt;
+    if (!year || !month || *year < 1 || *month < 1 || *month > 12) {
+        error = "not a month of the form YYYY-MM: " + when;
+        return std::nullopt;
+    }
+    r.year = *year;
+    r.month = *month;
+    if (grouped) {
+        r.group_id = number(args[2]);
+        if (!r.group_id) {
+            error = "not a group id: " + args[2];
+            return std::nullopt;
+        }
+    }
+    return r;
+}
+
+// The group shown: the one asked for, else the first that is not deleted; -1 for none.
+std::optional<int> choose_group(const Roster& roster, std::optional<int> id, std::string& error) {
+    for (size_t i = 0; i < roster.groups.size(); ++i) {
+        const Group& g = roster.groups[i];
+        if (id ? g.id == *id : !g.old) return static_cast<int>(i);
+    }
+    if (!id) return -1;
+    error = "no group with id " + std::to_string(*id);
+    return std::nullopt;
+}
+
+// The month's own settings of the group, as the month file keeps them; the group's defaults
+// where it has none.
+void apply_month_settings(const IniFile& month_file, Group& g) {
+    const std::string section = "g" + std::to_string(g.id);
+    const Profile& d = g.default_profile;
+    auto flag = [&](const char* key, bool fallback) {
+        return month_file.read_integer(section, key, fallback ? 1 : 0) != 0;
+    };
+    g.profile.day8 = static_cast<uint16_t>(month_file.read_integer(section, "day8", d.day8));
+    g.profile.sob_swieto = flag("sob_swieto", d.sob_swieto);
+    g.profile.wolne_za_sob_swieto = flag("wolne_za_sob_swieto", d.wolne_za_sob_swieto);
+    g.profile.noc_w_swieto_jak_swieto = flag("noc_w_swieto_jak_swieto", d.noc_w_swieto_jak_swieto);
+    g.profile.bez_swiat = flag("bez_swiat", d.bez_swiat);
+    g.CustomNorma = flag("CustomNorma", false);
+    g.NewPeriod = flag("NewPeriod", false);
+    g.Norma = static_cast<uint16_t>(month_file.read_integer(section, "Norma", 0));
+}
+
+std::string month_file_name(int year, int month) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%04d_%02d.tbr", year, month);
+    return name;
+}
+
+Json calendar_json(const MonthCalendar& c, const NormStatus& status) {
+    Json days = Json::array();
+    for (size_t i = 0; i < c.days.size(); ++i) {
+        const CalendarDay& d = c.days[i];
+        days.push_back({{"day", i + 1},
+                        {"weekday", d.weekday},
+                        {"holiday", d.holiday},
+                        {"day_code", d.day_code},
+                        {"kalendarz_wlasny", d.kalendarz_wlasny},
+                        {"kalendarz_ostre_dyzury", d.kalendarz_ostre_dyzury},
+                        {"kalendarz_notatki", cp1250_to_utf8(d.kalendarz_notatki)}});
+    }
+    Json cells = Json::array();
+    for (const auto& column : c.cells) {
+        Json rows = Json::array();
+        for (const CalendarCell& cell : column)
+            rows.push_back({{"shift_no", cell.shift_no}, {"day", cell.day}});
+        cells.push_back(rows);
+    }
+    return {{"year", c.year},
+            {"month", c.month},
+            {"working_days", c.working_days},
+            {"group_norm", c.group_norm},
+            {"group_norm_remainder", c.group_norm_remainder},
+            {"night_start", c.night_start},
+            {"night_end", c.night_end},
+            {"next_month_first", c.next_month_first},
+            {"st_NormaTitle", cp1250_to_utf8(status.st_NormaTitle)},
+            {"st_NormaValue", cp1250_to_utf8(status.st_NormaValue)},
+            {"days", days},
+            {"cells", cells}};
+}
+
+}  // namespace
+
+int run_calendar_command(const fs::path& data_dir, const std::vector<std::string>& args) {
+    std::string error;
+    const auto request = parse_arguments(args, error);
+    if (!request) return fail(error);
+    if (!fs::is_directory(data_dir)) return fail("no such data folder: " + data_dir.string());
+    // Loading makes companion copies, so a running program must not hold the folder.
+    DataFolderLock lock(data_dir);
+    if (lock.status() != DataFolderLock::Status::Held)
+        return fail("the data folder is in use or cannot be locked: " + data_dir.string());
+
+    StderrPrompter prompter;
+    Roster roster;
+    roster.data_folder = data_dir;
+    const StaffLoadResult load = wczytaj(roster, prompter);
+    if (load.groups_failed || load.staff_failed)
+        return fail("a file did not load completely: " + cp1250_to_utf8(load.message));
+    const auto group = choose_group(roster, request->group_id, error);
+    if (!group) return fail(error);
+    roster.current_group = static_cast<int16_t>(*group);
+
+    const fs::path month_path = data_dir / month_file_name(request->year, request->month);
+    const auto month_text = read_file(month_path);
+    if (!month_text && fs::exists(month_path))
+        return fail("the month file cannot be read: " + month_path.string());
+    const IniFile month_file = IniFile::parse(month_text.value_or(""));
+    std::optional<TimeValue> custom_norm;
+    if (*group >= 0) {
+        Group& g = roster.groups[*group];
+        apply_month_settings(month_file, g);
+        if (g.CustomNorma) custom_norm = static_cast<TimeValue>(g.Norma);
+    }
+    Options options = read_options(load_options_file(data_dir), Locale{}, today());
+    const NormStatus status =
+        normatyw(roster, options, {request->year, request->month, false, &month_file, custom_norm});
+    std::cout << calendar_json(roster.calendar, status).dump(2) << '\n';
+    return 0;
+}
+
+}  // namespace tabrel

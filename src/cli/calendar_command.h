@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tabrel {
+
+// "calendar YYYY-MM [--group ID]": the month's calendar, norm and grid map as JSON on stdout.
+// Without --group the first group that is not deleted is used; without any group, the
+// defaults of an empty group.
+int run_calendar_command(const std::filesystem::path& data_dir,
+                         const std::vector<std::string>& args);
+
+}  // namespace tabrel
