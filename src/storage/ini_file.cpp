@@ -140,16 +140,17 @@ std::string IniFile::read_string(std::string_view section, std::string_view key,
 
 int IniFile::read_integer(std::string_view section, std::string_view key, int fallback) const {
     auto text = value(section, key);
-    if (!text) return fallback;
+    return text ? integer_value(*text, fallback) : fallback;
+}
+
+int IniFile::integer_value(std::string_view text, int fallback) {
     size_t i = 0;
     bool negative = false;
-    if (i < text->size() && ((*text)[i] == '-' || (*text)[i] == '+'))
-        negative = (*text)[i++] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     long long number = 0;
     size_t digits = 0;
-    for (; i < text->size() && std::isdigit(static_cast<unsigned char>((*text)[i]));
-         ++i, ++digits) {
-        number = number * 10 + ((*text)[i] - '0');
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i, ++digits) {
+        number = number * 10 + (text[i] - '0');
         if (number > static_cast<long long>(INT_MAX) + 1) return fallback;
     }
     if (digits == 0) return fallback;
@@ -167,6 +168,18 @@ std::vector<std::string> IniFile::keys(std::string_view section) const {
         if (lines_[i].kind == Kind::Key) names.push_back(lines_[i].name);
     }
     return names;
+}
+
+std::vector<IniFile::Entry> IniFile::entries(std::string_view section) const {
+    std::vector<Entry> found;
+    size_t header = find_section(section);
+    if (header == lines_.size()) return found;
+    size_t end = section_end(header);
+    for (size_t i = header + 1; i < end; ++i) {
+        if (lines_[i].kind == Kind::Key)
+            found.push_back({lines_[i].name, lines_[i].value, static_cast<int>(i + 1)});
+    }
+    return found;
 }
 
 int IniFile::line_number(std::string_view section, std::string_view key) const {

@@ -12,7 +12,15 @@ namespace tabrel {
 // section, key and line of the text where it was.
 class IniFile {
 public:
+    struct Entry {
+        std::string name;
+        std::string value;
+        int line;  // 1-based
+    };
+
     static IniFile parse(std::string_view text);
+    // Profile integer semantics of one value text, as read_integer applies them.
+    static int integer_value(std::string_view text, int fallback);
 
     bool has_section(std::string_view section) const;
     bool has_key(std::string_view section, std::string_view key) const;
@@ -23,6 +31,8 @@ public:
     // digits count ("12abc" is 12).
     int read_integer(std::string_view section, std::string_view key, int fallback) const;
     std::vector<std::string> keys(std::string_view section) const;
+    // The entries of a section in file order, for readers that look up many keys.
+    std::vector<Entry> entries(std::string_view section) const;
     // The 1-based line of a key, 0 when it is missing.
     int line_number(std::string_view section, std::string_view key) const;
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "app/locale.h"
+#include "model/roster.h"
+#include "storage/ini_file.h"
+#include "storage/options.h"
+
+namespace tabrel {
+
+struct Prompter;
+
+// True when nothing of the shown month needs its own file entries: no group flag, no duty, day
+// off, carry or own norm, no detached entry. Such a month keeps only its calendar sections.
+bool is_empty_month(const Roster& roster);
+
+// The shown month's file as text (cp1250, CR LF). Recomputes the summary of every worker that
+// is not deleted, counting all groups, to write the balance carried into the next month.
+std::string month_file_text(Roster& roster, const Options& options, const std::string& date);
+
+// Writes the shown month's file, replacing the old one atomically; sets the month paths first
+// when none is set. False (the user told) when it cannot be written.
+bool zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
+                           Prompter& prompter);
+
+struct MonthLoadResult {
+    bool failed = false;  // stopped on a bad value: the file must not be saved over
+    std::string message;  // cp1250, names the file and its line
+    IniFile file;         // the month file as read; empty when there is none
+};
+
+// Fills the shown month's part of the roster from its file: empties every slot first, renews
+// the companion copies, reads the group settings, the day-off norm flags (into `options`), the
+// duties, the days off, the carries and own norms (with `ng_przenos`, the automatic carry of
+// the previous month's file). The month paths must be set. A bad value stops the load; what
+// was read before it stays.
+MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, Options& options, Prompter& prompter);
+
+}  // namespace tabrel

@@ -1,0 +1,214 @@
+#include <algorithm>
+#include <cctype>
+#include <limits>
+#include <unordered_map>
+
+#include "storage/companion_copies.h"
+#include "storage/conversion_error.h"
+#include "storage/line_file.h"
+#include "storage/month_file.h"
+#include "storage/month_paths.h"
+#include "storage/safe_file.h"
+
+namespace tabrel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr CompanionRule kMonthCompanions{1, 10};
+
+std::string folded(std::string_view name) {
+    std::string key(name);
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+
+// One section's entries by key, for the many lookups of a month load. Keys are compared
+// without regard to letter case; the first of equal keys counts, as in a profile lookup.
+class Section {
+public:
+    Section(const IniFile& file, std::string_view name) : entries_(file.entries(name)) {
+        for (const IniFile::Entry& e : entries_) by_key_.try_emplace(folded(e.name), &e);
+    }
+
+    const IniFile::Entry* find(std::string_view key) const {
+        auto it = by_key_.find(folded(key));
+        return it == by_key_.end() ? nullptr : it->second;
+    }
+    int integer(std::string_view key, int fallback) const {
+        const IniFile::Entry* e = find(key);
+        return e ? IniFile::integer_value(e->value, fallback) : fallback;
+    }
+
+private:
+    std::vector<IniFile::Entry> entries_;
+    std::unordered_map<std::string, const IniFile::Entry*> by_key_;
+};
+
+IniFile read_ini(const fs::path& path) {
+    auto bytes = read_file(path);
+    return bytes ? IniFile::parse(*bytes) : IniFile{};
+}
+
+template <typename T>
+T field(const std::vector<std::string>& fields, size_t i) {
+    if (i >= fields.size()) throw ConversionError("", ConversionError::Kind::Integer);
+    return static_cast<T>(
+        parse_integer(fields[i], std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
+}
+
+// Only the first character of the shift field counts.
+uint8_t shift_number(const std::vector<std::string>& f) {
+    const std::string first = f.size() > 4 ? f[4].substr(0, 1) : std::string();
+    return static_cast<uint8_t>(parse_integer(first, 0, 9));
+}
+
+Duty parse_duty(std::string_view value) {
+    const std::vector<std::string> f = split_fields(value);
+    Duty d;
+    d.group_id = field<uint16_t>(f, 0);
+    d.worker_id = field<uint16_t>(f, 1);
+    d.day_no = field<uint16_t>(f, 2);
+    d.duration = field<uint16_t>(f, 3);
+    d.shift_no = shift_number(f);
+    d.start = field<uint16_t>(f, 5);
+    d.overtime = field<int16_t>(f, 6);
+    d.note = f.size() > 7 ? f[7] : std::string();
+    d.on_request = f.size() > 8 && f[8] == "1";
+    d.day_off_marker = false;
+    d.accepted = true;
+    return d;
+}
+
+DayOff parse_day_off(std::string_view value) {
+    const std::vector<std::string> f = split_fields(value);
+    DayOff d;
+    d.group_id = field<uint16_t>(f, 0);
+    d.worker_id = field<uint16_t>(f, 1);
+    d.from_day = field<uint8_t>(f, 2);
+    d.to_day = field<uint8_t>(f, 3);
+    d.minutes = field<uint16_t>(f, 4);
+    d.kind = f.size() > 5 && !f[5].empty() ? f[5][0] : kOtherLetter;
+    return d;
+}
+
+void empty_month(Roster& roster) {
+    for (Worker& w : roster.workers) {
+        w.duties.fill(Duty{});
+        w.days_off.fill(DayOff{});
+        w.carry_auto = w.carry_manual = w.carry_total = 0;
+        w.own_norm_set = false;
+        w.own_norm = 0;
+    }
+    roster.detached_duties.clear();
+    roster.detached_days_off.clear();
+    roster.duty_counter = 0;
+    roster.day_off_counter = 0;
+}
+
+uint16_t stored_day8(const IniFile& file, const std::string& section, uint16_t fallback) {
+    const int value = file.read_integer(section, "day8", fallback);
+    return value < 0 || value > std::numeric_limits<uint16_t>::max() ? fallback
+                                                                     : static_cast<uint16_t>(value);
+}
+
+bool stored_flag(const IniFile& file, const std::string& section, std::string_view key,
+                 bool fallback) {
+    return file.read_integer(section, key, fallback ? 1 : 0) != 0;
+}
+
+void read_group(const IniFile& file, Group& g) {
+    const std::string section = "g" + std::to_string(g.id);
+    const Profile& defaults = g.default_profile;
+    g.profile.day8 = stored_day8(file, section, defaults.day8);
+    g.profile.sob_swieto = stored_flag(file, section, "sob_swieto", defaults.sob_swieto);
+    g.profile.wolne_za_sob_swieto =
+        stored_flag(file, section, "wolne_za_sob_swieto", defaults.wolne_za_sob_swieto);
+    g.profile.noc_w_swieto_jak_swieto =
+        stored_flag(file, section, "noc_w_swieto_jak_swieto", defaults.noc_w_swieto_jak_swieto);
+    g.profile.bez_swiat = stored_flag(file, section, "bez_swiat", defaults.bez_swiat);
+    g.NewPeriod = stored_flag(file, section, "NewPeriod", false);
+    g.CustomNorma = stored_flag(file, section, "CustomNorma", false);
+    const int norma = file.read_integer(section, "Norma", 0);
+    g.Norma = norma < 0 || norma > std::numeric_limits<uint16_t>::max()
+                  ? 0
+                  : static_cast<uint16_t>(norma);
+}
+
+// Reads "d1", "d2" ... (or "w1" ...) up to the first missing number.
+template <typename Insert>
+void read_numbered(const Section& section, char prefix, const fs::path& path,
+                   const std::string& section_name, Insert insert) {
+    for (int n = 1;; ++n) {
+        const IniFile::Entry* e = section.find(prefix + std::to_string(n));
+        if (!e) return;
+        try {
+            insert(e->value);
+        } catch (ConversionError& error) {
+            error.locate(path.filename().string() + " [" + section_name + "]", e->line);
+            throw;
+        }
+    }
+}
+
+void read_carries(Roster& roster, const IniFile& file, const Options& options,
+                  const fs::path& previous_path) {
+    const bool old_section = file.has_section("nadpracowania") && !options.ng_przenos;
+    const Section manual(file, old_section ? "nadpracowania" : "manu_nadpracowania");
+    const Section carried(file, "auto_nadpracowania_z_poprzedniego");
+    const Section own(file, "normatywy_wlasne");
+    const Group* group = roster.current();
+    const bool new_period = group && group->NewPeriod;
+    const bool from_previous = options.ng_przenos && !new_period;
+    const IniFile previous_file = from_previous ? read_ini(previous_path) : IniFile{};
+    const Section previous(previous_file, "auto_nadpracowania");
+    for (Worker& w : roster.workers) {
+        const std::string id = std::to_string(w.id);
+        w.carry_manual = saturate16(manual.integer(id, 0));
+        w.carry_auto = new_period ? 0 : saturate16(carried.integer(id, 0));
+        if (from_previous) w.carry_auto = saturate16(previous.integer(id, 0));
+        w.own_norm_set = own.find(id) != nullptr;
+        w.own_norm = saturate16(own.integer(id, 0));
+        w.carry_total = saturate16(int64_t{w.carry_auto} + w.carry_manual);
+    }
+}
+
+void read_month(Roster& roster, Options& options, Prompter& prompter, const IniFile& file) {
+    for (Group& g : roster.groups) read_group(file, g);
+    apply_month_norm_flags(file, options);
+    roster.rebuild_worker_ids();
+    const fs::path& path = roster.month_file;
+    read_numbered(Section(file, "dyzury"), 'd', path, "dyzury", [&](std::string_view value) {
+        const Duty d = parse_duty(value);
+        roster.dodaj_dyzur(d, roster.worker_index(d.worker_id));
+    });
+    read_numbered(Section(file, "wolne"), 'w', path, "wolne", [&](std::string_view value) {
+        const DayOff d = parse_day_off(value);
+        roster.dodaj_wolne(d, roster.worker_index(d.worker_id), prompter);
+    });
+    read_carries(roster, file, options, roster.previous_month_file);
+}
+
+}  // namespace
+
+MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, Options& options, Prompter& prompter) {
+    empty_month(roster);
+    MonthLoadResult result;
+    const fs::path& path = roster.month_file;
+    std::error_code ec;
+    fs::remove(restore_marker(path), ec);
+    if (fs::exists(path, ec)) {
+        keep_companions(path, kMonthCompanions, prompter);
+        result.file = read_ini(path);
+    }
+    try {
+        read_month(roster, options, prompter, result.file);
+    } catch (const ConversionError& error) {
+        result.failed = true;
+        result.message = error.message();
+    }
+    return result;
+}
+
+}  // namespace tabrel

@@ -1,0 +1,205 @@
+#include <string_view>
+
+#include "app/prompter.h"
+#include "i18n/text.h"
+#include "model/day_off_type.h"
+#include "storage/line_file.h"
+#include "storage/month_file.h"
+#include "storage/month_paths.h"
+#include "storage/safe_file.h"
+#include "worktime/hour_split.h"
+
+namespace tabrel {
+
+namespace {
+
+// Sections separated by one empty line, lines ended by CR LF.
+class MonthText {
+public:
+    void section(std::string_view name) {
+        if (!text_.empty()) text_ += "\r\n";
+        text_.append("[").append(name).append("]\r\n");
+    }
+    void entry(std::string_view key, std::string_view value) {
+        text_.append(key).append("=").append(value).append("\r\n");
+    }
+    void entry(std::string_view key, int64_t value) { entry(key, std::to_string(value)); }
+    std::string take() { return std::move(text_); }
+
+private:
+    std::string text_;
+};
+
+const char* flag(bool on) {
+    return on ? "1" : "0";
+}
+
+// Line breaks of a note become 0xA4, so the note stays on its line.
+std::string stored_note(std::string_view note) {
+    std::string stored;
+    for (size_t i = 0; i < note.size(); ++i) {
+        const char c = note[i];
+        if (c == '\r' && i + 1 < note.size() && note[i + 1] == '\n') ++i;
+        stored += (c == '\r' || c == '\n') ? kFieldSeparator : c;
+    }
+    return stored;
+}
+
+std::string duty_line(const Duty& d) {
+    return LineWriter(std::to_string(d.group_id))
+        .integer(d.worker_id)
+        .integer(d.day_no)
+        .integer(d.duration)
+        .integer(d.shift_no)
+        .integer(d.start)
+        .integer(d.overtime)
+        .text(d.note)
+        .boolean(d.on_request)
+        .line();
+}
+
+std::string day_off_line(const DayOff& d) {
+    return LineWriter(std::to_string(d.group_id))
+        .integer(d.worker_id)
+        .integer(d.from_day)
+        .integer(d.to_day)
+        .integer(d.minutes)
+        .text(std::string_view(&d.kind, d.kind == 0 ? 0 : 1))
+        .line();
+}
+
+void write_calendar(MonthText& out, const MonthCalendar& calendar, const Options& options,
+                    const std::string& date) {
+    out.section("info");
+    out.entry("wersja", "3.50");
+    out.entry("data", date);
+    out.section("urlop_normatyw");
+    for (int k = 0; k < kDayOffTypeCount; ++k)
+        out.entry(std::string(1, day_off_types()[k].letter), flag(options.day_off[k].lowers_norm));
+    out.section("kalendarz_ostre_dyzury");
+    for (size_t k = 0; k < calendar.days.size(); ++k) {
+        if (calendar.days[k].kalendarz_ostre_dyzury) out.entry(std::to_string(k), "1");
+    }
+    out.section("kalendarz_wlasny");
+    for (size_t k = 0; k < calendar.days.size(); ++k) {
+        if (calendar.days[k].kalendarz_wlasny) out.entry(std::to_string(k), "1");
+    }
+    out.section("kalendarz_notatki");
+    for (size_t k = 0; k < calendar.days.size(); ++k) {
+        const std::string& note = calendar.days[k].kalendarz_notatki;
+        if (!note.empty()) out.entry(std::to_string(k), stored_note(note));
+    }
+}
+
+void write_group(MonthText& out, const Group& g) {
+    out.section("g" + std::to_string(g.id));
+    out.entry("NewPeriod", flag(g.NewPeriod));
+    out.entry("CustomNorma", flag(g.CustomNorma));
+    out.entry("Norma", g.Norma);
+    out.entry("day8", g.profile.day8);
+    out.entry("sob_swieto", flag(g.profile.sob_swieto));
+    out.entry("wolne_za_sob_swieto", flag(g.profile.wolne_za_sob_swieto));
+    out.entry("noc_w_swieto_jak_swieto", flag(g.profile.noc_w_swieto_jak_swieto));
+    out.entry("bez_swiat", flag(g.profile.bez_swiat));
+}
+
+void write_entries(MonthText& out, const Roster& roster) {
+    out.section("dyzury");
+    int n = 0;
+    for (const Worker& w : roster.workers) {
+        for (const Duty& d : w.duties) {
+            if (d.seq != 0 && d.group_id != 0) out.entry("d" + std::to_string(++n), duty_line(d));
+        }
+    }
+    for (const Duty& d : roster.detached_duties) out.entry("d" + std::to_string(++n), duty_line(d));
+
+    out.section("wolne");
+    n = 0;
+    const int days = roster.month_days();
+    for (const Worker& w : roster.workers) {
+        for (int day = 0; day < days && day < kMonthSlots; ++day) {
+            const DayOff& d = w.days_off[day];
+            if (d.seq != 0) out.entry("w" + std::to_string(++n), day_off_line(d));
+        }
+    }
+    for (const DayOff& d : roster.detached_days_off)
+        out.entry("w" + std::to_string(++n), day_off_line(d));
+}
+
+// What the worker did beyond (or short of) the month's norm, carried into the next month.
+std::optional<TimeValue> balance_to_carry(const Worker& w) {
+    const WorkerMonthSummary& s = w.summary;
+    const int64_t used = int64_t{s.hours_D} + s.hours_N + s.hours_S + s.leave_toward_norm;
+    if (used == 0 || used == w.norma) return std::nullopt;
+    return saturate16(used - w.norma);
+}
+
+void write_carries(MonthText& out, Roster& roster, const Options& options) {
+    out.section("normatywy_wlasne");
+    for (const Worker& w : roster.workers) {
+        if (w.own_norm_set) out.entry(std::to_string(w.id), w.own_norm);
+    }
+    out.section("manu_nadpracowania");
+    for (const Worker& w : roster.workers) {
+        if (w.carry_manual != 0) out.entry(std::to_string(w.id), w.carry_manual);
+    }
+    out.section("auto_nadpracowania_z_poprzedniego");
+    for (const Worker& w : roster.workers) {
+        if (w.carry_auto != 0) out.entry(std::to_string(w.id), w.carry_auto);
+    }
+    out.section("auto_nadpracowania");
+    for (size_t i = 0; i < roster.workers.size(); ++i) {
+        if (roster.workers[i].old) continue;
+        odswiez_pracownika(roster, options, static_cast<int>(i), true);
+        const Worker& w = roster.workers[i];
+        if (auto balance = balance_to_carry(w)) out.entry(std::to_string(w.id), *balance);
+    }
+}
+
+bool has_month_entries(const Worker& w) {
+    if (w.carry_manual != 0 || w.carry_auto != 0 || w.own_norm_set) return true;
+    for (int i = 0; i < kMonthSlots; ++i) {
+        if (w.duties[i].seq != 0 || w.days_off[i].seq != 0) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool is_empty_month(const Roster& roster) {
+    for (const Group& g : roster.groups) {
+        if (g.CustomNorma || g.NewPeriod) return false;
+    }
+    for (const Worker& w : roster.workers) {
+        if (has_month_entries(w)) return false;
+    }
+    return roster.detached_duties.empty() && roster.detached_days_off.empty();
+}
+
+std::string month_file_text(Roster& roster, const Options& options, const std::string& date) {
+    MonthText out;
+    if (!roster.calendar.days.empty()) write_calendar(out, roster.calendar, options, date);
+    if (is_empty_month(roster)) return out.take();
+    for (const Group& g : roster.groups) {
+        if (!g.old) write_group(out, g);
+    }
+    write_entries(out, roster);
+    if (!roster.workers.empty()) write_carries(out, roster, options);
+    return out.take();
+}
+
+bool zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
+                           Prompter& prompter) {
+    if (roster.month_file.empty()) plik_save(roster);
+    if (roster.month_file.empty()) return false;
+    const Date now = today();
+    const std::string text =
+        month_file_text(roster, options, locale.short_date(now.year, now.month, now.day));
+    std::string error;
+    if (write_file_atomic(roster.month_file, text, &error)) return true;
+    prompter.error(tr("msg_MonthNotSaved", "Nie można zapisać pliku ") +
+                   roster.month_file.filename().string() + ": " + error);
+    return false;
+}
+
+}  // namespace tabrel
