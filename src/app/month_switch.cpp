@@ -1,0 +1,75 @@
+#include "app/month_switch.h"
+
+#include "i18n/cp1250.h"
+#include "i18n/text.h"
+#include "storage/legacy_file.h"
+#include "storage/month_file.h"
+#include "storage/month_paths.h"
+#include "worktime/hour_split.h"
+
+namespace tabrel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string file_name(const fs::path& path) {
+    return utf8_to_cp1250(path.filename().string()).value_or("?");
+}
+
+}  // namespace
+
+MonthSwitch::MonthSwitch(Roster& roster, Options& options, Prompter& prompter, const Locale& locale)
+    : roster_(roster), options_(options), prompter_(prompter), locale_(locale) {}
+
+NormStatus MonthSwitch::cb_MonthChange(int year, int month) {
+    if (!roster_.month_file.empty() && !restore_in_progress()) save_shown_month();
+    roster_.shown_year = static_cast<uint16_t>(year);
+    roster_.shown_month = static_cast<uint8_t>(month - 1);
+    NormStatus status;
+    if (roster_.groups.empty()) return status;
+    plik_save(roster_);
+    roster_.calendar.days.resize(days_in_month(year, month));
+    load_shown_month(status);
+    return status;
+}
+
+bool MonthSwitch::save_at_exit() {
+    if (roster_.groups.empty()) return false;
+    return save_shown_month();
+}
+
+bool MonthSwitch::restore_in_progress() const {
+    std::error_code ec;
+    return fs::exists(restore_marker(roster_.month_file), ec) ||
+           fs::exists(restore_marker(roster_.data_folder / kLegacyFileName), ec);
+}
+
+bool MonthSwitch::save_shown_month() {
+    if (load_failed_) {
+        prompter_.inform(tr("msg_MonthKept", "Nie zapisano pliku ") +
+                         file_name(roster_.month_file) +
+                         tr("msg_MonthKept2", ": jego odczyt został przerwany błędem."));
+        return false;
+    }
+    return zapisz_dyzury_i_wolne(roster_, options_, locale_, prompter_);
+}
+
+void MonthSwitch::load_shown_month(NormStatus& status) {
+    const MonthLoadResult loaded = wczytaj_dyzury_i_wolne(roster_, options_, prompter_);
+    load_failed_ = loaded.failed;
+    if (loaded.failed) {
+        prompter_.error(loaded.message + "\r\n" +
+                        tr("msg_MonthLoadStopped",
+                           "Ten miesiąc nie zostanie zapisany, aby nie nadpisać pliku."));
+    }
+    const Group* group = roster_.current();
+    std::optional<TimeValue> custom;
+    if (group && group->CustomNorma) custom = saturate16(group->Norma);
+    status = normatyw(roster_, options_,
+                      {roster_.shown_year, roster_.shown_month + 1, true, &loaded.file, custom});
+    if (roster_.current_worker >= roster_.workers.size()) roster_.current_worker = 0;
+    odswiez_wszystkich(roster_, options_);
+}
+
+}  // namespace tabrel

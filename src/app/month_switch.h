@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/locale.h"
+#include "app/prompter.h"
+#include "model/roster.h"
+#include "storage/options.h"
+#include "worktime/normatyw.h"
+
+namespace tabrel {
+
+// The month change and the month save at exit, without widgets. It remembers whether the
+// shown month's file stopped loading on a bad value: such a file is never saved over with the
+// partial state, neither at the next switch nor at exit.
+class MonthSwitch {
+public:
+    MonthSwitch(Roster& roster, Options& options, Prompter& prompter, const Locale& locale);
+
+    // cb_MonthChange (month 1..12): saves the month shown so far (unless a restore is in
+    // progress or its load failed), loads the month entered, rebuilds the calendar and the
+    // group norm, and recomputes every worker's summary counting all groups. The window then
+    // shows the returned norm texts and redraws the grid.
+    NormStatus cb_MonthChange(int year, int month);
+
+    // The month save at exit: the shown month when a group exists. False when nothing was
+    // written because it could not be or must not be.
+    bool save_at_exit();
+
+    bool load_failed() const { return load_failed_; }
+
+private:
+    bool restore_in_progress() const;
+    // Saves the shown month unless its file must be kept; false when nothing was written.
+    bool save_shown_month();
+    void load_shown_month(NormStatus& status);
+
+    Roster& roster_;
+    Options& options_;
+    Prompter& prompter_;
+    const Locale& locale_;
+    bool load_failed_ = false;
+};
+
+}  // namespace tabrel

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "app/month_switch.h"
+#include "storage/month_paths.h"
+#include "support/ward_fixture.h"
+
+namespace tabrel {
+namespace {
+
+using test::slurp;
+using test::spit;
+using test::TempDir;
+using test::Ward;
+
+struct SwitchWard : Ward {
+    TempDir dir;
+    Locale locale;
+    MonthSwitch months{roster, options, prompter, locale};
+
+    SwitchWard() : Ward(2024, 3) {
+        roster.data_folder = dir.path();
+        roster.calendar.days.clear();
+    }
+    std::string file(const char* name) { return slurp(dir / name); }
+};
+
+std::string with_separators(std::string text) {
+    for (char& c : text) {
+        if (c == '|') c = '\xA4';
+    }
+    return text;
+}
+
+TEST(MonthSwitch, SavesTheMonthLeftAndLoadsTheMonthEntered) {
+    SwitchWard w;
+    w.worker().grupy = "1|2|";
+    spit(w.dir / "2024_04.tbr",
+         with_separators("[dyzury]\r\nd1=1|5|2|720|1|420|0||0\r\nd2=2|5|3|600|1|420|0||0\r\n"
+                         "[g1]\r\nCustomNorma=1\r\nNorma=6000\r\n"));
+    w.months.cb_MonthChange(2024, 3);
+    EXPECT_FALSE(std::filesystem::exists(w.dir / "2024_03.tbr"));  // nothing shown before
+    w.duty(8, 1, 420, 720);
+
+    const NormStatus status = w.months.cb_MonthChange(2024, 4);
+    EXPECT_NE(w.file("2024_03.tbr").find(with_separators("d1=1|5|8|720|1|420|0||0")),
+              std::string::npos);
+    EXPECT_EQ(w.roster.month_file, w.dir / "2024_04.tbr");
+    EXPECT_EQ(w.roster.calendar.days.size(), 30u);
+    EXPECT_EQ(w.worker().duties[7].seq, 0);
+    EXPECT_EQ(w.worker().duty_count, 2);  // both groups count
+    EXPECT_EQ(w.worker().summary.hours_D, 1320);
+    EXPECT_EQ(w.roster.calendar.group_norm, 6000);
+    EXPECT_EQ(status.me_Norma, "100:00");
+}
+
+TEST(MonthSwitch, ARestoreInProgressKeepsTheMonthFile) {
+    SwitchWard w;
+    w.months.cb_MonthChange(2024, 3);
+    w.duty(8, 1, 420, 720);
+    spit(restore_marker(w.dir / "2024_03.tbr"), "");
+    w.months.cb_MonthChange(2024, 4);
+    EXPECT_FALSE(std::filesystem::exists(w.dir / "2024_03.tbr"));
+
+    w.duty(9, 1, 420, 720);
+    spit(restore_marker(w.dir / "tabrel.ini"), "");
+    w.months.cb_MonthChange(2024, 5);
+    EXPECT_FALSE(std::filesystem::exists(w.dir / "2024_04.tbr"));
+}
+
+TEST(MonthSwitch, AMonthThatStoppedLoadingIsNeverSavedOver) {
+    SwitchWard w;
+    const std::string bad =
+        with_separators("[dyzury]\r\nd1=1|5|2|720|1|420|0||0\r\nd2=1|5|x|720|1|420|0||0\r\n");
+    spit(w.dir / "2024_04.tbr", bad);
+    w.months.cb_MonthChange(2024, 4);
+    EXPECT_TRUE(w.months.load_failed());
+    ASSERT_EQ(w.prompter.errors.size(), 1u);
+    EXPECT_NE(w.prompter.errors[0].find("2024_04.tbr"), std::string::npos);
+    EXPECT_NE(w.worker().duties[1].seq, 0);  // what was read stays shown
+
+    EXPECT_FALSE(w.months.save_at_exit());
+    w.months.cb_MonthChange(2024, 5);
+    EXPECT_EQ(w.file("2024_04.tbr"), bad);
+    EXPECT_FALSE(w.months.load_failed());
+    w.duty(6, 1, 420, 720);
+    EXPECT_TRUE(w.months.save_at_exit());
+    EXPECT_NE(w.file("2024_05.tbr").find("[dyzury]"), std::string::npos);
+}
+
+TEST(MonthSwitch, WithoutGroupsNothingIsLoadedOrSaved) {
+    SwitchWard w;
+    w.roster.groups.clear();
+    w.roster.current_group = -1;
+    w.months.cb_MonthChange(2024, 3);
+    w.months.cb_MonthChange(2024, 4);
+    EXPECT_FALSE(w.months.save_at_exit());
+    EXPECT_TRUE(std::filesystem::is_empty(w.dir.path()));
+    EXPECT_EQ(w.roster.shown_month, 3);
+}
+
+}  // namespace
+}  // namespace tabrel
