@@ -1,0 +1,26 @@
+#include "cli_messages.h"
+
+#include <iostream>
+
+namespace tabrel {
+
+std::string usage_text() {
+    return "usage:\n"
+           "  tabrel-cli archive create ARCHIVE NAME_OR_MASK...\n"
+           "  tabrel-cli archive extract ARCHIVE DIR\n"
+           "  tabrel-cli archive list ARCHIVE\n"
+           "  tabrel-cli --data DIR resave\n"
+           "  tabrel-cli --data DIR dump\n";
+}
+
+int fail(const std::string& message) {
+    std::cerr << "tabrel-cli: " << message << '\n';
+    return 1;
+}
+
+int usage_error(const std::string& message) {
+    std::cerr << "tabrel-cli: " << message << '\n' << usage_text();
+    return 1;
+}
+
+}  // namespace tabrel

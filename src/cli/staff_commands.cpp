@@ -1,0 +1,62 @@
+#include "staff_commands.h"
+
+#include <iostream>
+#include <memory>
+
+#include "app/locale.h"
+#include "cli_messages.h"
+#include "cli_prompter.h"
+#include "roster_json.h"
+#include "storage/data_folder_lock.h"
+#include "storage/staff_files.h"
+
+namespace fs = std::filesystem;
+
+namespace tabrel {
+
+namespace {
+
+// Takes the folder's lock as the program does; nothing when the folder cannot be used.
+std::unique_ptr<DataFolderLock> lock_folder(const fs::path& data_folder) {
+    if (!fs::is_directory(data_folder)) {
+        fail("no such data folder: " + data_folder.string());
+        return nullptr;
+    }
+    auto lock = std::make_unique<DataFolderLock>(data_folder);
+    if (lock->status() == DataFolderLock::Status::Held) return lock;
+    fail(lock->status() == DataFolderLock::Status::Busy
+             ? "the data folder is in use by a running program: " + data_folder.string()
+             : "the data folder cannot be locked: " + data_folder.string());
+    return nullptr;
+}
+
+}  // namespace
+
+int resave_command(const fs::path& data_folder) {
+    const auto lock = lock_folder(data_folder);
+    if (!lock) return 1;
+    CliPrompter prompter(std::cerr);
+    const Locale locale;
+    Roster roster;
+    roster.data_folder = data_folder;
+    const StaffLoadResult load = wczytaj(roster, prompter);
+    // As at the program's exit: a file whose load stopped is kept as it was.
+    const bool saved = zapisz(roster, prompter, locale, {load.groups_failed, load.staff_failed});
+    if (load.groups_failed || load.staff_failed)
+        return fail("a file did not load completely and was left unchanged");
+    return saved ? 0 : fail("the data could not be saved");
+}
+
+int dump_command(const fs::path& data_folder) {
+    const auto lock = lock_folder(data_folder);
+    if (!lock) return 1;
+    CliPrompter prompter(std::cerr);
+    Roster roster;
+    roster.data_folder = data_folder;
+    const StaffLoadResult load = wczytaj(roster, prompter);
+    if (load.groups_failed || load.staff_failed) return fail("a file did not load completely");
+    std::cout << roster_json(roster).dump(2) << '\n';
+    return 0;
+}
+
+}  // namespace tabrel

@@ -1,0 +1,28 @@
+#include <QApplication>
+#include <QFile>
+
+#include "app/app_state.h"
+#include "message_prompter.h"
+#include "qt_locale.h"
+#include "tglowna.h"
+
+using namespace tabrel;
+
+int main(int argc, char* argv[]) {
+    QApplication qapp(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Dravik"));
+    QApplication::setApplicationName(QStringLiteral("Tabrel"));
+
+    MessagePrompter prompter;
+    QtLocale locale;
+    AppState app(QFile::encodeName(QApplication::applicationDirPath()).toStdString(), prompter,
+                 locale);
+    // A locked or unusable folder has been explained to the user and is left untouched.
+    if (app.open_data_folder() != AppState::OpenResult::Ok) return 1;
+    app.load_staff();
+
+    Tf_MainForm form(app);
+    prompter.set_parent(&form);
+    form.show();
+    return qapp.exec();
+}

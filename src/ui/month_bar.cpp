@@ -1,0 +1,77 @@
+#include "month_bar.h"
+
+#include <QSignalBlocker>
+
+namespace tabrel {
+
+namespace {
+
+const char* const kMonthNames[] = {"Styczeń",  "Luty",        "Marzec",   "Kwiecień",
+                                   "Maj",      "Czerwiec",    "Lipiec",   "Sierpień",
+                                   "Wrzesień", "Październik", "Listopad", "Grudzień"};
+
+template <typename Widget>
+Widget* named(Widget* w, const char* name, const char* hint) {
+    w->setObjectName(QString::fromLatin1(name));
+    if (*hint) w->setToolTip(QString::fromUtf8(hint));
+    return w;
+}
+
+QToolButton* arrow_button(const char* name, const char* caption, const char* hint,
+                          QWidget* parent) {
+    auto* button = named(new QToolButton(parent), name, hint);
+    button->setText(QString::fromLatin1(caption));
+    return button;
+}
+
+QToolButton* toggle_button(QAction* action, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setDefaultAction(action);
+    return button;
+}
+
+}  // namespace
+
+MonthBar::MonthBar(const MainActions& a, QWidget* parent) : QToolBar(parent) {
+    setObjectName(QStringLiteral("ToolBarMonth"));
+    se_Year = named(new QSpinBox(this), "se_Year", "Wybierz rok");
+    se_Year->setRange(1900, 2999);
+    tb_MonthPrev = arrow_button("tb_MonthPrev", "<", "Poprzedni miesiąc", this);
+    cb_Month = named(new QComboBox(this), "cb_Month", "Wybierz miesiąc");
+    for (const char* name : kMonthNames) cb_Month->addItem(QString::fromUtf8(name));
+    tb_MonthNext = arrow_button("tb_MonthNext", ">", "Następny miesiąc", this);
+    me_Norma = named(new QLineEdit(this), "me_Norma", "");
+    me_Norma->setInputMask(QStringLiteral("000:00"));
+    me_Norma->setText(QStringLiteral("000:00"));
+    me_Norma->setMaximumWidth(
+        me_Norma->fontMetrics().horizontalAdvance(QStringLiteral("0000:000")));
+    me_Norma->setEnabled(false);
+    st_NormaTitle = named(new QLabel(this), "st_NormaTitle", "");
+    st_NormaValue = named(new QLabel(this), "st_NormaValue", "");
+
+    // Browsing months needs the month files; until then the selection only shows the month.
+    for (QWidget* w : {static_cast<QWidget*>(se_Year), static_cast<QWidget*>(tb_MonthPrev),
+                       static_cast<QWidget*>(cb_Month), static_cast<QWidget*>(tb_MonthNext)})
+        w->setEnabled(false);
+
+    addWidget(se_Year);
+    addWidget(tb_MonthPrev);
+    addWidget(cb_Month);
+    addWidget(tb_MonthNext);
+    addSeparator();
+    addWidget(toggle_button(a.a_CustomNorma, this));
+    addWidget(me_Norma);
+    addWidget(toggle_button(a.a_NewPeriod, this));
+    addSeparator();
+    addWidget(st_NormaTitle);
+    addWidget(st_NormaValue);
+}
+
+void MonthBar::show_month(int year, int month) {
+    const QSignalBlocker year_quiet(se_Year);
+    const QSignalBlocker month_quiet(cb_Month);
+    se_Year->setValue(year);
+    cb_Month->setCurrentIndex(month);
+}
+
+}  // namespace tabrel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "main_actions.h"
+
+namespace tabrel {
+
+// The month selection toolbar: year, previous month, month list, next month, the custom norm
+// with its value, the new-period toggle and the norm texts.
+class MonthBar : public QToolBar {
+public:
+    MonthBar(const MainActions& a, QWidget* parent);
+
+    // Shows a month (0..11) of a year without announcing a month change.
+    void show_month(int year, int month);
+
+    QSpinBox* se_Year;
+    QToolButton* tb_MonthPrev;
+    QComboBox* cb_Month;
+    QToolButton* tb_MonthNext;
+    QLineEdit* me_Norma;
+    QLabel* st_NormaTitle;
+    QLabel* st_NormaValue;
+};
+
+}  // namespace tabrel

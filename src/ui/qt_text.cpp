@@ -1,0 +1,11 @@
+#include "qt_text.h"
+
+#include "i18n/cp1250.h"
+
+namespace tabrel {
+
+QString qt_text(std::string_view cp1250) {
+    return QString::fromStdString(cp1250_to_utf8(cp1250));
+}
+
+}  // namespace tabrel

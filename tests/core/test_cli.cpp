@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "storage/data_folder_lock.h"
+#include "support/test_support.h"
+
+namespace fs = std::filesystem;
+using tabrel::test::slurp;
+using tabrel::test::spit;
+using tabrel::test::TempDir;
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& s) {
+    return "'" + s + "'";
+}
+
+// Runs the built tabrel-cli with the given (already quoted) arguments.
+CliRun cli(const std::string& args) {
+    TempDir capture;
+    const std::string command = std::string(TABREL_CLI) + " " + args + " >" +
+                                quoted((capture / "out").string()) + " 2>" +
+                                quoted((capture / "err").string());
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(capture / "out"), slurp(capture / "err")};
+}
+
+std::string lower_ascii(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+// A legacy data file: one group with one shift, one worker, Polish letters in cp1250.
+const std::string kLegacyIni =
+    "[main]\r\ngc=1\r\nkc=1\r\n"
+    "[g0]\r\nid=1\r\nnazwa=Po\xB3o\xBFnictwo\r\nday8=455\r\nwolne_za_sob_swieto=1\r\n"
+    "zod0=420\r\nzile0=720\r\nzdyz0=455\r\nzkolor0=clWhite\r\nzsymbol0=D\r\n"
+    "zobsada0=2\r\nzobsadas0=1\r\n"
+    "[k0]\r\nid=5\r\ngrupa=1\r\nnazwisko=W\xB9s\r\nimie=\xAF"
+    "aneta\r\npseudo=ZW\r\n"
+    "etat=87,5\r\n";
+
+}  // namespace
+
+TEST(Cli, ArchiveCreateListExtractRoundTrip) {
+    TempDir dir;
+    fs::create_directory(dir / "src");
+    const std::string small = "abc\r\n";
+    std::string big(40000, '\0');
+    for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 % 251);
+    spit(dir / "src" / "kadra.ini", small);
+    spit(dir / "src" / "2024_05.tbr", big);
+    spit(dir / "src" / "notes.txt", "not taken");
+    const std::string archive = (dir / "backup.bak").string();
+    const std::string src = (dir / "src").string();
+
+    CliRun created = cli("archive create " + quoted(archive) + " " + quoted(src + "/kadra.ini") +
+                         " " + quoted(src + "/*.tbr"));
+    ASSERT_EQ(created.status, 0) << created.err;
+
+    CliRun listed = cli("archive list " + quoted(archive));
+    ASSERT_EQ(listed.status, 0) << listed.err;
+    EXPECT_EQ(listed.out,
+              lower_ascii(src) + "/kadra.ini\t5\n" + lower_ascii(src) + "/2024_05.tbr\t40000\n");
+
+    CliRun extracted =
+        cli("archive extract " + quoted(archive) + " " + quoted((dir / "out").string()));
+    ASSERT_EQ(extracted.status, 0) << extracted.err;
+    EXPECT_EQ(slurp(dir / "out" / "kadra.ini"), small);
+    EXPECT_EQ(slurp(dir / "out" / "2024_05.tbr"), big);
+    EXPECT_FALSE(fs::exists(dir / "out" / "notes.txt"));
+}
+
+TEST(Cli, BadUsageAndMissingFilesFailWithAMessage) {
+    TempDir dir;
+    const std::string missing = quoted((dir / "missing.bak").string());
+    const std::string cases[] = {
+        "",
+        "frobnicate",
+        "archive",
+        "archive list",
+        "archive extract " + missing,
+        "archive list " + missing,
+        "archive extract " + missing + " " + quoted((dir / "out").string()),
+        "archive create " + quoted((dir / "new.bak").string()) + " " +
+            quoted((dir / "nothing.txt").string()),
+        "dump",
+        "--data",
+        "--data " + quoted(dir.path().string()) + " resave extra",
+        "--data " + quoted(dir.path().string()) + " archive list " + missing,
+        "--data " + quoted((dir / "absent").string()) + " dump",
+    };
+    for (const std::string& args : cases) {
+        CliRun r = cli(args);
+        EXPECT_EQ(r.status, 1) << args;
+        EXPECT_NE(r.err.find("tabrel-cli: "), std::string::npos) << args;
+        EXPECT_EQ(r.out, "") << args;
+    }
+    EXPECT_FALSE(fs::exists(dir / "new.bak"));
+    EXPECT_FALSE(fs::exists(dir / "out"));
+    EXPECT_FALSE(fs::exists(dir / "absent"));
+}
+
+TEST(Cli, ResaveConvertsTheLegacyFile) {
+    TempDir dir;
+    spit(dir / "tabrel.ini", kLegacyIni);
+
+    CliRun r = cli("--data " + quoted(dir.path().string()) + " resave");
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    EXPECT_EQ(slurp(dir / "grupy.ini"),
+              "g\xA4"
+              "1\xA4"
+              "0\xA4"
+              "2\xA4"
+              "2\xA4"
+              "0\xA4"
+              "455\xA4"
+              "0\xA4"
+              "1\xA4"
+              "0\xA4"
+              "0\xA4"
+              "Po\xB3o\xBFnictwo\xA4"
+              "clWhite\xA4"
+              "0\xA4"
+              "0\xA4"
+              "455\xA4"
+              "0\xA4"
+              "1\xA4"
+              "0\xA4"
+              "0\r\n"
+              "z\xA4"
+              "420\xA4"
+              "720\xA4"
+              "455\xA4"
+              "2\xA4"
+              "1\xA4"
+              "clWhite\xA4"
+              "D\xA4\r\n");
+    EXPECT_FALSE(fs::exists(dir / "tabrel.ini"));
+    EXPECT_EQ(slurp(dir / "tabrel.ini.err"), kLegacyIni);
+    EXPECT_FALSE(fs::exists(dir / "kadra.ini"));
+
+    CliRun unpacked = cli("archive extract " + quoted((dir / "kadra.inr").string()) + " " +
+                          quoted((dir / "x").string()));
+    ASSERT_EQ(unpacked.status, 0) << unpacked.err;
+    EXPECT_EQ(slurp(dir / "x" / "kadra.ini"),
+              "p\xA4"
+              "5\xA4"
+              "1\xA4"
+              "26\xA4"
+              "26\xA4"
+              "2\xA4"
+              "10\xA4"
+              "87,5\xA4"
+              "5\xA4"
+              "5\xA4"
+              "0\xA4"
+              "1\xA4"
+              "1\xA4"
+              "0\xA4"
+              "1\xA4"
+              "1200\xA4"
+              "W\xB9s\xA4\xAF"
+              "aneta"
+              "\xA4\xA4\xA4\xA4\xA4\xA4\xA4\xA4\xA4\xA4\xA4\xA4\xA4"
+              "ZW\xA4"
+              "clYellow\xA4"
+              "0\xA4"
+              "1|\xA4"
+              "0\xA4"
+              "1\r\n");
+}
+
+TEST(Cli, DumpGivesJsonWithPolishTextInUtf8) {
+    TempDir dir;
+    spit(dir / "tabrel.ini", kLegacyIni);
+
+    CliRun r = cli("--data " + quoted(dir.path().string()) + " dump");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto json = nlohmann::json::parse(r.out);
+
+    ASSERT_EQ(json["groups"].size(), 1u);
+    const auto& g = json["groups"][0];
+    EXPECT_EQ(g["nazwa"], "Położnictwo");
+    EXPECT_EQ(g["id"], 1);
+    EXPECT_EQ(g["profile"]["shifts"][0]["zod"], 420);
+    EXPECT_EQ(g["profile"]["shifts"][0]["zsymbol"], "D");
+    EXPECT_EQ(g["profile"]["shifts"][0]["zobsada"], 2);
+    EXPECT_EQ(g["default_profile"]["wolne_za_sob_swieto"], true);
+
+    ASSERT_EQ(json["workers"].size(), 1u);
+    const auto& w = json["workers"][0];
+    EXPECT_EQ(w["nazwisko"], "Wąs");
+    EXPECT_EQ(w["imie"], "Żaneta");
+    EXPECT_EQ(w["pseudo"], "ZW");
+    EXPECT_EQ(w["etat"], 87.5);
+    EXPECT_EQ(w["grupy"], "1|");
+    EXPECT_EQ(w["kolor"], "clYellow");
+    EXPECT_EQ(w["pref_without_auto"], true);
+    EXPECT_EQ(w.size(), 35u);  // every stored field but the record tag
+
+    EXPECT_TRUE(fs::exists(dir / "tabrel.ini"));  // a dump writes nothing back
+}
+
+TEST(Cli, ResaveLeavesAFolderInUseAlone) {
+    TempDir dir;
+    spit(dir / "tabrel.ini", kLegacyIni);
+    const tabrel::DataFolderLock running_program(dir.path());
+    ASSERT_EQ(running_program.status(), tabrel::DataFolderLock::Status::Held);
+
+    CliRun r = cli("--data " + quoted(dir.path().string()) + " resave");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("in use"), std::string::npos) << r.err;
+    EXPECT_EQ(slurp(dir / "tabrel.ini"), kLegacyIni);
+    EXPECT_FALSE(fs::exists(dir / "grupy.ini"));
+}

@@ -1,0 +1,234 @@
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <filesystem>
+
+#include "app/app_state.h"
+#include "i18n/cp1250.h"
+#include "support/test_support.h"
+#include "tglowna.h"
+
+using namespace tabrel;
+using tabrel::test::FakePrompter;
+using tabrel::test::TempDir;
+
+namespace {
+
+// A program folder of its own with an opened, loaded data folder.
+struct Program {
+    TempDir folder;
+    FakePrompter prompter;
+    Locale locale;
+    AppState app{folder.path(), prompter, locale};
+
+    Program() {
+        if (app.open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
+        app.load_staff();
+    }
+    std::filesystem::path data(const char* name) const { return folder.path() / "dane" / name; }
+};
+
+Group group(uint16_t id, const char* name_utf8, bool old = false) {
+    Group g;
+    g.id = id;
+    g.nazwa = cp(name_utf8);
+    g.old = old;
+    return g;
+}
+
+Worker worker(uint16_t id, const char* surname_utf8, const char* name_utf8, const char* grupy,
+              bool old = false) {
+    Worker w;
+    w.id = id;
+    w.nazwisko = cp(surname_utf8);
+    w.imie = cp(name_utf8);
+    w.pseudo = "AK";
+    w.grupy = grupy;
+    w.old = old;
+    return w;
+}
+
+QStringList row_texts(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    return texts;
+}
+
+QStringList menu_texts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* a : actions) texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return texts;
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void empty_register_guides_to_adding_a_group() {
+        Program p;
+        Tf_MainForm form(p.app);
+        QCOMPARE(form.objectName(), QStringLiteral("Tf_MainForm"));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Tabrel"));
+        QCOMPARE(form.calendar_area()->l_Guide->text(), QString::fromUtf8("Dodaj grupę"));
+        QVERIFY(!form.calendar_area()->l_Guide->isHidden());
+        QVERIFY(form.calendar_area()->sag->isHidden());
+    }
+
+    void group_without_members_guides_to_adding_a_worker() {
+        Program p;
+        Roster& r = p.app.roster();
+        r.groups = {group(1, "Chirurgia"), group(2, "Usunięta", true)};
+        r.workers = {worker(1, "Nowak", "Jan", "2|"), worker(2, "Zając", "Ewa", "1|", true)};
+        Tf_MainForm form(p.app);
+        QCOMPARE(row_texts(form.lists()->cb_grupa), QStringList{QStringLiteral("Chirurgia")});
+        QVERIFY(row_texts(form.lists()->cb_kadra_new).isEmpty());
+        QCOMPARE(form.calendar_area()->l_Guide->text(), QStringLiteral("Dodaj pracownika"));
+        QVERIFY(form.calendar_area()->sag->isHidden());
+
+        r.workers.push_back(worker(3, "Kowalska", "Anna", "2|1|"));
+        form.refresh_groups();
+        QCOMPARE(row_texts(form.lists()->cb_kadra_new),
+                 QStringList{QStringLiteral("Kowalska Anna")});
+        QVERIFY(form.calendar_area()->l_Guide->isHidden());
+        QVERIFY(!form.calendar_area()->sag->isHidden());
+        QCOMPARE(r.current_group, int16_t(0));
+        QCOMPARE(r.current_worker, uint16_t(2));
+    }
+
+    void choosing_a_group_lists_its_members() {
+        Program p;
+        Roster& r = p.app.roster();
+        r.groups = {group(1, "Chirurgia"), group(2, "Interna")};
+        r.workers = {worker(1, "Nowak", "Jan", "2|"), worker(2, "Wójcik", "Ola", "1|")};
+        Tf_MainForm form(p.app);
+        QCOMPARE(row_texts(form.lists()->cb_kadra_new),
+                 QStringList{QString::fromUtf8("Wójcik Ola")});
+        form.lists()->cb_grupa->setCurrentRow(1);
+        QCOMPARE(r.current_group, int16_t(1));
+        QCOMPARE(row_texts(form.lists()->cb_kadra_new), QStringList{QStringLiteral("Nowak Jan")});
+        QCOMPARE(r.current_worker, uint16_t(0));
+    }
+
+    void commands_have_their_names_captions_and_shortcuts() {
+        Program p;
+        Tf_MainForm form(p.app);
+        struct Expected {
+            const char* name;
+            const char* caption;
+            QKeySequence shortcut;
+        };
+        const Expected expected[] = {
+            {"a_WorkerAdd", "Dodaj pracownika", QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+            {"a_WorkerDelete", "Usuń pracownika", QKeySequence(Qt::Key_Delete)},
+            {"a_WorkerRestore", "Przywróć", QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+            {"a_PanelOnOff", "Lista pracowników", QKeySequence(Qt::Key_F4)},
+            {"a_DutyAdd", "Dodaj dyżur", QKeySequence(Qt::Key_Insert)},
+            {"a_automatic", "Rozpisz dyżury ", QKeySequence(Qt::CTRL | Qt::Key_R)},
+            {"a_Templates", "Szablony wydruków", QKeySequence(Qt::CTRL | Qt::Key_D)},
+            {"a_RestoreMonth", "dane \"miesiąca\"...", QKeySequence()},
+            {"a_GroupAdd", "Dodaj grupę", QKeySequence()},
+        };
+        for (const Expected& e : expected) {
+            const auto* action = form.findChild<QAction*>(QString::fromLatin1(e.name));
+            QVERIFY2(action, e.name);
+            QCOMPARE(action->text(), QString::fromUtf8(e.caption));
+            QCOMPARE(action->shortcut(), e.shortcut);
+        }
+        QCOMPARE(form.actions().a_RestoreMonth->statusTip(),
+                 QString::fromUtf8("Dane w kopii zapasowej mają min. 3 dni "));
+        QCOMPARE(form.actions().a_DutyAdd->toolTip(),
+                 QString::fromUtf8("Dodaj dyżur wybranemu pracownikowi w wybranym dniu"));
+    }
+
+    void main_menu_holds_the_six_menus_in_order() {
+        Program p;
+        Tf_MainForm form(p.app);
+        const QStringList top = menu_texts(form.menuBar()->actions());
+        QCOMPARE(top,
+                 (QString::fromUtf8("Grupy|Pracownicy|Dyżury|Wolne|Narzędzia|Pomoc").split('|')));
+        const QList<QAction*> menus = form.menuBar()->actions();
+        QCOMPARE(menu_texts(menus[1]->menu()->actions()),
+                 QString::fromUtf8("Dodaj pracownika|Modyfikuj dane pracownika|Usuń pracownika|-|"
+                                   "Przywróć|-|Lista pracowników")
+                     .split('|'));
+        QCOMPARE(menu_texts(menus[2]->menu()->actions()),
+                 QString::fromUtf8("Rozpisz dyżury |Nadpracowania automatyczne|-|Dodaj dyżur|-|"
+                                   "Usuń dyżury...")
+                     .split('|'));
+        QCOMPARE(menu_texts(menus[4]->menu()->actions()),
+                 QString::fromUtf8("Konfiguracja|Szablony wydruków|Lista pracowników|-|"
+                                   "Odzyskaj z kopii zapasowej...")
+                     .split('|'));
+    }
+
+    void month_bar_offers_the_polish_months() {
+        Program p;
+        Tf_MainForm form(p.app);
+        const QComboBox* months = form.month_bar()->cb_Month;
+        QCOMPARE(months->count(), 12);
+        QCOMPARE(months->itemText(0), QString::fromUtf8("Styczeń"));
+        QCOMPARE(months->itemText(11), QString::fromUtf8("Grudzień"));
+        const Date now = today();
+        QCOMPARE(months->currentIndex(), now.month - 1);
+        QCOMPARE(form.month_bar()->se_Year->value(), now.year);
+    }
+
+    void closing_answered_no_keeps_the_window_and_writes_nothing() {
+        Program p;
+        p.app.roster().groups = {group(1, "Chirurgia")};
+        p.prompter.answers = {false};
+        Tf_MainForm form(p.app);
+        form.show();
+        QVERIFY(!form.close());
+        QVERIFY(form.isVisible());
+        QCOMPARE(p.prompter.asked, std::vector<std::string>{cp("Czy na pewno zamknąć program?")});
+        QVERIFY(!std::filesystem::exists(p.data("grupy.ini")));
+    }
+
+    void closing_answered_yes_saves_groups_and_staff() {
+        Program p;
+        p.app.roster().groups = {group(1, "Chirurgia")};
+        p.app.roster().workers = {worker(1, "Nowak", "Jan", "1|")};
+        Tf_MainForm form(p.app);
+        form.show();
+        QVERIFY(form.close());
+        QCOMPARE(p.prompter.asked.size(), size_t(1));
+        QVERIFY(std::filesystem::exists(p.data("grupy.ini")));
+        QVERIFY(std::filesystem::exists(p.data("kadra.inr")));
+    }
+
+    void escape_in_a_list_asks_to_close() {
+        Program p;
+        p.app.roster().groups = {group(1, "Chirurgia")};
+        p.prompter.answers = {false, false};
+        Tf_MainForm form(p.app);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        for (QWidget* list : {static_cast<QWidget*>(form.lists()->cb_grupa),
+                              static_cast<QWidget*>(form.lists()->cb_kadra_new)}) {
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_Escape);
+        }
+        QCOMPARE(p.prompter.asked.size(), size_t(2));
+        QVERIFY(form.isVisible());
+    }
+
+    void a_failed_save_lets_the_user_stay() {
+        Program p;
+        p.app.roster().groups = {group(1, "Chirurgia")};
+        std::filesystem::create_directory(p.data("grupy.ini"));
+        p.prompter.answers = {true, false};
+        Tf_MainForm form(p.app);
+        form.show();
+        QVERIFY(!form.close());
+        QCOMPARE(p.prompter.asked.size(), size_t(2));
+        QCOMPARE(p.prompter.asked[1],
+                 cp("Nie udało się zapisać danych. Czy mimo to zamknąć program?"));
+        QVERIFY(form.isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
