@@ -113,8 +113,6 @@ std::string month_file_name(int year, int month) {
     return name;
 }
 
-}  // namespace
-
 Json calendar_json(const MonthCalendar& c, const NormStatus& status) {
     Json days = Json::array();
     for (size_t i = 0; i < c.days.size(); ++i) {
@@ -147,6 +145,8 @@ Json calendar_json(const MonthCalendar& c, const NormStatus& status) {
             {"days", days},
             {"cells", cells}};
 }
+
+}  // namespace
 
 int run_calendar_command(const fs::path& data_dir, const std::vector<std::string>& args) {
     std::string error;
