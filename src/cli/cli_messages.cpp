@@ -10,7 +10,8 @@ std::string usage_text() {
            "  tabrel-cli archive extract ARCHIVE DIR\n"
            "  tabrel-cli archive list ARCHIVE\n"
            "  tabrel-cli --data DIR resave\n"
-           "  tabrel-cli --data DIR dump\n";
+           "  tabrel-cli --data DIR dump\n"
+           "  tabrel-cli --data DIR calendar YYYY-MM [--group ID]\n";
 }
 
 int fail(const std::string& message) {

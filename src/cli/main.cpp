@@ -1,14 +1,29 @@
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "archive_commands.h"
+#include "calendar_command.h"
 #include "cli_messages.h"
 #include "staff_commands.h"
 
 using namespace tabrel;
+
+namespace {
+
+using DataCommand = int (*)(const std::filesystem::path&, const std::vector<std::string>&);
+
+// The commands that work on a data folder given with --data.
+const std::map<std::string, DataCommand> kDataCommands = {
+    {"resave", resave_command},
+    {"dump", dump_command},
+    {"calendar", run_calendar_command},
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -21,18 +36,17 @@ int main(int argc, char* argv[]) {
     if (args.empty()) return usage_error("no command");
 
     const std::string command = args[0];
-    if (command == "--help" && args.size() == 1 && !data) {
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "--help" && rest.empty() && !data) {
         std::cout << usage_text();
         return 0;
     }
     if (command == "archive") {
         if (data) return usage_error("--data does not apply to archive");
-        return run_archive_command(std::vector<std::string>(args.begin() + 1, args.end()));
+        return run_archive_command(rest);
     }
-    if (command == "resave" || command == "dump") {
-        if (!data) return usage_error(command + " needs --data DIR");
-        if (args.size() > 1) return usage_error("too many arguments for " + command);
-        return command == "resave" ? resave_command(*data) : dump_command(*data);
-    }
-    return usage_error("unknown command: " + command);
+    const auto found = kDataCommands.find(command);
+    if (found == kDataCommands.end()) return usage_error("unknown command: " + command);
+    if (!data) return usage_error(command + " needs --data DIR");
+    return found->second(*data, rest);
 }

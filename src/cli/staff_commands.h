@@ -1,13 +1,16 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace tabrel {
 
-// Loads groups and staff as the program does at start and saves them as it does at exit.
-int resave_command(const std::filesystem::path& data_folder);
+// "resave": loads groups and staff as the program does at start and saves them as it does
+// at exit.
+int resave_command(const std::filesystem::path& data_folder, const std::vector<std::string>& args);
 
-// Loads groups and staff as the program does at start and prints them as JSON.
-int dump_command(const std::filesystem::path& data_folder);
+// "dump": loads groups and staff as the program does at start and prints them as JSON.
+int dump_command(const std::filesystem::path& data_folder, const std::vector<std::string>& args);
 
 }  // namespace tabrel
