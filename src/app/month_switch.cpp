@@ -35,7 +35,7 @@ NormStatus MonthSwitch::cb_MonthChange(int year, int month) {
 }
 
 bool MonthSwitch::save_at_exit() {
-    if (roster_.groups.empty()) return false;
+    if (roster_.groups.empty()) return true;
     return save_shown_month();
 }
 

@@ -21,8 +21,8 @@ public:
     // shows the returned norm texts and redraws the grid.
     NormStatus cb_MonthChange(int year, int month);
 
-    // The month save at exit: the shown month when a group exists. False when nothing was
-    // written because it could not be or must not be.
+    // The month save at exit: the shown month when a group exists. False when the month could
+    // not be written or its file is kept because its load failed (the user has been told).
     bool save_at_exit();
 
     bool load_failed() const { return load_failed_; }
