@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "model/roster.h"
 #include "storage/ini_file.h"
+#include "support/test_support.h"
 #include "worktime/calendar_days.h"
 #include "worktime/calendar_grid.h"
 #include "worktime/holidays.h"
@@ -214,6 +220,81 @@ TEST(MonthNavigation, StepsCrossTheYear) {
     EXPECT_EQ(previous_month({2025, 3}), (YearMonth{2025, 2}));
     EXPECT_EQ(month_name(1), "Stycze\xF1");
     EXPECT_EQ(month_name(12), "Grudzie\xF1");
+}
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun calendar_cli(const std::filesystem::path& data, const std::string& args) {
+    test::TempDir capture;
+    const std::string command = std::string(TABREL_CLI) + " --data '" + data.string() +
+                                "' calendar " + args + " >'" + (capture / "out").string() +
+                                "' 2>'" + (capture / "err").string() + "'";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::slurp(capture / "out"),
+            test::slurp(capture / "err")};
+}
+
+TEST(CalendarCommand, PrintsTheMonthOfTheChosenGroupAsJson) {
+    if (!std::filesystem::exists(TABREL_CLI)) GTEST_SKIP() << "tabrel-cli is not built";
+    test::TempDir data;
+    test::spit(data / "tabrel.ini",
+               "[main]\r\ngc=2\r\nkc=1\r\n"
+               "[g0]\r\nid=1\r\nold=1\r\n"
+               "[g1]\r\nid=3\r\nnazwa=A\r\nzod0=420\r\nzile0=720\r\nzsymbol0=D\r\n"
+               "zod1=1140\r\nzile1=720\r\nzod2=0\r\nzile2=480\r\n"
+               "[k0]\r\nid=5\r\ngrupa=3\r\nnazwisko=X\r\n");
+    test::spit(data / "2025_04.tbr",
+               "[kalendarz_wlasny]\r\n20=1\r\n"
+               "[kalendarz_notatki]\r\n2=Zebranie\xA4o 10\r\n"
+               "[g3]\r\nday8=480\r\n");
+    test::spit(data / "konfiguracja.ini", "[wydruki]\r\nnoc_od=00:00\r\n");
+
+    const CliRun run = calendar_cli(data.path(), "2025-04");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string head =
+        "{\n"
+        "  \"year\": 2025,\n"
+        "  \"month\": 4,\n"
+        "  \"working_days\": 22,\n"
+        "  \"group_norm\": 10560,\n"
+        "  \"group_norm_remainder\": 480,\n"
+        "  \"night_start\": 1440,\n"
+        "  \"night_end\": 1920,\n"
+        "  \"next_month_first\": 1,\n"
+        "  \"st_NormaTitle\": \"Dni robocze: \\rDyżury \\\"D\\\": \",\n"
+        "  \"st_NormaValue\": \"22 \\r14 dyż. + 08:00\",\n"
+        "  \"days\": [";
+    EXPECT_EQ(run.out.substr(0, head.size()), head);
+    const auto json = nlohmann::json::parse(run.out);
+    ASSERT_EQ(json["days"].size(), 30u);
+    EXPECT_EQ(json["days"][2]["kalendarz_notatki"], "Zebranie\r\no 10");
+    EXPECT_EQ(json["days"][20]["kalendarz_wlasny"], true);
+    EXPECT_EQ(json["days"][20]["holiday"], false);
+    EXPECT_EQ(json["days"][19]["day_code"], "sw");
+    ASSERT_EQ(json["cells"].size(), 21u);
+    EXPECT_EQ(json["cells"][3][0], (nlohmann::json{{"shift_no", 1}, {"day", 1}}));
+    EXPECT_EQ(json["cells"][5][0], (nlohmann::json{{"shift_no", 3}, {"day", 1}}));
+
+    EXPECT_EQ(calendar_cli(data.path(), "2025-04 --group 9").status, 1);
+    EXPECT_EQ(calendar_cli(data.path(), "2025-13").status, 1);
+    EXPECT_EQ(calendar_cli(data.path(), "April").status, 1);
+}
+
+TEST(CalendarCommand, WithoutGroupsUsesAnEmptyGroupsDefaults) {
+    if (!std::filesystem::exists(TABREL_CLI)) GTEST_SKIP() << "tabrel-cli is not built";
+    test::TempDir data;
+    const CliRun run = calendar_cli(data.path(), "2025-01");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["working_days"], 21);
+    EXPECT_EQ(json["group_norm"], 21 * 455);
+    EXPECT_EQ(json["group_norm_remainder"], 21 * 455);
+    EXPECT_EQ(json["night_start"], 1320);
+    EXPECT_TRUE(json["cells"].empty());
 }
 
 }  // namespace
