@@ -113,6 +113,8 @@ std::string month_file_name(int year, int month) {
     return name;
 }
 
+}  // namespace
+
 Json calendar_json(const MonthCalendar& c, const NormStatus& status) {
     Json days = Json::array();
     for (size_t i = 0; i < c.days.size(); ++i) {
@@ -145,8 +147,6 @@ Json calendar_json(const MonthCalendar& c, const NormStatus& status) {
             {"days", days},
             {"cells", cells}};
 }
-
-}  // namespace
 
 int run_calendar_command(const fs::path& data_dir, const std::vector<std::string>& args) {
     std::string error;

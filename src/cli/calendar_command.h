@@ -1,8 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
+
+#include "model/calendar.h"
+#include "worktime/normatyw.h"
 
 namespace tabrel {
 
@@ -11,5 +15,8 @@ namespace tabrel {
 // defaults of an empty group.
 int run_calendar_command(const std::filesystem::path& data_dir,
                          const std::vector<std::string>& args);
+
+// The calendar part of the JSON, shared with the month command.
+nlohmann::ordered_json calendar_json(const MonthCalendar& c, const NormStatus& status);
 
 }  // namespace tabrel

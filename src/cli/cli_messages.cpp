@@ -11,7 +11,9 @@ std::string usage_text() {
            "  tabrel-cli archive list ARCHIVE\n"
            "  tabrel-cli --data DIR resave\n"
            "  tabrel-cli --data DIR dump\n"
-           "  tabrel-cli --data DIR calendar YYYY-MM [--group ID]\n";
+           "  tabrel-cli --data DIR calendar YYYY-MM [--group ID]\n"
+           "  tabrel-cli --data DIR month YYYY-MM [--group ID] [--all-groups]\n"
+           "  tabrel-cli --data DIR month-resave YYYY-MM\n";
 }
 
 int fail(const std::string& message) {

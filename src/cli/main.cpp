@@ -8,6 +8,7 @@
 #include "archive_commands.h"
 #include "calendar_command.h"
 #include "cli_messages.h"
+#include "month_command.h"
 #include "staff_commands.h"
 
 using namespace tabrel;
@@ -21,6 +22,8 @@ const std::map<std::string, DataCommand> kDataCommands = {
     {"resave", resave_command},
     {"dump", dump_command},
     {"calendar", run_calendar_command},
+    {"month", run_month_command},
+    {"month-resave", run_month_resave_command},
 };
 
 }  // namespace
