@@ -5,8 +5,10 @@
 #include <string>
 
 #include "app/locale.h"
+#include "app/month_switch.h"
 #include "app/prompter.h"
 #include "model/roster.h"
+#include "storage/options.h"
 #include "storage/staff_files.h"
 
 namespace tabrel {
@@ -39,6 +41,14 @@ public:
 
     const StaffLoadResult& staff_load() const { return staff_load_; }
 
+    // The month change of the month selector, the year field and the month buttons.
+    MonthSwitch& months() { return months_; }
+    // The shut-down save of the shown month when a group exists; a month whose load stopped on
+    // a bad value is kept as it was.
+    bool save_month() { return months_.save_at_exit(); }
+    // The configuration in force; a month load sets its day-off norm flags.
+    Options& options() { return options_; }
+
     Roster& roster() { return roster_; }
     const Roster& roster() const { return roster_; }
     const std::filesystem::path& program_folder() const { return program_folder_; }
@@ -56,6 +66,8 @@ private:
     StaffLoadResult staff_load_;
     bool kept_files_told_ = false;
     std::unique_ptr<DataFolderLock> lock_;
+    Options options_;
+    MonthSwitch months_{roster_, options_, prompter_, locale_};
 };
 
 }  // namespace tabrel

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/app_state.h"
 #include "app/month_switch.h"
 #include "storage/month_paths.h"
 #include "support/ward_fixture.h"
@@ -96,6 +97,32 @@ TEST(MonthSwitch, WithoutGroupsNothingIsLoadedOrSaved) {
     EXPECT_TRUE(w.months.save_at_exit());
     EXPECT_TRUE(std::filesystem::is_empty(w.dir.path()));
     EXPECT_EQ(w.roster.shown_month, 3);
+}
+
+TEST(MonthSwitch, TheApplicationStateSavesTheShownMonthAtExit) {
+    TempDir program;
+    test::FakePrompter prompter;
+    Locale locale;
+    AppState app(program.path(), prompter, locale);
+    ASSERT_EQ(app.open_data_folder(), AppState::OpenResult::Ok);
+    EXPECT_TRUE(app.save_month());  // no group: nothing to save
+    Ward ward(2024, 6);
+    app.roster().groups = ward.roster.groups;
+    app.roster().current_group = 0;
+    app.roster().workers = ward.roster.workers;
+    app.roster().rebuild_worker_ids();
+    app.months().cb_MonthChange(2024, 6);
+    Duty d;
+    d.worker_id = 5;
+    d.group_id = 1;
+    d.day_no = 3;
+    d.shift_no = 1;
+    d.duration = 720;
+    app.roster().dodaj_dyzur(d, 0);
+    ASSERT_TRUE(app.save_month());
+    EXPECT_NE(
+        slurp(app.data_folder() / "2024_06.tbr").find(with_separators("d1=1|5|3|720|1|420|0||0")),
+        std::string::npos);
 }
 
 }  // namespace
