@@ -16,7 +16,8 @@ using test::Ward;
 
 constexpr const char* kDate = "08.12.2026";
 
-// Latin letters stand in for the separator byte so that expected texts stay readable.
+// "|" stands for the separator byte 0xA4 and "?" for the letter byte 0xBF, so that expected
+// texts stay readable.
 std::string bytes(std::string text) {
     for (char& c : text) {
         if (c == '|') c = '\xA4';
