@@ -7,6 +7,7 @@
 #include "app/locale.h"
 #include "app/month_switch.h"
 #include "app/prompter.h"
+#include "app/view_state.h"
 #include "model/roster.h"
 #include "storage/options.h"
 #include "storage/staff_files.h"
@@ -49,6 +50,10 @@ public:
     // The configuration in force; a month load sets its day-off norm flags.
     Options& options() { return options_; }
 
+    // The show switches and the selected cell of the main window.
+    ViewState& view() { return view_; }
+    const ViewState& view() const { return view_; }
+
     Roster& roster() { return roster_; }
     const Roster& roster() const { return roster_; }
     const std::filesystem::path& program_folder() const { return program_folder_; }
@@ -67,6 +72,7 @@ private:
     bool kept_files_told_ = false;
     std::unique_ptr<DataFolderLock> lock_;
     Options options_;
+    ViewState view_;
     MonthSwitch months_{roster_, options_, prompter_, locale_};
 };
 
