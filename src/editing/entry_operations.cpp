@@ -1,0 +1,149 @@
+#include "editing/entry_operations.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "i18n/text.h"
+#include "model/day_off_type.h"
+#include "worktime/hour_split.h"
+#include "worktime/leave_account.h"
+
+namespace tabrel {
+
+namespace {
+
+constexpr uint16_t kDefaultDay8 = 455;
+
+bool valid_worker(const Roster& roster, int worker_index) {
+    return worker_index >= 0 && worker_index < static_cast<int>(roster.workers.size());
+}
+
+bool confirmed(Prompter& prompter, bool silent) {
+    return silent || prompter.ask(tr("msg_ConfirmDelete", "Czy napewno usunąć?"));
+}
+
+uint16_t current_group_id(const Roster& roster) {
+    const Group* group = roster.current();
+    return group ? group->id : 0;
+}
+
+// A counter is recounted whenever the tiles are laid out; between layouts it may already be 0
+// for a duty that had no tile, and must not wrap round.
+void lower_staffing(CalendarDay& day, int shift_no) {
+    const int shifts = static_cast<int>(day.shift_counts.size());
+    const int index = std::min(shift_no, shifts) - 1;
+    if (index < 0) return;
+    uint8_t& count = day.shift_counts[index];
+    if (count > 0) --count;
+}
+
+void lower_extra(CalendarDay& day) {
+    if (day.extra_count > 0) --day.extra_count;
+}
+
+CalendarDay* calendar_day(Roster& roster, int day) {
+    if (day < 1 || day > static_cast<int>(roster.calendar.days.size())) return nullptr;
+    return &roster.calendar.days[day - 1];
+}
+
+template <typename Counter>
+Counter added(Counter balance, int64_t amount) {
+    return static_cast<Counter>(
+        std::clamp<int64_t>(int64_t{balance} + amount, 0, std::numeric_limits<Counter>::max()));
+}
+
+void give_back_leave(Roster& roster, Worker& worker, const DayOff& entry) {
+    const int days = entry.to_day - entry.from_day + 1;
+    switch (entry.kind) {
+        case 'u':
+        case 'a':
+            worker.urlop =
+                added(worker.urlop, leave_minutes(roster.calendar, worker, entry.from_day,
+                                                  entry.to_day, current_day8(roster)));
+            break;
+        case 'o':
+            worker.opieka = added(worker.opieka, days);
+            break;
+        case 'h':
+            worker.reha = added(worker.reha, days);
+            break;
+        default:
+            break;
+    }
+}
+
+void clear_covered(Worker& worker, const DayOff& entry) {
+    if (entry.kind == kNoDutyLetter) return;
+    const int last = std::min<int>(entry.to_day, kMonthSlots);
+    for (int day = std::max<int>(entry.from_day, 1); day <= last; ++day)
+        worker.duties[day - 1].day_off_marker = false;
+}
+
+}  // namespace
+
+uint16_t current_day8(const Roster& roster) {
+    const Group* group = roster.current();
+    return group ? group->profile.day8 : kDefaultDay8;
+}
+
+void recompute_worker(Roster& roster, const Options& options, int worker_index) {
+    odswiez_pracownika(roster, options, worker_index, true);
+}
+
+bool dodaj_dyzur(Roster& roster, const Options& options, Duty duty, bool recompute,
+                 int worker_index) {
+    if (!roster.dodaj_dyzur(duty, worker_index)) return false;
+    if (recompute) recompute_worker(roster, options, worker_index);
+    return true;
+}
+
+int usun_dyzur(Roster& roster, const Options& options, Prompter& prompter, int worker_index,
+               int first_day, int last_day, DutyRemoval how) {
+    if (!valid_worker(roster, worker_index)) return 0;
+    if (!confirmed(prompter, how.silent)) return 0;
+    Worker& worker = roster.workers[worker_index];
+    const uint16_t group_id = current_group_id(roster);
+    const int last = std::min({last_day, kMonthSlots, roster.month_days()});
+    int removed = 0;
+    for (int day = std::max(first_day, 1); day <= last; ++day) {
+        Duty& duty = worker.duties[day - 1];
+        if (duty.seq == 0) continue;
+        if (!how.any_group && duty.group_id != group_id) continue;
+        if (how.unaccepted_only && duty.accepted) continue;
+        if (CalendarDay* d = calendar_day(roster, day)) lower_staffing(*d, duty.shift_no);
+        duty.seq = 0;
+        ++removed;
+        if (duty.day_off_marker)
+            aktualizuj_urlop(roster.calendar, worker, day, current_day8(roster));
+    }
+    if (how.recompute) recompute_worker(roster, options, worker_index);
+    return removed;
+}
+
+bool dodaj_wolne(Roster& roster, Prompter& prompter, DayOff entry, int worker_index) {
+    return roster.dodaj_wolne(entry, worker_index, prompter);
+}
+
+int usun_wolne(Roster& roster, const Options& options, Prompter& prompter, int worker_index,
+               int first_day, int last_day, DayOffRemoval how) {
+    if (!valid_worker(roster, worker_index)) return 0;
+    if (!confirmed(prompter, how.silent)) return 0;
+    Worker& worker = roster.workers[worker_index];
+    const uint16_t group_id = current_group_id(roster);
+    const int last = std::min(last_day, kMonthSlots);
+    int removed = 0;
+    for (int day = std::max(first_day, 1); day <= last; ++day) {
+        DayOff& entry = worker.days_off[day - 1];
+        if (entry.seq == 0) continue;
+        if (!how.any_group && entry.group_id != group_id) continue;
+        if (CalendarDay* d = calendar_day(roster, day)) lower_extra(*d);
+        give_back_leave(roster, worker, entry);
+        clear_covered(worker, entry);
+        entry.seq = 0;
+        ++removed;
+    }
+    recompute_worker(roster, options, worker_index);
+    return removed;
+}
+
+}  // namespace tabrel
