@@ -31,6 +31,9 @@ struct GenerationSwitches {
 
 // Everything one generation reads, and the switches it changes as it goes.
 struct GenerationContext {
+    GenerationContext(Roster& roster_, const Options& options_, const Locale& locale_)
+        : roster(roster_), options(options_), locale(locale_) {}
+
     Roster& roster;
     const Options& options;
     const Locale& locale;
