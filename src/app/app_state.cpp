@@ -5,6 +5,7 @@
 #include "storage/data_folder_lock.h"
 #include "storage/group_file.h"
 #include "storage/legacy_file.h"
+#include "storage/options_file.h"
 #include "storage/safe_file.h"
 
 namespace tabrel {
@@ -69,6 +70,17 @@ void AppState::move_stray_configuration() {
     if (!fs::is_regular_file(stray, ec) || fs::exists(target, ec)) return;
     std::string error;
     if (!replace_file(stray, target, &error)) prompter_.error(error);
+}
+
+void AppState::load_options() {
+    options_ = read_options(load_options_file(roster_.data_folder), locale_, today());
+}
+
+bool AppState::save_exit_state() {
+    std::string error;
+    if (tabrel::save_exit_state(roster_.data_folder, options_, locale_, &error)) return true;
+    prompter_.error(error);
+    return false;
 }
 
 void AppState::load_staff() {

@@ -33,6 +33,9 @@ public:
     // folder is locked or unusable; a locked folder is left untouched.
     OpenResult open_data_folder();
 
+    // Reads konfiguracja.ini of the data folder; a missing file gives the defaults.
+    void load_options();
+
     // Loads groups and staff (legacy file included). Tells the user when a file stopped loading.
     void load_staff();
 
@@ -47,6 +50,8 @@ public:
     // The shut-down save of the shown month when a group exists; a month whose load stopped on
     // a bad value is kept as it was.
     bool save_month() { return months_.save_at_exit(); }
+    // At exit: "last_backup" and the window geometry into konfiguracja.ini.
+    bool save_exit_state();
     // The configuration in force; a month load sets its day-off norm flags.
     Options& options() { return options_; }
 

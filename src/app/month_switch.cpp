@@ -63,13 +63,23 @@ void MonthSwitch::load_shown_month(NormStatus& status) {
                         tr("msg_MonthLoadStopped",
                            "Ten miesiąc nie zostanie zapisany, aby nie nadpisać pliku."));
     }
+    if (roster_.current_worker >= roster_.workers.size()) roster_.current_worker = 0;
+    status = rebuild(true, &loaded.file);
+}
+
+NormStatus MonthSwitch::recompute() {
+    return rebuild(false, nullptr);
+}
+
+NormStatus MonthSwitch::rebuild(bool clear_counts, const IniFile* month_file) {
     const Group* group = roster_.current();
     std::optional<TimeValue> custom;
     if (group && group->CustomNorma) custom = saturate16(group->Norma);
-    status = normatyw(roster_, options_,
-                      {roster_.shown_year, roster_.shown_month + 1, true, &loaded.file, custom});
-    if (roster_.current_worker >= roster_.workers.size()) roster_.current_worker = 0;
+    NormStatus status =
+        normatyw(roster_, options_,
+                 {roster_.shown_year, roster_.shown_month + 1, clear_counts, month_file, custom});
     odswiez_wszystkich(roster_, options_);
+    return status;
 }
 
 }  // namespace tabrel

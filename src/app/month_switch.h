@@ -21,6 +21,10 @@ public:
     // shows the returned norm texts and redraws the grid.
     NormStatus cb_MonthChange(int year, int month);
 
+    // The refresh after a change of the current group, a day mark or the custom norm: the
+    // calendar and norm are rebuilt from the marks in memory and every summary recomputed.
+    NormStatus recompute();
+
     // The month save at exit: the shown month when a group exists. False when the month could
     // not be written or its file is kept because its load failed (the user has been told).
     bool save_at_exit();
@@ -29,6 +33,7 @@ public:
 
 private:
     bool restore_in_progress() const;
+    NormStatus rebuild(bool clear_counts, const IniFile* month_file);
     // Saves the shown month unless its file must be kept; false when nothing was written.
     bool save_shown_month();
     void load_shown_month(NormStatus& status);

@@ -19,6 +19,7 @@ int main(int argc, char* argv[]) {
                  locale);
     // A locked or unusable folder has been explained to the user and is left untouched.
     if (app.open_data_folder() != AppState::OpenResult::Ok) return 1;
+    app.load_options();
     app.load_staff();
 
     Tf_MainForm form(app);

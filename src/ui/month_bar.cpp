@@ -2,6 +2,8 @@
 
 #include <QSignalBlocker>
 
+#include "qt_text.h"
+
 namespace tabrel {
 
 namespace {
@@ -49,11 +51,6 @@ MonthBar::MonthBar(const MainActions& a, QWidget* parent) : QToolBar(parent) {
     st_NormaTitle = named(new QLabel(this), "st_NormaTitle", "");
     st_NormaValue = named(new QLabel(this), "st_NormaValue", "");
 
-    // Browsing months needs the month files; until then the selection only shows the month.
-    for (QWidget* w : {static_cast<QWidget*>(se_Year), static_cast<QWidget*>(tb_MonthPrev),
-                       static_cast<QWidget*>(cb_Month), static_cast<QWidget*>(tb_MonthNext)})
-        w->setEnabled(false);
-
     addWidget(se_Year);
     addWidget(tb_MonthPrev);
     addWidget(cb_Month);
@@ -65,6 +62,14 @@ MonthBar::MonthBar(const MainActions& a, QWidget* parent) : QToolBar(parent) {
     addSeparator();
     addWidget(st_NormaTitle);
     addWidget(st_NormaValue);
+}
+
+void MonthBar::show_norm(const NormStatus& status) {
+    st_NormaTitle->setText(
+        qt_text(status.st_NormaTitle).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    st_NormaValue->setText(
+        qt_text(status.st_NormaValue).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    me_Norma->setText(qt_text(status.me_Norma));
 }
 
 void MonthBar::show_month(int year, int month) {

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "main_actions.h"
+#include "worktime/normatyw.h"
 
 namespace tabrel {
 
@@ -19,6 +20,11 @@ public:
 
     // Shows a month (0..11) of a year without announcing a month change.
     void show_month(int year, int month);
+    // The year and month (1..12) the controls show.
+    int year() const { return se_Year->value(); }
+    int month() const { return cb_Month->currentIndex() + 1; }
+    // Shows the group norm texts of the month.
+    void show_norm(const NormStatus& status);
 
     QSpinBox* se_Year;
     QToolButton* tb_MonthPrev;

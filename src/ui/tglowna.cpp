@@ -1,5 +1,6 @@
 #include "tglowna.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QShortcut>
@@ -51,6 +52,7 @@ Tf_MainForm::Tf_MainForm(AppState& app, QWidget* parent)
     const Date now = today();
     month_bar_->show_month(now.year, now.month - 1);
     refresh_groups();
+    switch_month();
 }
 
 void Tf_MainForm::bind_commands() {
@@ -60,6 +62,13 @@ void Tf_MainForm::bind_commands() {
     connect(lists_, &StaffLists::group_chosen, this, &Tf_MainForm::choose_group);
     connect(lists_, &StaffLists::worker_chosen, this, &Tf_MainForm::choose_worker);
     connect(calendar_area_, &CalendarArea::guide_clicked, this, &Tf_MainForm::run_guide);
+    connect(month_bar_->se_Year, &QSpinBox::valueChanged, this, &Tf_MainForm::switch_month);
+    connect(month_bar_->cb_Month, &QComboBox::currentIndexChanged, this,
+            &Tf_MainForm::switch_month);
+    connect(month_bar_->tb_MonthNext, &QToolButton::clicked, this,
+            [this] { step_month(next_month); });
+    connect(month_bar_->tb_MonthPrev, &QToolButton::clicked, this,
+            [this] { step_month(previous_month); });
 }
 
 void Tf_MainForm::bind_keys() {
@@ -90,6 +99,7 @@ void Tf_MainForm::choose_group(int group_index) {
     if (group_index < 0 || group_index == app_.roster().current_group) return;
     app_.roster().current_group = static_cast<int16_t>(group_index);
     refresh_workers();
+    recompute_norm();
 }
 
 void Tf_MainForm::choose_worker(int worker_index) {
@@ -116,6 +126,24 @@ void Tf_MainForm::toggle_panel() {
     const bool show = lists_->isHidden();
     lists_->setVisible(show);
     if (show) lists_->cb_kadra_new->setFocus();
+}
+
+// Saves the month left and loads the month the controls show.
+void Tf_MainForm::switch_month() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    month_bar_->show_norm(app_.months().cb_MonthChange(month_bar_->year(), month_bar_->month()));
+    QApplication::restoreOverrideCursor();
+}
+
+void Tf_MainForm::step_month(YearMonth (*step)(YearMonth)) {
+    const YearMonth to = step({month_bar_->year(), month_bar_->month()});
+    month_bar_->show_month(to.year, to.month - 1);
+    switch_month();
+}
+
+// A new current group brings its own holidays, shifts and norm.
+void Tf_MainForm::recompute_norm() {
+    month_bar_->show_norm(app_.months().recompute());
 }
 
 void Tf_MainForm::closeEvent(QCloseEvent* event) {

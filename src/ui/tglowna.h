@@ -7,6 +7,7 @@
 #include "main_actions.h"
 #include "month_bar.h"
 #include "staff_lists.h"
+#include "worktime/month_navigation.h"
 
 class QCloseEvent;
 
@@ -38,6 +39,9 @@ private:
     void update_guide();
     void run_guide();
     void toggle_panel();
+    void switch_month();
+    void step_month(YearMonth (*step)(YearMonth));
+    void recompute_norm();
 
     AppState& app_;
     MainActions actions_;

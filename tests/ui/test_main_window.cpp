@@ -199,6 +199,30 @@ private slots:
         QVERIFY(std::filesystem::exists(p.data("kadra.inr")));
     }
 
+    void month_steps_save_the_month_left_and_closing_saves_the_month_shown() {
+        Program p;
+        p.app.roster().groups = {group(3, "Chirurgia")};
+        p.app.roster().workers = {worker(12, "Nowak", "Jan", "3|")};
+        Tf_MainForm form(p.app);
+        form.month_bar()->show_month(2024, 11);
+        form.month_bar()->cb_Month->setCurrentIndex(10);  // November 2024 is shown and loaded
+        QCOMPARE(p.app.roster().shown_month, 10);
+        QCOMPARE(p.app.roster().calendar.days.size(), size_t(30));
+
+        form.month_bar()->tb_MonthNext->click();
+        form.month_bar()->tb_MonthNext->click();
+        QCOMPARE(form.month_bar()->year(), 2025);
+        QCOMPARE(form.month_bar()->month(), 1);
+        QVERIFY(std::filesystem::exists(p.data("2024_11.tbr")));
+        QVERIFY(std::filesystem::exists(p.data("2024_12.tbr")));
+        QVERIFY(!form.month_bar()->st_NormaValue->text().isEmpty());
+
+        form.show();
+        QVERIFY(form.close());
+        QVERIFY(std::filesystem::exists(p.data("2025_01.tbr")));
+        QVERIFY(std::filesystem::exists(p.data("konfiguracja.ini")));
+    }
+
     void escape_in_a_list_asks_to_close() {
         Program p;
         p.app.roster().groups = {group(1, "Chirurgia")};
