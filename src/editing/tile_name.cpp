@@ -1,0 +1,35 @@
+#include "editing/tile_name.h"
+
+#include <charconv>
+
+namespace tabrel {
+
+namespace {
+
+// A decimal number of at most five digits, nothing else.
+std::optional<int> number(std::string_view text) {
+    if (text.empty() || text.size() > 5 || text.front() < '0' || text.front() > '9')
+        return std::nullopt;
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::string tile_name(const TileRef& ref) {
+    return std::string(1, ref.kind) + std::to_string(ref.worker) + "_" + std::to_string(ref.day);
+}
+
+std::optional<TileRef> panName2idxy(std::string_view name) {
+    if (name.empty() || (name.front() != 'p' && name.front() != 'u')) return std::nullopt;
+    const size_t separator = name.find('_');
+    if (separator == std::string_view::npos) return std::nullopt;
+    const std::optional<int> worker = number(name.substr(1, separator - 1));
+    const std::optional<int> day = number(name.substr(separator + 1));
+    if (!worker || !day) return std::nullopt;
+    return TileRef{name.front(), *worker, *day};
+}
+
+}  // namespace tabrel

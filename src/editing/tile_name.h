@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tabrel {
+
+// What a tile's name points at: a duty ('p') or a day off ('u') of a worker on a day index.
+struct TileRef {
+    char kind = 'p';
+    int worker = 0;  // worker index
+    int day = 0;     // day index, 0-based
+    bool operator==(const TileRef&) const = default;
+};
+
+// "p" or "u" + worker index + "_" + day index.
+std::string tile_name(const TileRef& ref);
+
+// Splits a tile's name back; nothing for a name that is not a tile's.
+std::optional<TileRef> panName2idxy(std::string_view name);
+
+}  // namespace tabrel
