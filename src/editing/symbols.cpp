@@ -1,5 +1,8 @@
 #include "editing/symbols.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "model/time_value.h"
 
 namespace tabrel {
