@@ -27,20 +27,6 @@ uint16_t current_group_id(const Roster& roster) {
     return group ? group->id : 0;
 }
 
-// A counter is recounted whenever the tiles are laid out; between layouts it may already be 0
-// for a duty that had no tile, and must not wrap round.
-void lower_staffing(CalendarDay& day, int shift_no) {
-    const int shifts = static_cast<int>(day.shift_counts.size());
-    const int index = std::min(shift_no, shifts) - 1;
-    if (index < 0) return;
-    uint8_t& count = day.shift_counts[index];
-    if (count > 0) --count;
-}
-
-void lower_extra(CalendarDay& day) {
-    if (day.extra_count > 0) --day.extra_count;
-}
-
 CalendarDay* calendar_day(Roster& roster, int day) {
     if (day < 1 || day > static_cast<int>(roster.calendar.days.size())) return nullptr;
     return &roster.calendar.days[day - 1];
@@ -81,6 +67,20 @@ void clear_covered(Worker& worker, const DayOff& entry) {
 
 }  // namespace
 
+void lower_staffing(Roster& roster, int day, int shift_no) {
+    CalendarDay* d = calendar_day(roster, day);
+    if (!d) return;
+    const int index = std::min(shift_no, static_cast<int>(d->shift_counts.size())) - 1;
+    if (index < 0) return;
+    uint8_t& count = d->shift_counts[index];
+    if (count > 0) --count;
+}
+
+void lower_extra(Roster& roster, int day) {
+    CalendarDay* d = calendar_day(roster, day);
+    if (d && d->extra_count > 0) --d->extra_count;
+}
+
 uint16_t current_day8(const Roster& roster) {
     const Group* group = roster.current();
     return group ? group->profile.day8 : kDefaultDay8;
@@ -110,7 +110,7 @@ int usun_dyzur(Roster& roster, const Options& options, Prompter& prompter, int w
         if (duty.seq == 0) continue;
         if (!how.any_group && duty.group_id != group_id) continue;
         if (how.unaccepted_only && duty.accepted) continue;
-        if (CalendarDay* d = calendar_day(roster, day)) lower_staffing(*d, duty.shift_no);
+        lower_staffing(roster, day, duty.shift_no);
         duty.seq = 0;
         ++removed;
         if (duty.day_off_marker)
@@ -136,7 +136,7 @@ int usun_wolne(Roster& roster, const Options& options, Prompter& prompter, int w
         DayOff& entry = worker.days_off[day - 1];
         if (entry.seq == 0) continue;
         if (!how.any_group && entry.group_id != group_id) continue;
-        if (CalendarDay* d = calendar_day(roster, day)) lower_extra(*d);
+        lower_extra(roster, day);
         give_back_leave(roster, worker, entry);
         clear_covered(worker, entry);
         entry.seq = 0;

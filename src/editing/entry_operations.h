@@ -51,6 +51,12 @@ struct DayOffRemoval {
 int usun_wolne(Roster& roster, const Options& options, Prompter& prompter, int worker_index,
                int first_day, int last_day, DayOffRemoval how);
 
+// The staffing counter of a day and shift, and the day-off tile count of a day, drop by one.
+// Both are recounted whenever the tiles are laid out; in between a counter may already be 0
+// for an entry that had no tile, and then stays 0.
+void lower_staffing(Roster& roster, int day, int shift_no);
+void lower_extra(Roster& roster, int day);
+
 // The "8" length of the current group, the default one without a group.
 uint16_t current_day8(const Roster& roster);
 
