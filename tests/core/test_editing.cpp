@@ -111,5 +111,21 @@ TEST(EntryOperations, DutyInsertionRecomputesOnlyWhenAsked) {
     EXPECT_FALSE(dodaj_dyzur(ward.roster, ward.options, d, true, 0));
 }
 
+TEST(EntryOperations, DayOffPastTheMonthEndIsCutWithANotice) {
+    Ward ward(kYear, kJune);
+    DayOff entry;
+    entry.worker_id = 5;
+    entry.group_id = 1;
+    entry.from_day = 28;
+    entry.to_day = 35;
+    entry.kind = 'z';
+    ASSERT_TRUE(dodaj_wolne(ward.roster, ward.prompter, entry, 0));
+    EXPECT_EQ(ward.worker().days_off[27].to_day, 30);
+    EXPECT_TRUE(ward.worker().duties[29].day_off_marker);
+    ASSERT_EQ(ward.prompter.informed.size(), 1u);
+    EXPECT_EQ(cp1250_to_utf8(ward.prompter.informed[0]),
+              "Poprawiono końcowy dzień trwania wolnego z 35 na 30");
+}
+
 }  // namespace
 }  // namespace tabrel
