@@ -82,7 +82,9 @@ private:
                 return;
             }
         }
-        const bool remainder_duty = d.duration == remainder_ && remainder_ != day8_;
+        // A norm of whole shifts leaves no remainder, so a zero-length duty is not one.
+        const bool remainder_duty =
+            remainder_ > 0 && d.duration == remainder_ && remainder_ != day8_;
         const bool eight_duty = d.duration == day8_ && k == 1;
         if (remainder_duty) day.kto_dopr += listed_with_start(d, name);
         if (eight_duty) day.kto_8 += listed_with_start(d, name);
