@@ -40,7 +40,7 @@ GenerationResult Printouts::gen_wypelnij_wzorzec(const fs::path& template_path,
     std::optional<Expansion> expansion;
     try {
         expansion = expand_template(template_path, ctx);
-    } catch (const TemplateError& e) {
+    } catch (const std::exception& e) {  // a value that cannot be computed ends it too
         result.error = e.what();
         return result;
     }

@@ -152,6 +152,24 @@ TEST_F(TemplateFiles, MissingTemplateWritesNothingButIsRemembered) {
               (dir / "gone.wzr").string());
 }
 
+TEST_F(TemplateFiles, OutputKindReachesTheLookupButFileNamesAreNoPage) {
+    const fs::path path = write(
+        "t.wzr",
+        "<HEADER>\r\n<TYPE>htm</TYPE>\r\n<FILE_NAME>@_type</FILE_NAME>\r\n</HEADER>\r\n@_type");
+    const GenerationResult result = printouts.generuj(path, ctx);
+    EXPECT_EQ(result.output, dir / "wydruki" / "txt.htm");
+    EXPECT_EQ(slurp(result.output), "htm\r\n");
+}
+
+TEST_F(TemplateFiles, ValueErrorEndsTheGenerationWithoutWriting) {
+    const GenerationResult result =
+        printouts.generuj(write("t.wzr", "a @_day_no\r\nb @_boom\r\n"), ctx);
+    EXPECT_FALSE(result.written);
+    EXPECT_EQ(result.error, "no value");
+    EXPECT_FALSE(fs::exists(dir / "wydruki" / "document.rtf"));
+    EXPECT_TRUE(opened.empty());
+}
+
 TEST_F(TemplateFiles, UnwritableOutputIsReportedAndNotListed) {
     spit(dir / "wydruki", "a file where the folder should be");
     const GenerationResult result = printouts.generuj(write("a.wzr", "x"), ctx);

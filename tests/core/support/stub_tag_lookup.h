@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 
 #include "printouts/generation_context.h"
@@ -23,7 +24,8 @@ std::string gen_zamien(const std::string& token, GenerationContext& ctx) {
     if (token == "at")
         return "d" + std::to_string(at.day) + "w" + std::to_string(at.worker) + "s" +
                std::to_string(at.shift);
-    if (token == "markup") return "<b>&</b>";
+    if (token == "type") return ctx.type;
+    if (token == "boom") throw std::runtime_error("no value");
     return "";
 }
 
