@@ -13,7 +13,9 @@ std::string usage_text() {
            "  tabrel-cli --data DIR dump\n"
            "  tabrel-cli --data DIR calendar YYYY-MM [--group ID]\n"
            "  tabrel-cli --data DIR month YYYY-MM [--group ID] [--all-groups]\n"
-           "  tabrel-cli --data DIR month-resave YYYY-MM\n";
+           "  tabrel-cli --data DIR month-resave YYYY-MM\n"
+           "  tabrel-cli --data DIR print TEMPLATE.wzr YYYY-MM [--group ID] [--worker ID] "
+           "[--day N] [--out DIR]\n";
 }
 
 int fail(const std::string& message) {

@@ -9,6 +9,7 @@
 #include "calendar_command.h"
 #include "cli_messages.h"
 #include "month_command.h"
+#include "print_command.h"
 #include "staff_commands.h"
 
 using namespace tabrel;
@@ -24,6 +25,7 @@ const std::map<std::string, DataCommand> kDataCommands = {
     {"calendar", run_calendar_command},
     {"month", run_month_command},
     {"month-resave", run_month_resave_command},
+    {"print", run_print_command},
 };
 
 }  // namespace
