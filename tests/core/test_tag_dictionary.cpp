@@ -3,6 +3,7 @@
 #include <set>
 
 #include "i18n/cp1250.h"
+#include "printouts/filled_line.h"
 #include "printouts/generation_context.h"
 #include "printouts/tag_families.h"
 #include "support/ward_fixture.h"
@@ -56,6 +57,20 @@ TEST(TagDictionary, TimeFormatsSeparatorAndZeros) {
     EXPECT_EQ(t.tag("dyzur_od:", 2), "");
     EXPECT_EQ(t.tag("dyzur_oddo", 2), "");
     EXPECT_EQ(t.tag("dyzur_ile0", 2), "0");
+}
+
+// A full stop ends a tag name, a colon belongs to it as the text-time modifier.
+TEST(TagDictionary, TokensInALine) {
+    Tags t;
+    t.duty(1, kDayShift, 420, 720);
+    t.ctx.at = {0, 0, -1, -1};
+    EXPECT_EQ(gen_wypelnij_linie("Dzie\xF1 @_dzien_nr. od @_dyzur_od: do @_dyzur_do:, "
+                                 "(@_zmiana_nr_10)-@_miesiac_nr/@_rok",
+                                 t.ctx)
+                  .text(),
+              "Dzie\xF1 1. od 07:00 do 19:00, (1)-6/2026");
+    EXPECT_EQ(gen_wypelnij_linie("<td>@_dyzur_nadgodz</td><td>@_dyzur_nadgodz0</td>", t.ctx).text(),
+              "<td>&nbsp;</td><td>0</td>");
 }
 
 TEST(TagDictionary, SpecialTagsAndUnknownNames) {
