@@ -10,6 +10,7 @@
 #include "cli_messages.h"
 #include "month_command.h"
 #include "print_command.h"
+#include "plan_command.h"
 #include "staff_commands.h"
 
 using namespace tabrel;
@@ -26,6 +27,7 @@ const std::map<std::string, DataCommand> kDataCommands = {
     {"month", run_month_command},
     {"month-resave", run_month_resave_command},
     {"print", run_print_command},
+    {"plan", run_plan_command},
 };
 
 }  // namespace

@@ -175,6 +175,7 @@ public:
                 {"workers", workers_json(roster_, options_, all_groups)}};
     }
     bool save() { return months_.save_at_exit(); }
+    void apply(const MonthChange& change) { change(roster_, options_); }
 
 private:
     DataFolderLock lock_;
@@ -186,7 +187,8 @@ private:
     NormStatus status_;
 };
 
-int run(const fs::path& data_dir, const std::vector<std::string>& args, bool resave) {
+int run(const fs::path& data_dir, const std::vector<std::string>& args, bool resave,
+        const MonthChange& change = {}) {
     std::string error;
     const auto request = parse_arguments(args, !resave, error);
     if (!request) return fail(error);
@@ -194,6 +196,10 @@ int run(const fs::path& data_dir, const std::vector<std::string>& args, bool res
     LoadedMonth month(data_dir);
     error = month.open(*request);
     if (!error.empty()) return fail(error);
+    if (change) {
+        month.apply(change);
+        if (!month.save()) return fail("the month was not saved");
+    }
     if (resave) return month.save() ? 0 : fail("the month was not saved");
     std::cout << month.json(request->all_groups).dump(2) << '\n';
     return 0;
@@ -207,6 +213,11 @@ int run_month_command(const fs::path& data_dir, const std::vector<std::string>& 
 
 int run_month_resave_command(const fs::path& data_dir, const std::vector<std::string>& args) {
     return run(data_dir, args, true);
+}
+
+int run_changed_month_command(const fs::path& data_dir, const std::vector<std::string>& args,
+                              const MonthChange& change) {
+    return run(data_dir, args, false, change);
 }
 
 }  // namespace tabrel

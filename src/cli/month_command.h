@@ -1,8 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "model/roster.h"
+#include "storage/options.h"
 
 namespace tabrel {
 
@@ -14,5 +18,13 @@ int run_month_command(const std::filesystem::path& data_dir, const std::vector<s
 // "month-resave YYYY-MM": loads the month and saves it back as a month switch would.
 int run_month_resave_command(const std::filesystem::path& data_dir,
                              const std::vector<std::string>& args);
+
+// What a command does to the loaded month before it is saved.
+using MonthChange = std::function<void(Roster&, const Options&)>;
+
+// "YYYY-MM [--group ID] [--all-groups]": loads the month as `month` does, lets `change` work on
+// it, saves it as a month switch would and prints it as `month` does.
+int run_changed_month_command(const std::filesystem::path& data_dir,
+                              const std::vector<std::string>& args, const MonthChange& change);
 
 }  // namespace tabrel

@@ -19,7 +19,7 @@ struct Duty {
     bool reserved = false;
     bool accepted = true;
     bool on_request = false;
-    float weight = 1.0f;  // planner weight, not stored
+    float weight = 0.0f;  // planner weight, not stored; 0 in a slot that never held a duty
     std::string note;
 };
 
