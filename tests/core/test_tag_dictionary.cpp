@@ -207,6 +207,10 @@ TEST(TagDictionary, WorkerSummaryAndNextMonthRow) {
     EXPECT_EQ(t.tag("prac_etat"), "100,000000");
     EXPECT_EQ(t.tag("prac_suma_gn:"), "03:00");
     EXPECT_EQ(t.tag("prac_suma_dyzur:"), "19:00");
+    EXPECT_EQ(t.tag("prac_normatyw:"), "159:15");
+    EXPECT_EQ(t.tag("prac_roznica_normatyw_pracownika:"), "-143:15");
+    EXPECT_EQ(t.tag("worker_diffrence_worker_normative_wd:"), "-143:15");
+    EXPECT_EQ(t.tag("suma_wypr:"), "16:00");
     EXPECT_EQ(t.tag("1n_dzien_symbol"), "D");
     EXPECT_EQ(t.tag("n1_day_d_quantity"), "1");
     EXPECT_EQ(t.tag("1n_dzien_ile_d"), "1");
