@@ -9,8 +9,8 @@
 #include "calendar_command.h"
 #include "cli_messages.h"
 #include "month_command.h"
-#include "print_command.h"
 #include "plan_command.h"
+#include "print_command.h"
 #include "staff_commands.h"
 
 using namespace tabrel;
