@@ -1,37 +1,133 @@
 #include "calendar_area.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "editing/grid_drop.h"
+#include "qt_text.h"
+#include "worktime/day_properties.h"
+
 namespace tabrel {
 
-CalendarArea::CalendarArea(QWidget* parent) : QWidget(parent) {
-    l_Guide = new QLabel(this);
-    l_Guide->setObjectName(QStringLiteral("l_Guide"));
-    l_Guide->setAlignment(Qt::AlignCenter);
-    l_Guide->setWordWrap(true);
-    l_Guide->setCursor(Qt::PointingHandCursor);
-    QFont font = l_Guide->font();
+namespace {
+
+QLabel* guide_label(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("l_Guide"));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setCursor(Qt::PointingHandCursor);
+    QFont font = label->font();
     font.setPointSizeF(font.pointSizeF() * 2);
     font.setBold(true);
-    l_Guide->setFont(font);
-    l_Guide->installEventFilter(this);
+    label->setFont(font);
+    return label;
+}
 
-    sag = new QFrame(this);
-    sag->setObjectName(QStringLiteral("sag"));
-    sag->setFrameShape(QFrame::StyledPanel);
+}  // namespace
+
+CalendarArea::CalendarArea(AppState& app, EditContext& context, QWidget* parent)
+    : QWidget(parent), app_(app) {
+    l_Guide = guide_label(this);
+    l_Guide->installEventFilter(this);
+    header = new WeekdayHeader(this);
+    sag = new MonthGrid(app, context, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(build_top_strip(app.view()));
     layout->addWidget(l_Guide, 1);
+    layout->addWidget(header);
     layout->addWidget(sag, 1);
+    layout->addWidget(build_bottom_strip());
+    connect(sag, &MonthGrid::cell_selected, this, &CalendarArea::show_selected_day);
+    connect(sag, &MonthGrid::resized, this, [this] { header->follow(sag->grid_geometry()); });
+}
+
+QWidget* CalendarArea::build_top_strip(ViewState& view) {
+    auto* strip = new QWidget(this);
+    xpan = new QToolButton(strip);
+    xpan->setObjectName(QStringLiteral("xpan"));
+    xpan->setText(QString::fromUtf8("»"));
+    auto* title = new QLabel(QStringLiteral(" :: Kalendarz "), strip);
+    title->setObjectName(QStringLiteral("l_Calendar"));
+    switches = new ShowSwitches(view, strip);
+    d = new DragPanel("d", QString::fromUtf8("Dyżur"),
+                      QString::fromUtf8("Kliknij i przeciągnij na kalendarz by dodać dyżur"),
+                      DropSource::Kind::DutyPanel, strip);
+    w = new DragPanel("w", QStringLiteral("Wolne"),
+                      QString::fromUtf8("Kliknij i przeciągnij na kalendarz by dodać wolne"),
+                      DropSource::Kind::DayOffPanel, strip);
+    d_Trash = new TrashPanel(strip);
+
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(xpan);
+    row->addWidget(title);
+    row->addWidget(switches);
+    row->addStretch(1);
+    for (QLabel* panel :
+         {static_cast<QLabel*>(d), static_cast<QLabel*>(w), static_cast<QLabel*>(d_Trash)}) {
+        panel->setMinimumHeight(32);
+        row->addWidget(panel);
+    }
+    return strip;
+}
+
+QWidget* CalendarArea::build_bottom_strip() {
+    auto* strip = new QWidget(this);
+    l_ile_na_dniu = new QLabel(strip);
+    l_ile_na_dniu->setObjectName(QStringLiteral("l_ile_na_dniu"));
+    gb_DaySummary = new QGroupBox(strip);
+    gb_DaySummary->setObjectName(QStringLiteral("gb_DaySummary"));
+    m_Notes = new QPlainTextEdit(gb_DaySummary);
+    m_Notes->setObjectName(QStringLiteral("m_Notes"));
+    m_Notes->setReadOnly(true);
+    m_Notes->setMaximumHeight(m_Notes->fontMetrics().height() * 4);
+    auto* notes = new QVBoxLayout(gb_DaySummary);
+    notes->addWidget(new QLabel(QString::fromUtf8("Podgląd notatki:"), gb_DaySummary));
+    notes->addWidget(m_Notes);
+    gb_DaySummary->hide();
+
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(l_ile_na_dniu);
+    row->addWidget(gb_DaySummary, 1);
+    return strip;
 }
 
 void CalendarArea::show_guide(const QString& text) {
     l_Guide->setText(text);
     l_Guide->setVisible(!text.isEmpty());
+    header->setVisible(text.isEmpty());
     sag->setVisible(text.isEmpty());
+}
+
+void CalendarArea::lay_out() {
+    sag->lay_out();
+    header->follow(sag->grid_geometry());
+    show_selected_day();
+}
+
+void CalendarArea::show_selected_day() {
+    const Roster& roster = app_.roster();
+    const ViewState& view = app_.view();
+    if (!valid_cell(roster, view.selected_day, view.selected_shift)) {
+        l_ile_na_dniu->clear();
+        m_Notes->clear();
+        gb_DaySummary->hide();
+        return;
+    }
+    const CalendarDay& day = roster.calendar.days[view.selected_day - 1];
+    const size_t shift = view.selected_shift - 1u;
+    l_ile_na_dniu->setText(
+        QString::number(shift < day.shift_counts.size() ? day.shift_counts[shift] : 0));
+    m_Notes->setPlainText(
+        qt_text(day.kalendarz_notatki).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    gb_DaySummary->setVisible(day_notes_visible(roster, view.selected_day));
 }
 
 bool CalendarArea::eventFilter(QObject* watched, QEvent* event) {

@@ -1,10 +1,15 @@
 #include "staff_lists.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "editing/worker_list_rows.h"
+#include "group_row_delegate.h"
 #include "qt_text.h"
+#include "worker_row_delegate.h"
 
 namespace tabrel {
 
@@ -33,20 +38,25 @@ int select_index(QListWidget* list, int index) {
 
 }  // namespace
 
-StaffLists::StaffLists(QWidget* parent) : QWidget(parent) {
+StaffLists::StaffLists(const Roster& roster, const Options& options, ViewState& view,
+                       QWidget* parent)
+    : QWidget(parent), view_(view) {
     setObjectName(QStringLiteral("x_Panel"));
-    cb_grupa = new QListWidget(this);
-    cb_grupa->setObjectName(QStringLiteral("cb_grupa"));
-    cb_kadra_new = new QListWidget(this);
-    cb_kadra_new->setObjectName(QStringLiteral("cb_kadra_new"));
+    cb_grupa = new RegisterList("cb_grupa", false, this);
+    cb_grupa->setItemDelegate(new GroupRowDelegate(roster, cb_grupa));
+    cb_kadra_new = new RegisterList("cb_kadra_new", true, this);
+    cb_kadra_new->setItemDelegate(new WorkerRowDelegate(roster, options, cb_kadra_new));
     cb_kadra_new->setToolTip(
-        QStringLiteral("Nazwisko i imię [godziny \"świąteczne\"/liczba nocy]"));
+        QString::fromUtf8("Nazwisko i imię [godziny \"świąteczne\"/liczba nocy]"));
+    build_worker_switches();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(caption("l_Groups", " :: Grupy ", this));
     layout->addWidget(cb_grupa, 1);
     layout->addWidget(caption("l_Workers", " :: Pracownicy ", this));
+    layout->addWidget(rg_ShowWorkers);
+    layout->addWidget(cb_ShowDeleted);
     layout->addWidget(cb_kadra_new, 3);
 
     connect(cb_grupa, &QListWidget::currentItemChanged, this,
@@ -55,8 +65,35 @@ StaffLists::StaffLists(QWidget* parent) : QWidget(parent) {
             [this](QListWidgetItem* item) { emit worker_chosen(index_of(item)); });
 }
 
-int StaffLists::index_of(const QListWidgetItem* item) {
-    return item ? item->data(Qt::UserRole).toInt() : -1;
+void StaffLists::build_worker_switches() {
+    rg_ShowWorkers = new QGroupBox(QString::fromUtf8("Pokaż: "), this);
+    rg_ShowWorkers->setObjectName(QStringLiteral("rg_ShowWorkers"));
+    auto* choice = new QButtonGroup(rg_ShowWorkers);
+    auto* row = new QHBoxLayout(rg_ShowWorkers);
+    row->setContentsMargins(4, 0, 4, 0);
+    int id = 0;
+    for (const char* item : {"członków grupy", "wszystkich"}) {
+        auto* button = new QRadioButton(QString::fromUtf8(item), rg_ShowWorkers);
+        button->setChecked((id == 1) == view_.show_all_workers);
+        choice->addButton(button, id++);
+        row->addWidget(button);
+    }
+    cb_ShowDeleted = new QCheckBox(QString::fromUtf8("Pokaż usuniętych"), this);
+    cb_ShowDeleted->setObjectName(QStringLiteral("cb_ShowDeleted"));
+    cb_ShowDeleted->setChecked(view_.show_deleted);
+
+    connect(choice, &QButtonGroup::idClicked, this, [this](int chosen) {
+        view_.show_all_workers = chosen == 1;
+        emit workers_shown_changed();
+    });
+    connect(cb_ShowDeleted, &QCheckBox::toggled, this, [this](bool on) {
+        view_.show_deleted = on;
+        emit workers_shown_changed();
+    });
+}
+
+void StaffLists::add_below(QWidget* widget) {
+    layout()->addWidget(widget);
 }
 
 int StaffLists::rebuild_groups(const Roster& roster) {
@@ -68,14 +105,20 @@ int StaffLists::rebuild_groups(const Roster& roster) {
     return select_index(cb_grupa, roster.current_group);
 }
 
-int StaffLists::rebuild_workers(const Roster& roster) {
+int StaffLists::rebuild_workers(const Roster& roster, const std::vector<int>& temporary) {
     const QSignalBlocker quiet(cb_kadra_new);
     cb_kadra_new->clear();
-    const Group* group = roster.current();
-    for (size_t i = 0; group && i < roster.workers.size(); ++i) {
-        const Worker& w = roster.workers[i];
-        if (w.old || !belongs_to(w, group->id)) continue;
-        add_row(cb_kadra_new, qt_text(w.nazwisko + " " + w.imie), static_cast<int>(i));
+    std::vector<WorkerListRow> rows;
+    if (roster.current()) {
+        rows =
+            odswiez_liste_prac_panel(roster, view_, 0, static_cast<int>(roster.workers.size()) - 1);
+        add_temporary_rows(rows, roster, temporary);
+    }
+    for (const WorkerListRow& row : rows) {
+        const Worker& w = roster.workers[row.worker];
+        QListWidgetItem* item =
+            add_row(cb_kadra_new, qt_text(w.nazwisko + " " + w.imie), row.worker);
+        item->setData(kTemporaryRowRole, row.temporary);
     }
     return select_index(cb_kadra_new, roster.current_worker);
 }

@@ -1,35 +1,53 @@
 #pragma once
 
-#include <QListWidget>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QWidget>
+#include <vector>
 
+#include "app/view_state.h"
 #include "model/roster.h"
+#include "register_list.h"
+#include "storage/options.h"
 
 namespace tabrel {
 
-// The side panel: the list of groups and the list of the current group's workers. Each row
-// keeps the index of its record in the register.
+// The side panel `x_Panel`: the group list, the worker list with its switches, and whatever the
+// window adds below them. Each row keeps the index of its record in the register.
 class StaffLists : public QWidget {
     Q_OBJECT
 public:
-    explicit StaffLists(QWidget* parent = nullptr);
+    StaffLists(const Roster& roster, const Options& options, ViewState& view,
+               QWidget* parent = nullptr);
 
     // Lists the groups that are not deleted and selects the roster's current group, else the
     // first one. Gives the selected group's index, -1 when the list is empty.
     int rebuild_groups(const Roster& roster);
-    // Lists the current group's members that are not deleted and selects the current worker,
-    // else the first one. Gives the selected worker's index, -1 when the list is empty.
-    int rebuild_workers(const Roster& roster);
+    // Lists the workers the switches ask for, then a temporary row for each of `temporary`
+    // not listed yet, and selects the current worker, else the first row. Gives the selected
+    // worker's index, -1 when the list is empty.
+    int rebuild_workers(const Roster& roster, const std::vector<int>& temporary = {});
+    // Appends a widget under the lists.
+    void add_below(QWidget* widget);
 
-    // Register index of the row, -1 for none.
-    static int index_of(const QListWidgetItem* item);
+    static int index_of(const QListWidgetItem* item) { return RegisterList::index_of(item); }
 
-    QListWidget* cb_grupa;
-    QListWidget* cb_kadra_new;
+    RegisterList* cb_grupa;
+    RegisterList* cb_kadra_new;
+    QGroupBox* rg_ShowWorkers;
+    QCheckBox* cb_ShowDeleted;
 
 signals:
     void group_chosen(int group_index);
     void worker_chosen(int worker_index);
+    // rg_ShowWorkers or cb_ShowDeleted changed.
+    void workers_shown_changed();
+
+private:
+    void build_worker_switches();
+
+    ViewState& view_;
 };
 
 }  // namespace tabrel

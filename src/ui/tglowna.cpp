@@ -2,15 +2,19 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 
 #include "about_box.h"
+#include "editing/entry_operations.h"
 #include "exit_query.h"
 #include "main_menu.h"
 #include "main_toolbar.h"
+#include "model/register_order.h"
+#include "model/time_value.h"
 
 namespace tabrel {
 
@@ -23,10 +27,19 @@ void on_key(QWidget* widget, Qt::Key key, QObject* context, Handler handler) {
     QObject::connect(shortcut, &QShortcut::activated, context, handler);
 }
 
+Group* current_group(Roster& roster) {
+    const int g = roster.current_group;
+    return g >= 0 && g < static_cast<int>(roster.groups.size()) ? &roster.groups[g] : nullptr;
+}
+
 }  // namespace
 
 Tf_MainForm::Tf_MainForm(AppState& app, QWidget* parent)
-    : QMainWindow(parent), app_(app), actions_(create_main_actions(this)) {
+    : QMainWindow(parent),
+      app_(app),
+      actions_(create_main_actions(this)),
+      context_{app.roster(), app.options(), app.prompter(),
+               app.view(),   duty_dialog_,  day_off_dialog_} {
     setObjectName(QStringLiteral("Tf_MainForm"));
     setWindowTitle(QStringLiteral("Tabrel"));
     resize(1100, 720);
@@ -39,15 +52,20 @@ Tf_MainForm::Tf_MainForm(AppState& app, QWidget* parent)
     statusBar();
 
     auto* splitter = new QSplitter(this);
-    lists_ = new StaffLists(splitter);
-    calendar_area_ = new CalendarArea(splitter);
+    lists_ = new StaffLists(app.roster(), app.options(), app.view(), splitter);
+    boxes_ = new WorkerBoxes(lists_);
+    lists_->add_below(boxes_);
+    calendar_area_ = new CalendarArea(app, context_, splitter);
     splitter->addWidget(lists_);
     splitter->addWidget(calendar_area_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({260, 840});
+    splitter->setSizes({280, 820});
     setCentralWidget(splitter);
+    commands_ = new EditCommands(app, context_, actions_, this);
+    build_calendar_menu();
 
     bind_commands();
+    bind_views();
     bind_keys();
     const Date now = today();
     month_bar_->show_month(now.year, now.month - 1);
@@ -59,9 +77,12 @@ void Tf_MainForm::bind_commands() {
     bind_action(actions_.a_PanelOnOff, this, [this] { toggle_panel(); });
     bind_action(actions_.a_About, this, [this] { show_about_box(this); });
     bind_action(actions_.a_Close, this, [this] { close(); });
-    connect(lists_, &StaffLists::group_chosen, this, &Tf_MainForm::choose_group);
-    connect(lists_, &StaffLists::worker_chosen, this, &Tf_MainForm::choose_worker);
-    connect(calendar_area_, &CalendarArea::guide_clicked, this, &Tf_MainForm::run_guide);
+    bind_action(actions_.a_CustomNorma, this, [this](bool on) { custom_norm_toggled(on); });
+    bind_action(actions_.a_NewPeriod, this, [this](bool on) {
+        if (Group* group = current_group(app_.roster())) group->NewPeriod = on;
+    });
+    connect(month_bar_->me_Norma, &QLineEdit::editingFinished, this,
+            &Tf_MainForm::custom_norm_entered);
     connect(month_bar_->se_Year, &QSpinBox::valueChanged, this, &Tf_MainForm::switch_month);
     connect(month_bar_->cb_Month, &QComboBox::currentIndexChanged, this,
             &Tf_MainForm::switch_month);
@@ -69,6 +90,36 @@ void Tf_MainForm::bind_commands() {
             [this] { step_month(next_month); });
     connect(month_bar_->tb_MonthPrev, &QToolButton::clicked, this,
             [this] { step_month(previous_month); });
+    connect(commands_, &EditCommands::redisplay, this, &Tf_MainForm::apply);
+    connect(commands_, &EditCommands::norm_changed, month_bar_, &MonthBar::show_norm);
+}
+
+void Tf_MainForm::bind_views() {
+    connect(lists_, &StaffLists::group_chosen, this, &Tf_MainForm::choose_group);
+    connect(lists_, &StaffLists::worker_chosen, this, &Tf_MainForm::choose_worker);
+    connect(lists_, &StaffLists::workers_shown_changed, this, &Tf_MainForm::show_roster);
+    // The lists are rebuilt after a reorder; not while their own drop is still running.
+    connect(lists_->cb_kadra_new, &RegisterList::record_moved, this, &Tf_MainForm::move_worker_row,
+            Qt::QueuedConnection);
+    connect(lists_->cb_grupa, &RegisterList::record_moved, this, &Tf_MainForm::move_group_row,
+            Qt::QueuedConnection);
+    CalendarArea* area = calendar_area_;
+    connect(area, &CalendarArea::guide_clicked, this, &Tf_MainForm::run_guide);
+    connect(area->xpan, &QToolButton::clicked, this, &Tf_MainForm::toggle_panel);
+    connect(area->switches, &ShowSwitches::shown_changed, this, &Tf_MainForm::show_roster);
+    connect(area->switches, &ShowSwitches::captions_changed, this, &Tf_MainForm::show_roster);
+    connect(area->d_Trash, &TrashPanel::tile_dropped, commands_, &EditCommands::trash);
+    MonthGrid* grid = area->sag;
+    connect(grid, &MonthGrid::edited, this, &Tf_MainForm::apply);
+    connect(grid, &MonthGrid::close_requested, this, &QWidget::close);
+    connect(grid, &MonthGrid::day_properties_requested, this, [this] {
+        if (actions_.a_DayProperties->isEnabled()) actions_.a_DayProperties->trigger();
+    });
+    connect(grid, &MonthGrid::restore_requested, this, [this](int worker) {
+        app_.roster().current_worker = static_cast<uint16_t>(worker);
+        if (actions_.a_WorkerRestore->isEnabled()) actions_.a_WorkerRestore->trigger();
+        show_roster();
+    });
 }
 
 void Tf_MainForm::bind_keys() {
@@ -82,28 +133,75 @@ void Tf_MainForm::bind_keys() {
     }
 }
 
+void Tf_MainForm::build_calendar_menu() {
+    calendar_menu_ = new QMenu(this);
+    calendar_menu_->setObjectName(QStringLiteral("pm_kalendarz"));
+    calendar_menu_->addActions({actions_.a_DutyAdd, actions_.a_DayOffAdd});
+    calendar_menu_->addSeparator();
+    calendar_menu_->addActions({actions_.a_MarkAsHoliday, actions_.a_ERDuty});
+    QAction* properties = calendar_menu_->addAction(QString::fromUtf8("&Właściwości dnia"));
+    properties->setObjectName(QStringLiteral("mi_DayProperties"));
+    connect(properties, &QAction::triggered, actions_.a_DayProperties, &QAction::trigger);
+    connect(calendar_menu_, &QMenu::aboutToShow, this, [this, properties] {
+        commands_->prepare_calendar_menu();
+        properties->setEnabled(actions_.a_DayProperties->isEnabled() &&
+                               actions_.a_MarkAsHoliday->isEnabled());
+    });
+    calendar_area_->sag->set_calendar_menu(calendar_menu_);
+}
+
 void Tf_MainForm::refresh_groups() {
     app_.roster().current_group = static_cast<int16_t>(lists_->rebuild_groups(app_.roster()));
+    show_group_norm_switches();
     refresh_workers();
 }
 
 void Tf_MainForm::refresh_workers() {
+    app_.roster().rebuild_worker_ids();
+    show_roster();
+}
+
+// The worker list selects the current worker, the tiles are laid out for it, and workers
+// with tiles but no row get temporary rows.
+void Tf_MainForm::show_roster() {
     Roster& roster = app_.roster();
-    roster.rebuild_worker_ids();
     const int worker = lists_->rebuild_workers(roster);
     if (worker >= 0) roster.current_worker = static_cast<uint16_t>(worker);
+    calendar_area_->lay_out();
+    const std::vector<int>& temporary = grid()->layout().temporary_workers;
+    if (!temporary.empty()) lists_->rebuild_workers(roster, temporary);
+    show_worker_boxes();
     update_guide();
+}
+
+void Tf_MainForm::show_worker_boxes() {
+    const Roster& roster = app_.roster();
+    const bool listed = lists_->cb_kadra_new->count() > 0;
+    boxes_->show_worker(listed && roster.current_worker < roster.workers.size()
+                            ? &roster.workers[roster.current_worker]
+                            : nullptr);
+}
+
+void Tf_MainForm::apply(const Redisplay& redisplay) {
+    if (redisplay.any()) show_roster();
 }
 
 void Tf_MainForm::choose_group(int group_index) {
     if (group_index < 0 || group_index == app_.roster().current_group) return;
     app_.roster().current_group = static_cast<int16_t>(group_index);
-    refresh_workers();
+    show_group_norm_switches();
     recompute_norm();
+    refresh_workers();
 }
 
 void Tf_MainForm::choose_worker(int worker_index) {
-    if (worker_index >= 0) app_.roster().current_worker = static_cast<uint16_t>(worker_index);
+    Roster& roster = app_.roster();
+    if (worker_index < 0 || worker_index == roster.current_worker) return;
+    roster.current_worker = static_cast<uint16_t>(worker_index);
+    recompute_worker(roster, app_.options(), worker_index);
+    calendar_area_->lay_out();
+    lists_->cb_kadra_new->viewport()->update();
+    show_worker_boxes();
 }
 
 void Tf_MainForm::update_guide() {
@@ -125,6 +223,7 @@ void Tf_MainForm::run_guide() {
 void Tf_MainForm::toggle_panel() {
     const bool show = lists_->isHidden();
     lists_->setVisible(show);
+    calendar_area_->xpan->setText(QString::fromUtf8(show ? "»" : "«"));
     if (show) lists_->cb_kadra_new->setFocus();
 }
 
@@ -132,6 +231,7 @@ void Tf_MainForm::toggle_panel() {
 void Tf_MainForm::switch_month() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     month_bar_->show_norm(app_.months().cb_MonthChange(month_bar_->year(), month_bar_->month()));
+    show_roster();
     QApplication::restoreOverrideCursor();
 }
 
@@ -144,6 +244,48 @@ void Tf_MainForm::step_month(YearMonth (*step)(YearMonth)) {
 // A new current group brings its own holidays, shifts and norm.
 void Tf_MainForm::recompute_norm() {
     month_bar_->show_norm(app_.months().recompute());
+}
+
+// The toggles show the current group's own settings.
+void Tf_MainForm::show_group_norm_switches() {
+    const Group* group = current_group(app_.roster());
+    const QSignalBlocker custom_quiet(actions_.a_CustomNorma);
+    const QSignalBlocker period_quiet(actions_.a_NewPeriod);
+    actions_.a_CustomNorma->setChecked(group && group->CustomNorma);
+    actions_.a_NewPeriod->setChecked(group && group->NewPeriod);
+    month_bar_->me_Norma->setEnabled(group && group->CustomNorma);
+}
+
+void Tf_MainForm::custom_norm_toggled(bool on) {
+    Group* group = current_group(app_.roster());
+    if (!group) return;
+    group->CustomNorma = on;
+    month_bar_->me_Norma->setEnabled(on);
+    recompute_norm();
+    show_roster();
+}
+
+// A text that is no time keeps the norm the group had.
+void Tf_MainForm::custom_norm_entered() {
+    Group* group = current_group(app_.roster());
+    if (!group || !group->CustomNorma) return;
+    try {
+        group->Norma = static_cast<uint16_t>(
+            std::max<TimeValue>(h2min(month_bar_->me_Norma->text().toStdString()), 0));
+    } catch (const TimeConversionError&) {
+    }
+    recompute_norm();
+    show_roster();
+}
+
+void Tf_MainForm::move_worker_row(int from, int to) {
+    move_worker(app_.roster(), from, to);
+    refresh_workers();
+}
+
+void Tf_MainForm::move_group_row(int from, int to) {
+    move_group(app_.roster(), from, to);
+    refresh_groups();
 }
 
 void Tf_MainForm::closeEvent(QCloseEvent* event) {

@@ -3,13 +3,19 @@
 #include <QMainWindow>
 
 #include "app/app_state.h"
+#include "basic_day_off_dialog.h"
+#include "basic_duty_dialog.h"
 #include "calendar_area.h"
+#include "edit_commands.h"
+#include "editing/edit_context.h"
 #include "main_actions.h"
 #include "month_bar.h"
 #include "staff_lists.h"
+#include "worker_boxes.h"
 #include "worktime/month_navigation.h"
 
 class QCloseEvent;
+class QMenu;
 
 namespace tabrel {
 
@@ -19,35 +25,54 @@ class Tf_MainForm : public QMainWindow {
 public:
     explicit Tf_MainForm(AppState& app, QWidget* parent = nullptr);
 
-    // Rebuilds the group list and with it the worker list and the guidance.
+    // Rebuilds the group list and with it the worker list, the grid and the guidance.
     void refresh_groups();
 
     const MainActions& actions() const { return actions_; }
     StaffLists* lists() const { return lists_; }
     CalendarArea* calendar_area() const { return calendar_area_; }
+    MonthGrid* grid() const { return calendar_area_->sag; }
     MonthBar* month_bar() const { return month_bar_; }
+    WorkerBoxes* worker_boxes() const { return boxes_; }
+    QMenu* calendar_menu() const { return calendar_menu_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void bind_commands();
+    void bind_views();
     void bind_keys();
+    void build_calendar_menu();
     void choose_group(int group_index);
     void choose_worker(int worker_index);
     void refresh_workers();
+    void show_roster();
+    void show_worker_boxes();
+    void apply(const Redisplay& redisplay);
     void update_guide();
     void run_guide();
     void toggle_panel();
     void switch_month();
     void step_month(YearMonth (*step)(YearMonth));
     void recompute_norm();
+    void show_group_norm_switches();
+    void custom_norm_toggled(bool on);
+    void custom_norm_entered();
+    void move_worker_row(int from, int to);
+    void move_group_row(int from, int to);
 
     AppState& app_;
     MainActions actions_;
+    BasicDutyDialog duty_dialog_{this};
+    BasicDayOffDialog day_off_dialog_{this};
+    EditContext context_;
     StaffLists* lists_;
+    WorkerBoxes* boxes_;
     CalendarArea* calendar_area_;
     MonthBar* month_bar_;
+    EditCommands* commands_;
+    QMenu* calendar_menu_;
 };
 
 }  // namespace tabrel

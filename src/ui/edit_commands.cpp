@@ -1,0 +1,87 @@
+#include "edit_commands.h"
+
+#include "editing/bulk_deletion.h"
+#include "editing/entry_operations.h"
+#include "editing/keyboard_entry.h"
+#include "editing/tile_commands.h"
+#include "planner/uloz_tabrel.h"
+#include "storage/ini_file.h"
+#include "storage/safe_file.h"
+#include "worktime/day_properties.h"
+#include "worktime/worker_norm.h"
+
+namespace tabrel {
+
+namespace {
+
+const Redisplay kEverything{.duties = true, .days_off = true, .day = 0, .worker_list = true};
+
+}  // namespace
+
+EditCommands::EditCommands(AppState& app, EditContext& context, const MainActions& actions,
+                           QObject* parent)
+    : QObject(parent), app_(app), context_(context), actions_(actions) {
+    const auto edit = [this](Redisplay (*command)(EditContext&)) {
+        return [this, command] { emit redisplay(command(context_)); };
+    };
+    bind_action(actions.a_DutyAdd, this, edit(a_DutyAddExecute));
+    bind_action(actions.a_DayOffAdd, this, edit(a_DayOffAddExecute));
+    bind_action(actions.mi_DutiesDeleteWorker, this, edit(mi_d_CurrentWorkerClick));
+    bind_action(actions.mi_DutiesDeleteAll, this, edit(mi_d_AllClick));
+    bind_action(actions.mi_DaysOffDeleteWorker, this, edit(mi_do_CurrentWorkerClick));
+    bind_action(actions.mi_DaysOffDeleteAll, this, edit(mi_do_AllClick));
+    bind_action(actions.a_MarkAsHoliday, this, [this] { mark_day(a_MarkAsHoliday); });
+    bind_action(actions.a_ERDuty, this, [this] { mark_day(a_ERDuty); });
+    bind_action(actions.a_automatic, this, [this] { run_planner(); });
+    bind_action(actions.mi_OvertimeLoad, this, [this] { load_previous_overtime(); });
+    bind_action(actions.mi_OvertimeZero, this, [this] { zero_overtime(); });
+}
+
+void EditCommands::prepare_calendar_menu() {
+    const CalendarPopup popup = pm_kalendarz(app_.roster(), app_.view().selected_day);
+    actions_.a_MarkAsHoliday->setEnabled(popup.enabled);
+    actions_.a_MarkAsHoliday->setChecked(popup.holiday_checked);
+    actions_.a_ERDuty->setEnabled(popup.enabled);
+    actions_.a_ERDuty->setChecked(popup.er_duty_checked);
+}
+
+void EditCommands::trash(const std::string& tile) {
+    emit redisplay(kosz(context_, tile));
+}
+
+void EditCommands::mark_day(NormStatus (*mark)(Roster&, Options&, int)) {
+    const int day = app_.view().selected_day;
+    if (!pm_kalendarz(app_.roster(), day).enabled) return;
+    emit norm_changed(mark(app_.roster(), app_.options(), day));
+    emit redisplay(kEverything);
+}
+
+void EditCommands::run_planner() {
+    if (!app_.roster().current()) return;
+    uloz_tabrel(app_.roster(), app_.options(), app_.prompter());
+    emit redisplay(kEverything);
+}
+
+void EditCommands::load_previous_overtime() {
+    const std::optional<std::string> text = read_file(app_.roster().previous_month_file);
+    nadpracowania_auto_wczytaj_z_poprzedniego_miesiaca(app_.roster(),
+                                                       IniFile::parse(text.value_or("")));
+    overtime_changed();
+}
+
+void EditCommands::zero_overtime() {
+    nadpracowania_auto_zeruj(app_.roster());
+    overtime_changed();
+}
+
+// Every member's norm moves with its carry, and the worker list draws all their norm bars.
+void EditCommands::overtime_changed() {
+    Roster& roster = app_.roster();
+    const Group* group = roster.current();
+    for (size_t w = 0; group && w < roster.workers.size(); ++w)
+        if (belongs_to(roster.workers[w], group->id))
+            recompute_worker(roster, app_.options(), static_cast<int>(w));
+    emit redisplay({.worker_list = true});
+}
+
+}  // namespace tabrel

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+
+#include "app/app_state.h"
+#include "editing/edit_context.h"
+#include "editing/redisplay.h"
+#include "main_actions.h"
+#include "worktime/normatyw.h"
+
+class QMenu;
+
+namespace tabrel {
+
+// The main window's editing commands: adding at the selected cell, the day marks, the
+// planner, the carried overtime, the bulk deletions and the trash. Each calls its core
+// operation and announces what the window must show again.
+class EditCommands : public QObject {
+    Q_OBJECT
+public:
+    EditCommands(AppState& app, EditContext& context, const MainActions& actions, QObject* parent);
+
+    // The calendar popup on opening: the day marks of the selected cell's day.
+    void prepare_calendar_menu();
+    // A tile dropped on the trash.
+    void trash(const std::string& tile);
+
+signals:
+    void redisplay(const Redisplay& what);
+    // The calendar or the norm changed: the month bar shows the new texts.
+    void norm_changed(const NormStatus& status);
+
+private:
+    void mark_day(NormStatus (*mark)(Roster&, Options&, int));
+    void run_planner();
+    void load_previous_overtime();
+    void zero_overtime();
+    void overtime_changed();
+
+    AppState& app_;
+    EditContext& context_;
+    const MainActions& actions_;
+};
+
+}  // namespace tabrel

@@ -1,0 +1,136 @@
+#include "grid_painter.h"
+
+#include <QTextDocument>
+
+#include "qt_colour.h"
+#include "qt_text.h"
+#include "worktime/calendar_grid.h"
+
+namespace tabrel {
+
+namespace {
+
+const QColor kCornerNumber(192, 192, 192);
+const QColor kSeparator(128, 128, 128);
+const QColor kGridLine(160, 160, 160);
+constexpr int kCornerPoints = 8;
+constexpr int kTilePixels = 9;
+
+// The number a cell shows in its corner, as the configuration chooses.
+int corner_value(const MonthCalendar& calendar, const Options& options, const CalendarCell& cell) {
+    switch (options.CalendarDisplay) {
+        case 1:
+            return cell.day;
+        case 2: {
+            const CalendarDay& day = calendar.days[cell.day - 1];
+            const size_t shift = cell.shift_no - 1u;
+            return shift < day.shift_counts.size() ? day.shift_counts[shift] : 0;
+        }
+        default:
+            return cell.shift_no;
+    }
+}
+
+// Captions of symbol tiles may hold the hours' markup (superscript minutes, a blank entity).
+bool is_markup(const QString& caption) {
+    return caption.contains(QLatin1Char('<')) || caption.contains(QLatin1Char('&'));
+}
+
+}  // namespace
+
+void GridPainter::cells(const Roster& roster, const Options& options, const QRect& dirty) {
+    painter_.fillRect(dirty, kGridLine);
+    const auto& grid = roster.calendar.cells;
+    for (int column = 0; column < static_cast<int>(grid.size()); ++column) {
+        for (int row = 0; row < static_cast<int>(grid[column].size()); ++row) {
+            const QRect rect = geometry_.cell_rect(column, row).adjusted(0, -2, 2, 2);
+            if (rect.intersects(dirty)) cell(roster, options, column, row);
+        }
+    }
+}
+
+void GridPainter::cell(const Roster& roster, const Options& options, int column, int row) {
+    const MonthCalendar& calendar = roster.calendar;
+    const CellLook look = cell_look(calendar, roster.current()->profile, column, row);
+    const QRect rect = geometry_.cell_rect(column, row);
+    painter_.fillRect(rect, qt_colour(look.background, palette_));
+    if (!look.text.empty()) {
+        painter_.setPen(qt_colour(look.font, palette_));
+        painter_.drawText(rect.adjusted(2, 2, -2, -2), Qt::AlignLeft | Qt::AlignTop,
+                          qt_text(look.text));
+    }
+    const CalendarCell& c = calendar.cells[column][row];
+    if (c.day >= 1 && c.day <= static_cast<int>(calendar.days.size()))
+        corner_number(rect, corner_value(calendar, options, c));
+    if (column % geometry_.shifts == geometry_.shifts - 1) separator(rect);
+}
+
+void GridPainter::corner_number(const QRect& rect, int number) {
+    QFont font = painter_.font();
+    font.setPointSize(kCornerPoints);
+    const QFontMetrics metrics(font);
+    const QString text = QString::number(number);
+    const int left = rect.right() + 1 - metrics.horizontalAdvance(text) - 1;
+    const int top = rect.bottom() + 1 - kCornerPoints - 5;
+    painter_.save();
+    painter_.setFont(font);
+    painter_.setPen(kCornerNumber);
+    painter_.drawText(QPoint(left, top + metrics.ascent() - metrics.descent()), text);
+    painter_.restore();
+}
+
+void GridPainter::separator(const QRect& rect) {
+    painter_.fillRect(QRect(rect.right() + 1, rect.top() - 2, 2, rect.height() + 4), kSeparator);
+}
+
+void GridPainter::tiles(const TileLayout& layout, const QRect& dirty) {
+    for (const Tile& t : layout.tiles)
+        if (geometry_.tile_rect(t).intersects(dirty)) tile(t);
+}
+
+void GridPainter::tile(const Tile& t) {
+    const QRect rect = geometry_.tile_rect(t);
+    painter_.fillRect(rect, qt_colour(t.background, palette_));
+    QFont font = painter_.font();
+    font.setPixelSize(kTilePixels);
+    font.setBold(t.bold);
+    font.setItalic(t.italic);
+    const QColor colour = qt_colour(t.font, palette_);
+    const QString caption = qt_text(t.caption);
+    painter_.save();
+    painter_.setClipRect(rect);
+    if (is_markup(caption)) {
+        QTextDocument document;
+        document.setDefaultFont(font);
+        document.setDocumentMargin(0);
+        document.setHtml(QStringLiteral("<div style=\"color:%1\" align=\"center\">%2</div>")
+                             .arg(colour.name(), caption));
+        document.setTextWidth(rect.width());
+        painter_.translate(rect.left(),
+                           rect.top() + (rect.height() - document.size().height()) / 2);
+        document.drawContents(&painter_);
+    } else {
+        painter_.setFont(font);
+        painter_.setPen(colour);
+        painter_.drawText(rect, Qt::AlignCenter, caption);
+    }
+    painter_.restore();
+    if (t.border) {
+        painter_.setPen(palette_.color(QPalette::WindowText));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawRect(rect.adjusted(0, 0, -1, -1));
+    }
+}
+
+void GridPainter::selection(int column, int row, bool filled) {
+    const QRect rect = geometry_.cell_rect(column, row).adjusted(0, 0, -1, -1);
+    painter_.setBrush(Qt::NoBrush);
+    if (filled) {
+        painter_.setPen(QPen(palette_.color(QPalette::Highlight), 2));
+    } else {
+        painter_.setPen(QPen(palette_.color(QPalette::WindowText), 1, Qt::DotLine));
+    }
+    painter_.drawRect(rect);
+}
+
+}  // namespace tabrel

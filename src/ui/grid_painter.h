@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPainter>
+#include <QRect>
+
+#include "editing/tile_layout.h"
+#include "grid_geometry.h"
+#include "model/roster.h"
+#include "storage/options.h"
+
+namespace tabrel {
+
+// Paints the month grid: the cells with their colours and numbers, the weekday separators, the
+// tiles of the layout and the selected cell. Only what meets `dirty` is drawn.
+class GridPainter {
+public:
+    GridPainter(QPainter& painter, const QPalette& palette, const GridGeometry& geometry)
+        : painter_(painter), palette_(palette), geometry_(geometry) {}
+
+    void cells(const Roster& roster, const Options& options, const QRect& dirty);
+    void tiles(const TileLayout& layout, const QRect& dirty);
+    // `filled` draws the selection as the selection colour's frame, else as a focus frame.
+    void selection(int column, int row, bool filled);
+
+private:
+    void cell(const Roster& roster, const Options& options, int column, int row);
+    void corner_number(const QRect& rect, int number);
+    void separator(const QRect& rect);
+    void tile(const Tile& tile);
+
+    QPainter& painter_;
+    const QPalette& palette_;
+    const GridGeometry& geometry_;
+};
+
+}  // namespace tabrel

@@ -1,0 +1,291 @@
+#include "month_grid.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QToolTip>
+
+#include "drag_data.h"
+#include "editing/tile_commands.h"
+#include "grid_painter.h"
+#include "i18n/cp1250.h"
+#include "qt_text.h"
+
+namespace tabrel {
+
+namespace {
+
+QString hint_text(const Tile& tile) {
+    QStringList lines;
+    for (const std::string& line : tile.hint) lines << qt_text(line);
+    return lines.join(QLatin1Char('\n'));
+}
+
+int shift_count(const Roster& roster) {
+    const Group* group = roster.current();
+    return group ? static_cast<int>(group->profile.shifts.size()) : 1;
+}
+
+}  // namespace
+
+MonthGrid::MonthGrid(AppState& app, EditContext& context, QWidget* parent)
+    : QWidget(parent), app_(app), context_(context) {
+    setObjectName(QStringLiteral("sag"));
+    setAcceptDrops(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(false);
+    setMinimumSize(200, 120);
+}
+
+void MonthGrid::fit_geometry() {
+    geometry_ = GridGeometry::fit(width(), height(), shift_count(app_.roster()));
+}
+
+void MonthGrid::lay_out() {
+    fit_geometry();
+    layout_ = lay_out_tiles(app_.roster(), app_.view(), app_.options(),
+                            tiles_per_column(geometry_.row_height));
+    update();
+}
+
+const Tile* MonthGrid::tile_named(const std::string& name) const {
+    for (const Tile& tile : layout_.tiles)
+        if (tile.name == name) return &tile;
+    return nullptr;
+}
+
+std::optional<QPoint> MonthGrid::cell_centre(int day, int shift_no) const {
+    const auto& cells = app_.roster().calendar.cells;
+    for (int column = 0; column < static_cast<int>(cells.size()); ++column)
+        for (int row = 0; row < static_cast<int>(cells[column].size()); ++row)
+            if (cells[column][row].day == day && cells[column][row].shift_no == shift_no)
+                return geometry_.cell_rect(column, row).center();
+    return std::nullopt;
+}
+
+// Tiles drawn later lie on top; the topmost one answers.
+const Tile* MonthGrid::tile_at(QPoint point) const {
+    for (auto it = layout_.tiles.rbegin(); it != layout_.tiles.rend(); ++it)
+        if (geometry_.tile_rect(*it).contains(point)) return &*it;
+    return nullptr;
+}
+
+std::optional<QPoint> MonthGrid::cell_under(QPoint point) const {
+    const std::optional<QPoint> cell = geometry_.cell_at(point);
+    const auto& cells = app_.roster().calendar.cells;
+    if (!cell || cell->x() >= static_cast<int>(cells.size()) ||
+        cell->y() >= static_cast<int>(cells[cell->x()].size()))
+        return std::nullopt;
+    return cell;
+}
+
+MonthGrid::CellRef MonthGrid::cell_ref(QPoint cell) const {
+    const CalendarCell& c = app_.roster().calendar.cells[cell.x()][cell.y()];
+    return {c.day, c.shift_no};
+}
+
+void MonthGrid::select_cell(QPoint point) {
+    const std::optional<QPoint> cell = cell_under(point);
+    if (!cell) return;
+    const CellRef ref = cell_ref(*cell);
+    ViewState& view = app_.view();
+    view.selected_day = static_cast<uint8_t>(ref.day);
+    view.selected_shift = static_cast<uint8_t>(ref.shift_no);
+    update();
+    emit cell_selected();
+}
+
+void MonthGrid::move_selection(int columns, int rows) {
+    const std::optional<QPoint> from =
+        cell_centre(app_.view().selected_day, app_.view().selected_shift);
+    if (!from) return;
+    const QPoint step(columns * (geometry_.column_width + GridGeometry::kLine),
+                      rows * (geometry_.row_height + GridGeometry::kLine));
+    select_cell(*from + step);
+}
+
+void MonthGrid::paintEvent(QPaintEvent* event) {
+    const Roster& roster = app_.roster();
+    if (!roster.current()) return;
+    QPainter painter(this);
+    GridPainter grid(painter, palette(), geometry_);
+    grid.cells(roster, app_.options(), event->rect());
+    grid.tiles(layout_, event->rect());
+    const std::optional<QPoint> selected =
+        cell_centre(app_.view().selected_day, app_.view().selected_shift);
+    if (selected) {
+        const QPoint cell = *geometry_.cell_at(*selected);
+        grid.selection(cell.x(), cell.y(), app_.view().show_who == ViewState::ShowWho::Selected);
+    }
+}
+
+// The tiles keep their order and only move, so their places follow the new cell size.
+void MonthGrid::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int per_column = tiles_per_column(geometry_.row_height);
+    fit_geometry();
+    if (tiles_per_column(geometry_.row_height) != per_column) lay_out();
+    emit resized();
+}
+
+bool MonthGrid::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        if (const Tile* tile = tile_at(help->pos()))
+            QToolTip::showText(help->globalPos(), hint_text(*tile), this,
+                               geometry_.tile_rect(*tile));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void MonthGrid::mousePressEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    select_cell(point);
+    pressed_tile_.clear();
+    press_point_.reset();
+    if (event->button() != Qt::LeftButton) return;
+    const Tile* tile = tile_at(point);
+    if (tile && tile->draggable) {
+        pressed_tile_ = tile->name;
+        press_point_ = point;
+    }
+}
+
+void MonthGrid::mouseMoveEvent(QMouseEvent* event) {
+    if (!press_point_ || !(event->buttons() & Qt::LeftButton)) return;
+    if ((event->position().toPoint() - *press_point_).manhattanLength() <
+        QApplication::startDragDistance())
+        return;
+    press_point_.reset();
+    if (const Tile* tile = tile_named(pressed_tile_)) start_tile_drag(*tile);
+}
+
+void MonthGrid::start_tile_drag(const Tile& tile) {
+    auto* drag = new QDrag(this);
+    drag->setMimeData(drag_data({DropSource::Kind::Tile, tile.name}).release());
+    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+}
+
+void MonthGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    const std::optional<QPoint> cell = cell_under(event->position().toPoint());
+    if (cell && cell_ref(*cell).day != 0) emit day_properties_requested();
+}
+
+void MonthGrid::contextMenuEvent(QContextMenuEvent* event) {
+    if (const Tile* tile = tile_at(event->pos())) {
+        tile_menu(*tile, event->globalPos());
+        return;
+    }
+    select_cell(event->pos());
+    if (calendar_menu_) calendar_menu_->exec(event->globalPos());
+}
+
+void MonthGrid::tile_menu(const Tile& tile, QPoint global) {
+    const std::string name = tile.name;
+    const int worker = tile.worker;
+    const TilePopup offer = pm_dPopup(app_.roster(), name);
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("pm_d"));
+    QAction* edit = menu.addAction(QStringLiteral("Zmień..."));
+    edit->setObjectName(QStringLiteral("mi_DutyEdit"));
+    edit->setVisible(offer.edit_visible);
+    menu.addSeparator();
+    QAction* remove = menu.addAction(QStringLiteral("Usuń"));
+    remove->setObjectName(QStringLiteral("mi_DutyDelete"));
+    QAction* restore = menu.addAction(QString::fromUtf8("Przywróć pracownika"));
+    restore->setObjectName(QStringLiteral("mi_WorkerRestore"));
+    restore->setEnabled(offer.restore_enabled);
+    QAction* chosen = menu.exec(global);
+    if (chosen == edit)
+        emit edited(mi_DutyEditClick(context_, name));
+    else if (chosen == remove)
+        emit edited(mi_DutyDeleteClick(context_, name));
+    else if (chosen == restore)
+        emit restore_requested(worker);
+}
+
+void MonthGrid::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Escape:
+            emit close_requested();
+            return;
+        case Qt::Key_Left:
+            return move_selection(-1, 0);
+        case Qt::Key_Right:
+            return move_selection(1, 0);
+        case Qt::Key_Up:
+            return move_selection(0, -1);
+        case Qt::Key_Down:
+            return move_selection(0, 1);
+        default:
+            break;
+    }
+    if (event->modifiers() & Qt::ShiftModifier && !event->text().isEmpty() &&
+        event->text().at(0).isPrint()) {
+        // A character cp1250 cannot hold names no worker.
+        typing_.key_typed(utf8_to_cp1250(event->text().toStdString()).value_or("\x7F"));
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MonthGrid::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Shift && !typing_.typed().empty()) {
+        emit edited(typing_.shift_released(context_));
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void MonthGrid::dragEnterEvent(QDragEnterEvent* event) {
+    if (drop_source(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MonthGrid::dragMoveEvent(QDragMoveEvent* event) {
+    const std::optional<DropSource> source = drop_source(event->mimeData());
+    const std::optional<QPoint> cell = cell_under(event->position().toPoint());
+    if (!source || !cell) {
+        event->ignore();
+        return;
+    }
+    const CellRef ref = cell_ref(*cell);
+    const bool valid = sagDragOver(context_, ref.day, ref.shift_no);
+    update();
+    emit cell_selected();
+    if (!valid) {
+        event->ignore(geometry_.cell_rect(cell->x(), cell->y()));
+        return;
+    }
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    event->setDropAction(ctrl ? Qt::CopyAction : Qt::MoveAction);
+    event->accept();
+}
+
+void MonthGrid::dropEvent(QDropEvent* event) {
+    const std::optional<DropSource> source = drop_source(event->mimeData());
+    const std::optional<QPoint> cell = cell_under(event->position().toPoint());
+    if (!source || !cell) {
+        event->ignore();
+        return;
+    }
+    const CellRef ref = cell_ref(*cell);
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    event->setDropAction(ctrl ? Qt::CopyAction : Qt::MoveAction);
+    event->accept();
+    // The rules may open a dialog or a message box: not inside the drag's own event loop.
+    QTimer::singleShot(0, this, [this, drop = *source, ref, ctrl] {
+        emit edited(sagDragDrop(context_, drop, ref.day, ref.shift_no, ctrl));
+    });
+}
+
+}  // namespace tabrel

@@ -1,0 +1,37 @@
+#include "weekday_header.h"
+
+#include <QPainter>
+
+namespace tabrel {
+
+namespace {
+
+const char* const kWeekdays[] = {"Poniedziałek", "Wtorek", "Środa",    "Czwartek",
+                                 "Piątek",       "Sobota", "Niedziela"};
+
+}  // namespace
+
+WeekdayHeader::WeekdayHeader(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("hc_DayNames"));
+    setFixedHeight(fontMetrics().height() + 6);
+}
+
+void WeekdayHeader::follow(const GridGeometry& geometry) {
+    geometry_ = geometry;
+    update();
+}
+
+void WeekdayHeader::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int step = geometry_.shifts * (geometry_.column_width + GridGeometry::kLine);
+    for (int day = 0; day < 7; ++day) {
+        const QRect rect(day * step, 0, geometry_.weekday_width(), height());
+        painter.fillRect(rect, palette().color(QPalette::Button));
+        painter.setPen(day >= 5 ? QColor(Qt::red) : palette().color(QPalette::ButtonText));
+        const QString name = QString::fromUtf8(kWeekdays[day]);
+        painter.drawText(rect, Qt::AlignCenter,
+                         fontMetrics().elidedText(name, Qt::ElideRight, rect.width() - 2));
+    }
+}
+
+}  // namespace tabrel

@@ -1,0 +1,83 @@
+#include "worker_row_delegate.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "editing/worker_list_rows.h"
+#include "qt_colour.h"
+#include "qt_text.h"
+
+namespace tabrel {
+
+namespace {
+
+constexpr int kMarkLeft = 2;
+constexpr int kMarkRight = 16;
+constexpr int kTextLeft = 20;
+
+void draw_mark(QPainter& painter, const QRect& row, const WorkerRowLook& look,
+               const QPalette& palette) {
+    const int size = kMarkRight - kMarkLeft;
+    const QRect mark(row.left() + kMarkLeft, row.top() + (row.height() - size) / 2, size, size);
+    painter.fillRect(mark, qt_colour(look.mark, palette));
+    painter.setPen(Qt::black);
+    painter.drawRect(mark.adjusted(0, 0, -1, -1));
+    QFont font = painter.font();
+    font.setPointSizeF(std::max(font.pointSizeF() - 1, 4.0));
+    painter.save();
+    painter.setFont(font);
+    painter.drawText(mark, Qt::AlignCenter, qt_text(look.mark_text));
+    painter.restore();
+}
+
+void draw_bar(QPainter& painter, const QRect& row, const NormBar& bar, const QPalette& palette) {
+    const int y = row.bottom() - 2;
+    painter.setPen(QPen(qt_colour(bar.colour, palette), 1));
+    if (bar.length > 0)
+        painter.drawLine(row.left() + NormBar::kLeft, y, row.left() + NormBar::kLeft + bar.length,
+                         y);
+    painter.setPen(Qt::gray);
+    painter.drawLine(row.left() + NormBar::kTick, y - 2, row.left() + NormBar::kTick, y);
+}
+
+}  // namespace
+
+void WorkerRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const {
+    const int worker = index.data(Qt::UserRole).toInt();
+    if (worker < 0 || worker >= static_cast<int>(roster_.workers.size())) return;
+    const bool selected = option.state & QStyle::State_Selected;
+    const WorkerListRow row{worker, {}, index.data(kTemporaryRowRole).toBool()};
+    const WorkerRowLook look = worker_row_look(roster_, options_, row, selected);
+    const QPalette& palette = option.palette;
+    const QRect& rect = option.rect;
+
+    painter->save();
+    painter->fillRect(rect, selected ? palette.color(QPalette::Highlight) : QColor(Qt::white));
+    draw_mark(*painter, rect, look, palette);
+    if (look.bar) draw_bar(*painter, rect, *look.bar, palette);
+
+    const QRect text_rect = rect.adjusted(kTextLeft, 0, -2, -3);
+    QFont font = option.font;
+    font.setBold(look.bold);
+    font.setStrikeOut(look.strike_out);
+    painter->setFont(font);
+    painter->setPen(qt_colour(look.text_colour, palette));
+    painter->drawText(text_rect, Qt::AlignLeft | Qt::AlignVCenter, qt_text(look.name));
+    if (!look.tally.empty()) {
+        font.setBold(false);
+        font.setStrikeOut(false);
+        painter->setFont(font);
+        painter->setPen(qt_colour(look.tally_colour, palette));
+        painter->drawText(text_rect, Qt::AlignRight | Qt::AlignVCenter, qt_text(look.tally));
+    }
+    painter->restore();
+}
+
+QSize WorkerRowDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                  const QModelIndex& index) const {
+    const QSize size = QStyledItemDelegate::sizeHint(option, index);
+    return {size.width(), std::max(size.height() + 6, 20)};
+}
+
+}  // namespace tabrel

@@ -1,0 +1,212 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+
+#include "editing/tile_name.h"
+#include "window_fixture.h"
+
+using namespace tabrel;
+using namespace tabrel::test;
+
+namespace {
+
+constexpr int kYear = 2025;
+constexpr int kMonth = 3;  // March 2025 begins on a Saturday
+constexpr int kTuesday = 4;
+constexpr int kWednesday = 5;
+const std::string kFirstTile = "p0_3";  // worker 0's duty on the 4th
+
+const Duty& duty_of(Program& p, int worker, int day) {
+    return p.app.roster().workers[worker].duties[day - 1];
+}
+
+struct WardProgram : Program {
+    WardProgram() {
+        app.roster().groups = {ward_group()};
+        app.roster().workers = {ward_worker(1, "Nowak", "AK"), ward_worker(2, "Wójcik", "OW"),
+                                ward_worker(3, "Zając", "EZ")};
+    }
+};
+
+}  // namespace
+
+class TestMonthGrid : public QObject {
+    Q_OBJECT
+private slots:
+    void ctrl_drop_of_the_duty_panel_places_a_whole_shift_with_its_tile() {
+        WardProgram p;
+        Tf_MainForm form(p.app);
+        show_on_month(form, kYear, kMonth);
+        QVERIFY(
+            drop_on(form.grid(), cell(form, kTuesday, 1), {DropSource::Kind::DutyPanel, {}}, true));
+
+        const Duty& duty = duty_of(p, 0, kTuesday);
+        QVERIFY(duty.seq != 0);
+        QCOMPARE(duty.start, uint16_t(420));
+        QCOMPARE(duty.duration, uint16_t(720));
+        const Tile* tile = form.grid()->tile_named(kFirstTile);
+        QVERIFY(tile);
+        QCOMPARE(tile->caption, std::string("AK"));
+        QCOMPARE(tile->index, 0);
+        QCOMPARE(p.app.roster().calendar.days[kTuesday - 1].shift_counts[0], uint8_t(1));
+        QCOMPARE(form.calendar_area()->l_ile_na_dniu->text(), QStringLiteral("1"));
+        QVERIFY(form.grid()
+                    ->grid_geometry()
+                    .cell_rect(tile->column, tile->row)
+                    .contains(form.grid()->grid_geometry().tile_rect(*tile)));
+        QVERIFY(p.prompter.informed.empty());
+
+        // A second duty on the same day is refused with the rule's message.
+        QVERIFY(
+            drop_on(form.grid(), cell(form, kTuesday, 2), {DropSource::Kind::DutyPanel, {}}, true));
+        QCOMPARE(p.prompter.informed.size(), size_t(1));
+        QCOMPARE(duty_of(p, 0, kTuesday).shift_no, uint8_t(1));
+    }
+
+    void cells_outside_the_month_refuse_a_drag() {
+        WardProgram p;
+        Tf_MainForm form(p.app);
+        show_on_month(form, kYear, kMonth);
+        // Row 0 starts on Monday 24 February: the first cell lies outside March.
+        const QPoint outside = form.grid()->grid_geometry().cell_rect(0, 0).center();
+        QVERIFY(!drop_on(form.grid(), outside, {DropSource::Kind::DutyPanel, {}}, true));
+        for (const Worker& w : p.app.roster().workers)
+            for (const Duty& d : w.duties) QCOMPARE(d.seq, int16_t(0));
+    }
+
+    void tile_moves_to_the_other_shift_of_its_day_and_copies_with_ctrl() {
+        WardProgram p;
+        Tf_MainForm form(p.app);
+        show_on_month(form, kYear, kMonth);
+        drop_on(form.grid(), cell(form, kTuesday, 1), {DropSource::Kind::DutyPanel, {}}, true);
+
+        QVERIFY(drop_on(form.grid(), cell(form, kTuesday, 2), {DropSource::Kind::Tile, kFirstTile},
+                        false));
+        QCOMPARE(duty_of(p, 0, kTuesday).shift_no, uint8_t(2));
+        QCOMPARE(duty_of(p, 0, kTuesday).start, uint16_t(1140));
+        const Tile* moved = form.grid()->tile_named(kFirstTile);
+        QVERIFY(moved);
+        QCOMPARE(moved->sub_column, 1);
+        const CalendarDay& tuesday = p.app.roster().calendar.days[kTuesday - 1];
+        QCOMPARE(tuesday.shift_counts, (std::vector<uint8_t>{0, 1}));
+
+        QVERIFY(drop_on(form.grid(), cell(form, kWednesday, 1),
+                        {DropSource::Kind::Tile, kFirstTile}, true));
+        QVERIFY(duty_of(p, 0, kTuesday).seq != 0);
+        QVERIFY(duty_of(p, 0, kWednesday).seq != 0);
+        QVERIFY(form.grid()->tile_named(kFirstTile));
+        QVERIFY(form.grid()->tile_named("p0_4"));
+    }
+
+    void tile_dropped_on_the_trash_is_deleted_without_a_question() {
+        WardProgram p;
+        Tf_MainForm form(p.app);
+        show_on_month(form, kYear, kMonth);
+        drop_on(form.grid(), cell(form, kTuesday, 1), {DropSource::Kind::DutyPanel, {}}, true);
+        p.app.roster().workers[0].duties[kTuesday - 1].on_request = true;
+        form.grid()->lay_out();
+        QVERIFY(!form.grid()->tile_named(kFirstTile)->draggable);
+
+        QWidget* trash = form.calendar_area()->d_Trash;
+        // Panels have nothing to delete: the trash does not take them.
+        QVERIFY(!drop_on(trash, trash->rect().center(), {DropSource::Kind::DutyPanel, {}}, false));
+        QVERIFY(
+            drop_on(trash, trash->rect().center(), {DropSource::Kind::Tile, kFirstTile}, false));
+        QCOMPARE(duty_of(p, 0, kTuesday).seq, int16_t(0));
+        QVERIFY(!form.grid()->tile_named(kFirstTile));
+        QVERIFY(p.prompter.asked.empty());
+        QCOMPARE(p.app.roster().calendar.days[kTuesday - 1].shift_counts[0], uint8_t(0));
+    }
+
+    void selected_worker_view_shows_only_that_worker_with_symbols() {
+        WardProgram p;
+        Tf_MainForm form(p.app);
+        show_on_month(form, kYear, kMonth);
+        drop_on(form.grid(), cell(form, kTuesday, 1), {DropSource::Kind::DutyPanel, {}}, true);
+        form.lists()->cb_kadra_new->setCurrentRow(1);
+        drop_on(form.grid(), cell(form, kTuesday, 2), {DropSource::Kind::WorkerList, {}}, true);
+        QCOMPARE(form.grid()->layout().tiles.size(), size_t(2));
+
+        ShowSwitches* switches = form.calendar_area()->switches;
+        QVERIFY(switches->rg_Captions->isEnabled());
+        switches->rg_ShowWho->findChildren<QRadioButton*>()[1]->click();
+        QVERIFY(!switches->rg_Captions->isEnabled());
+        const std::vector<Tile>& tiles = form.grid()->layout().tiles;
+        QCOMPARE(tiles.size(), size_t(1));
+        QCOMPARE(tiles[0].name, std::string("p1_3"));
+        QCOMPARE(tiles[0].caption, std::string("N"));
+        QVERIFY(tiles[0].border);
+    }
+
+    void insert_without_a_valid_cell_asks_for_a_day() {
+        WardProgram p;
+        Tf_MainForm form(p.app);
+        show_on_month(form, kYear, kMonth);
+        p.app.view().selected_day = 0;
+        form.actions().a_DutyAdd->trigger();
+        QCOMPARE(p.prompter.informed.size(), size_t(1));
+        QVERIFY(p.prompter.informed[0].find(cp("Zaznacz na kalendarzu prawidłowy dzień")) == 0);
+    }
+
+    void escape_on_the_grid_asks_to_close() {
+        WardProgram p;
+        p.prompter.answers = {false};
+        Tf_MainForm form(p.app);
+        show_on_month(form, kYear, kMonth);
+        form.grid()->setFocus();
+        QTest::keyClick(form.grid(), Qt::Key_Escape);
+        QCOMPARE(p.prompter.asked, std::vector<std::string>{cp("Czy na pewno zamknąć program?")});
+        QVERIFY(form.isVisible());
+    }
+
+    void holiday_mark_from_the_calendar_popup_lowers_the_working_days() {
+        WardProgram p;
+        Tf_MainForm form(p.app);
+        show_on_month(form, kYear, kMonth);
+        const int before = p.app.roster().calendar.working_days;
+        drop_on(form.grid(), cell(form, kTuesday, 1), {DropSource::Kind::DutyPanel, {}}, true);
+        emit form.calendar_menu()->aboutToShow();
+        QVERIFY(form.actions().a_MarkAsHoliday->isEnabled());
+        QVERIFY(!form.actions().a_MarkAsHoliday->isChecked());
+        form.actions().a_MarkAsHoliday->trigger();
+        QCOMPARE(int(p.app.roster().calendar.working_days), before - 1);
+        QVERIFY(p.app.roster().calendar.days[kTuesday - 1].holiday);
+        QVERIFY(form.month_bar()->st_NormaValue->text().startsWith(QString::number(before - 1)));
+        // The duty of a day that became a holiday now counts as holiday hours.
+        QCOMPARE(p.app.roster().workers[0].summary.hours_S, int16_t(720));
+    }
+
+    void bulk_deletion_of_all_duties_asks_and_clears_the_grid() {
+        WardProgram p;
+        Tf_MainForm form(p.app);
+        show_on_month(form, kYear, kMonth);
+        drop_on(form.grid(), cell(form, kTuesday, 1), {DropSource::Kind::DutyPanel, {}}, true);
+        form.lists()->cb_kadra_new->setCurrentRow(2);
+        drop_on(form.grid(), cell(form, kWednesday, 2), {DropSource::Kind::DutyPanel, {}}, true);
+        QCOMPARE(form.grid()->layout().tiles.size(), size_t(2));
+
+        p.prompter.answers = {false};
+        form.actions().mi_DutiesDeleteAll->trigger();
+        QCOMPARE(form.grid()->layout().tiles.size(), size_t(2));
+        form.actions().mi_DutiesDeleteAll->trigger();
+        QCOMPARE(p.prompter.asked.size(), size_t(2));
+        QVERIFY(form.grid()->layout().tiles.empty());
+    }
+
+    void planner_fills_the_month_from_the_menu() {
+        WardProgram p;
+        for (Worker& w : p.app.roster().workers) w.pref_system = true;
+        Tf_MainForm form(p.app);
+        show_on_month(form, kYear, kMonth);
+        QVERIFY(form.grid()->layout().tiles.empty());
+        form.actions().a_automatic->trigger();
+        QVERIFY(!p.prompter.asked.empty());  // the user accepts what was planned
+        QVERIFY(form.grid()->layout().tiles.size() > 20);
+        for (const Worker& w : p.app.roster().workers)
+            for (const Duty& d : w.duties) QVERIFY(d.seq == 0 || d.accepted);
+    }
+};
+
+QTEST_MAIN(TestMonthGrid)
+#include "test_month_grid.moc"

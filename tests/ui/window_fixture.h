@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QDropEvent>
+#include <QTest>
+#include <filesystem>
+#include <string>
+
+#include "app/app_state.h"
+#include "drag_data.h"
+#include "i18n/cp1250.h"
+#include "support/test_support.h"
+#include "tglowna.h"
+
+namespace tabrel::test {
+
+// A program folder of its own with an opened, loaded data folder.
+struct Program {
+    TempDir folder;
+    FakePrompter prompter;
+    Locale locale;
+    AppState app{folder.path(), prompter, locale};
+
+    Program() {
+        if (app.open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
+        app.load_staff();
+    }
+    std::filesystem::path data(const char* name) const { return folder.path() / "dane" / name; }
+};
+
+inline Shift ward_shift(uint16_t start, const char* symbol) {
+    Shift s;
+    s.zod = start;
+    s.zile = 720;
+    s.zsymbol = symbol;
+    s.zobsada = 1;
+    s.zobsadas = 1;
+    return s;
+}
+
+// Group 1 "Chirurgia": a day shift "D" 07:00-19:00 and a night shift "N" 19:00-07:00.
+inline Group ward_group() {
+    Group g;
+    g.id = 1;
+    g.nazwa = "Chirurgia";
+    g.profile.shifts = {ward_shift(420, "D"), ward_shift(1140, "N")};
+    g.default_profile = g.profile;
+    return g;
+}
+
+inline Worker ward_worker(uint16_t id, const char* surname, const char* pseudo,
+                          const char* grupy = "1|") {
+    Worker w;
+    w.id = id;
+    w.nazwisko = cp(surname);
+    w.imie = "Anna";
+    w.pseudo = pseudo;
+    w.grupy = grupy;
+    w.kolor = rgb(200, 220, 255);
+    return w;
+}
+
+// The window shown at a fixed size, switched to `month` (2..12) of `year` by the month bar.
+inline void show_on_month(Tf_MainForm& form, int year, int month) {
+    form.resize(1200, 800);
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) qFatal("window not shown");
+    form.month_bar()->show_month(year, month - 2);
+    form.month_bar()->tb_MonthNext->click();
+}
+
+// A drag of `source` over `target` at `at` that ends there; the deferred drop rules run.
+inline bool drop_on(QWidget* target, QPoint at, const DropSource& source, bool ctrl) {
+    const auto data = drag_data(source);
+    const Qt::KeyboardModifiers keys = ctrl ? Qt::ControlModifier : Qt::NoModifier;
+    QDragEnterEvent enter(at, Qt::MoveAction | Qt::CopyAction, data.get(), Qt::LeftButton, keys);
+    QCoreApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at, Qt::MoveAction | Qt::CopyAction, data.get(), Qt::LeftButton, keys);
+    QCoreApplication::sendEvent(target, &move);
+    QDropEvent drop(QPointF(at), Qt::MoveAction | Qt::CopyAction, data.get(), Qt::LeftButton, keys);
+    QCoreApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+    return move.isAccepted() && drop.isAccepted();
+}
+
+inline QPoint cell(const Tf_MainForm& form, int day, int shift_no) {
+    const std::optional<QPoint> centre = form.grid()->cell_centre(day, shift_no);
+    if (!centre) qFatal("day %d shift %d not on the grid", day, shift_no);
+    return *centre;
+}
+
+}  // namespace tabrel::test
