@@ -92,11 +92,15 @@ QWidget* CalendarArea::build_bottom_strip() {
     notes->addWidget(m_Notes);
     gb_DaySummary->hide();
 
-    auto* row = new QHBoxLayout(strip);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(l_ile_na_dniu);
-    row->addWidget(gb_DaySummary, 1);
+    bottom_row_ = new QHBoxLayout(strip);
+    bottom_row_->setContentsMargins(0, 0, 0, 0);
+    bottom_row_->addWidget(l_ile_na_dniu, 0, Qt::AlignTop);
+    bottom_row_->addWidget(gb_DaySummary, 1, Qt::AlignTop);
     return strip;
+}
+
+void CalendarArea::add_below(QWidget* widget) {
+    bottom_row_->insertWidget(0, widget);
 }
 
 void CalendarArea::show_guide(const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QToolButton>
@@ -31,6 +32,8 @@ public:
     void lay_out();
     // The selected cell's staffing and its day's notes.
     void show_selected_day();
+    // Puts a widget at the left of the strip under the calendar.
+    void add_below(QWidget* widget);
 
     QToolButton* xpan;
     ShowSwitches* switches;
@@ -54,6 +57,7 @@ private:
     QWidget* build_top_strip(ViewState& view);
     QWidget* build_bottom_strip();
 
+    QHBoxLayout* bottom_row_;
     AppState& app_;
 };
 

@@ -1,5 +1,6 @@
 #include "edit_commands.h"
 
+#include "basic_day_properties_dialog.h"
 #include "editing/bulk_deletion.h"
 #include "editing/entry_operations.h"
 #include "editing/keyboard_entry.h"
@@ -19,8 +20,8 @@ const Redisplay kEverything{.duties = true, .days_off = true, .day = 0, .worker_
 }  // namespace
 
 EditCommands::EditCommands(AppState& app, EditContext& context, const MainActions& actions,
-                           QObject* parent)
-    : QObject(parent), app_(app), context_(context), actions_(actions) {
+                           QWidget* parent)
+    : QObject(parent), app_(app), context_(context), actions_(actions), dialog_parent_(parent) {
     const auto edit = [this](Redisplay (*command)(EditContext&)) {
         return [this, command] { emit redisplay(command(context_)); };
     };
@@ -32,6 +33,7 @@ EditCommands::EditCommands(AppState& app, EditContext& context, const MainAction
     bind_action(actions.mi_DaysOffDeleteAll, this, edit(mi_do_AllClick));
     bind_action(actions.a_MarkAsHoliday, this, [this] { mark_day(a_MarkAsHoliday); });
     bind_action(actions.a_ERDuty, this, [this] { mark_day(a_ERDuty); });
+    bind_action(actions.a_DayProperties, this, [this] { day_properties(); });
     bind_action(actions.a_automatic, this, [this] { run_planner(); });
     bind_action(actions.mi_OvertimeLoad, this, [this] { load_previous_overtime(); });
     bind_action(actions.mi_OvertimeZero, this, [this] { zero_overtime(); });
@@ -43,6 +45,7 @@ void EditCommands::prepare_calendar_menu() {
     actions_.a_MarkAsHoliday->setChecked(popup.holiday_checked);
     actions_.a_ERDuty->setEnabled(popup.enabled);
     actions_.a_ERDuty->setChecked(popup.er_duty_checked);
+    actions_.a_DayProperties->setEnabled(popup.enabled);
 }
 
 void EditCommands::trash(const std::string& tile) {
@@ -53,6 +56,16 @@ void EditCommands::mark_day(NormStatus (*mark)(Roster&, Options&, int)) {
     const int day = app_.view().selected_day;
     if (!pm_kalendarz(app_.roster(), day).enabled) return;
     emit norm_changed(mark(app_.roster(), app_.options(), day));
+    emit redisplay(kEverything);
+}
+
+void EditCommands::day_properties() {
+    const ViewState& view = app_.view();
+    if (!pm_kalendarz(app_.roster(), view.selected_day).enabled) return;
+    DayProperties properties(app_.roster(), app_.options(), app_.prompter(), view.selected_day,
+                             view.selected_shift);
+    NormStatus status;
+    if (show_day_properties(dialog_parent_, properties, status)) emit norm_changed(status);
     emit redisplay(kEverything);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QWidget>
 
 #include "app/app_state.h"
 #include "editing/edit_context.h"
@@ -18,10 +19,12 @@ namespace tabrel {
 class EditCommands : public QObject {
     Q_OBJECT
 public:
-    EditCommands(AppState& app, EditContext& context, const MainActions& actions, QObject* parent);
+    EditCommands(AppState& app, EditContext& context, const MainActions& actions, QWidget* parent);
 
     // The calendar popup on opening: the day marks of the selected cell's day.
     void prepare_calendar_menu();
+    // a_DayProperties, also a double click on a day: the day's notes and marks.
+    void day_properties();
     // A tile dropped on the trash.
     void trash(const std::string& tile);
 
@@ -40,6 +43,7 @@ private:
     AppState& app_;
     EditContext& context_;
     const MainActions& actions_;
+    QWidget* dialog_parent_;
 };
 
 }  // namespace tabrel

@@ -92,10 +92,6 @@ void StaffLists::build_worker_switches() {
     });
 }
 
-void StaffLists::add_below(QWidget* widget) {
-    layout()->addWidget(widget);
-}
-
 int StaffLists::rebuild_groups(const Roster& roster) {
     const QSignalBlocker quiet(cb_grupa);
     cb_grupa->clear();

@@ -13,8 +13,8 @@
 
 namespace tabrel {
 
-// The side panel `x_Panel`: the group list, the worker list with its switches, and whatever the
-// window adds below them. Each row keeps the index of its record in the register.
+// The side panel `x_Panel`: the group list and the worker list with its switches. Each row keeps
+// the index of its record in the register.
 class StaffLists : public QWidget {
     Q_OBJECT
 public:
@@ -28,8 +28,6 @@ public:
     // not listed yet, and selects the current worker, else the first row. Gives the selected
     // worker's index, -1 when the list is empty.
     int rebuild_workers(const Roster& roster, const std::vector<int>& temporary = {});
-    // Appends a widget under the lists.
-    void add_below(QWidget* widget);
 
     static int index_of(const QListWidgetItem* item) { return RegisterList::index_of(item); }
 

@@ -53,9 +53,9 @@ Tf_MainForm::Tf_MainForm(AppState& app, QWidget* parent)
 
     auto* splitter = new QSplitter(this);
     lists_ = new StaffLists(app.roster(), app.options(), app.view(), splitter);
-    boxes_ = new WorkerBoxes(lists_);
-    lists_->add_below(boxes_);
     calendar_area_ = new CalendarArea(app, context_, splitter);
+    boxes_ = new WorkerBoxes(calendar_area_);
+    calendar_area_->add_below(boxes_);
     splitter->addWidget(lists_);
     splitter->addWidget(calendar_area_);
     splitter->setStretchFactor(1, 1);
@@ -112,9 +112,7 @@ void Tf_MainForm::bind_views() {
     MonthGrid* grid = area->sag;
     connect(grid, &MonthGrid::edited, this, &Tf_MainForm::apply);
     connect(grid, &MonthGrid::close_requested, this, &QWidget::close);
-    connect(grid, &MonthGrid::day_properties_requested, this, [this] {
-        if (actions_.a_DayProperties->isEnabled()) actions_.a_DayProperties->trigger();
-    });
+    connect(grid, &MonthGrid::day_properties_requested, commands_, &EditCommands::day_properties);
     connect(grid, &MonthGrid::restore_requested, this, [this](int worker) {
         app_.roster().current_worker = static_cast<uint16_t>(worker);
         if (actions_.a_WorkerRestore->isEnabled()) actions_.a_WorkerRestore->trigger();
@@ -144,8 +142,7 @@ void Tf_MainForm::build_calendar_menu() {
     connect(properties, &QAction::triggered, actions_.a_DayProperties, &QAction::trigger);
     connect(calendar_menu_, &QMenu::aboutToShow, this, [this, properties] {
         commands_->prepare_calendar_menu();
-        properties->setEnabled(actions_.a_DayProperties->isEnabled() &&
-                               actions_.a_MarkAsHoliday->isEnabled());
+        properties->setEnabled(actions_.a_DayProperties->isEnabled());
     });
     calendar_area_->sag->set_calendar_menu(calendar_menu_);
 }

@@ -2,6 +2,7 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
@@ -57,12 +58,14 @@ WorkerBoxes::WorkerBoxes(QWidget* parent) : QWidget(parent) {
     l_lq_Total =
         value(leave, "l_lq_Total", "Razem: ", "Liczba godzin wolnego  w bieżącym miesiącu");
 
+    auto* boxes = new QHBoxLayout;
+    boxes->addWidget(norm);
+    boxes->addWidget(hours);
+    boxes->addWidget(leave);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(st_Workers);
-    layout->addWidget(norm);
-    layout->addWidget(hours);
-    layout->addWidget(leave);
+    layout->addLayout(boxes);
     show_worker(nullptr);
 }
 
