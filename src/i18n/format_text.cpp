@@ -7,13 +7,13 @@ std::string format_text(std::string_view pattern, const std::vector<std::string>
     size_t next = 0;
     for (size_t i = 0; i < pattern.size(); ++i) {
         const char c = pattern[i];
-        const char spec = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        if (c != '%' || (spec != 's' && spec != 'd' && spec != '%')) {
+        const char conversion = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        if (c != '%' || (conversion != 's' && conversion != 'd' && conversion != '%')) {
             out += c;
             continue;
         }
         ++i;
-        if (spec == '%')
+        if (conversion == '%')
             out += '%';
         else if (next < args.size())
             out += args[next++];
