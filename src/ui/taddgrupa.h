@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <optional>
+
+#include "app/app_state.h"
+#include "colour_panel.h"
+#include "editing/group_editor.h"
+#include "shift_table.h"
+
+namespace tabrel {
+
+// "Dodaj/Edytuj grupę": creates a group or edits the current one. Created once and reused, so
+// a new group starts from what the controls held when the dialog was last closed.
+class Tf_GroupAdd : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tf_GroupAdd(AppState& app, QWidget* parent = nullptr);
+
+    // sb_addgrupaClick: an empty name, two shift rows, a new light colour.
+    void prepare_new();
+    // cb_grupaDblClick: every control from the group.
+    void prepare_edit(const Group& group);
+    bool is_new() const { return !edited_id_; }
+    AppState& app() const { return app_; }
+
+    GroupForm form() const;
+
+    QTabWidget* tabs;
+    QLineEdit* e_GroupName;
+    ColourPanel* p_ColorChoose;
+    ShiftTable* sag_Shifts;
+    QToolButton* tb_ShiftInsert;
+    QToolButton* tb_ShiftAdd;
+    QToolButton* tb_ShiftDelete;
+    QToolButton* tb_AutoCalc;
+    QLineEdit* me_day8;
+    QCheckBox* cb_SaturdayLikeHoliday;
+    QCheckBox* cb_DayOffForHolidayOnSaturday;
+    QCheckBox* cb_HoliHolidayNigths;
+    QCheckBox* cb_WithoutHolidays;
+    QPushButton* b_SaveAsDefault;
+    QCheckBox* cb_AlwaysResetBeforeStartAutomat;
+    QRadioButton* rb_Algorithm[2];
+    QRadioButton* rb_NormaResidue[3];
+    QPushButton* b_AutoSystemReset;
+    QPushButton* b_OK;
+    QPushButton* sb_Cancel;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QWidget* build_data_tab();
+    QWidget* build_shifts_tab();
+    QWidget* build_norm_tab();
+    QWidget* build_automat_tab();
+    void load(const GroupForm& form);
+    void a_OKExecute();
+    void b_SaveAsDefaultClick();
+    void b_AutoSystemResetClick();
+    void store_auto_calc();
+
+    AppState& app_;
+    std::optional<uint16_t> edited_id_;
+};
+
+}  // namespace tabrel
