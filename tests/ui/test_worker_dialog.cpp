@@ -1,0 +1,284 @@
+#include <QApplication>
+#include <QLocale>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+#include "app/app_state.h"
+#include "i18n/cp1250.h"
+#include "support/test_support.h"
+#include "taddpracow.h"
+#include "worker_commands.h"
+
+using namespace tabrel;
+using tabrel::test::FakePrompter;
+using tabrel::test::TempDir;
+
+namespace {
+
+void type(QWidget* widget, const char* utf8) {
+    for (const QChar c : QString::fromUtf8(utf8)) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+// Leaving a field the way Tab does.
+void leave(QWidget* field) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(field, &out);
+}
+
+Group group(uint16_t id, const char* name, int shifts = 2) {
+    Group g;
+    g.id = id;
+    g.nazwa = name;
+    g.profile.shifts.resize(shifts);
+    return g;
+}
+
+// A ward with groups 1, 3 and 5 (group 1 current) and worker 7 of group 1.
+struct Program {
+    TempDir folder;
+    TempDir settings;
+    FakePrompter prompter;
+    Locale locale;
+    AppState app{folder.path(), prompter, locale};
+
+    Program() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(settings.path().string()));
+        if (app.open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
+        app.load_staff();
+        Roster& r = app.roster();
+        r.groups = {group(1, "Chirurgia"), group(3, "Interna"), group(5, "Ortopedia")};
+        r.current_group = 0;
+        Worker w;
+        w.id = 7;
+        w.nazwisko = "Nowak";
+        w.imie = "Jan";
+        w.pseudo = "NJ";
+        w.grupy = "1|";
+        w.grupa = 1;
+        w.zawod = cp("Oddziałowa");
+        w.etat = 87.5;
+        w.duties[2].seq = 1;
+        w.duties[2].worker_id = 7;
+        w.duties[2].group_id = 1;
+        w.duties[2].day_no = 3;
+        r.workers = {w};
+        r.rebuild_worker_ids();
+        app.options().occupations = {cp("Pielęgniarka"), "Salowa"};
+        app.options().educations = {cp("Wyższe")};
+    }
+};
+
+struct Editor {
+    Program p;
+    Tf_WorkerAdd dialog{p.app};
+    Editor() {
+        dialog.prepare_new();
+        dialog.show();
+    }
+    void tick(int row) { dialog.clb_Group->item(row)->setCheckState(Qt::Checked); }
+};
+
+}  // namespace
+
+class TestWorkerDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
+
+    void new_worker_from_the_defaults() {
+        Editor e;
+        Tf_WorkerAdd& d = e.dialog;
+        QCOMPARE(d.windowTitle(), QString::fromUtf8("Dodaj/Edytuj pracownika"));
+        QCOMPARE(d.e_PartTime->text(), QStringLiteral("100"));
+        QCOMPARE(d.me_CurrentYearHoliday->text(), QStringLiteral("197:10"));
+        QCOMPARE(d.me_LastYearHoliday->text(), QStringLiteral("000:00"));
+        QVERIFY(!d.me_wnq_Norma->isEnabled());
+        QCOMPARE(d.cb_Occupation->currentText(), QString::fromUtf8("Oddziałowa"));
+        QCOMPARE(d.cb_education->currentText(), QString::fromUtf8("Wyższe"));
+        QCOMPARE(d.cb_Occupation->itemText(d.cb_Occupation->count() - 1),
+                 QString::fromUtf8("    *** dostosuj listę... ***"));
+        QCOMPARE(d.clb_Group->count(), 3);
+        QCOMPARE(d.clb_Group->item(0)->checkState(), Qt::Checked);
+        QCOMPARE(d.clb_Group->item(1)->checkState(), Qt::Unchecked);
+        QCOMPARE(d.cb_Group->currentText(), QStringLiteral("Chirurgia"));
+        QVERIFY(d.tb_PrefsDaysNights->isEnabled());
+        QVERIFY(d.rb_WithoutAuto->isChecked());
+        QVERIFY(d.l_id->text().isEmpty());
+    }
+
+    void new_worker_short_name_part_time_and_groups() {
+        Editor e;
+        Tf_WorkerAdd& d = e.dialog;
+        type(d.e_Surname, "Kowalska");
+        leave(d.e_Surname);
+        QVERIFY(d.e_Nick->text().isEmpty());
+        type(d.e_Name, "Anna");
+        leave(d.e_Name);
+        QCOMPARE(d.e_Nick->text(), QStringLiteral("KA"));
+        d.e_PartTime->clear();
+        e.dialog.clb_Group->item(0)->setCheckState(Qt::Unchecked);
+        e.tick(1);
+        e.tick(2);
+        QTest::mouseClick(d.sb_Ok, Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+
+        const Roster& r = e.p.app.roster();
+        QCOMPARE(r.workers.size(), size_t(2));
+        const Worker& w = r.workers[1];
+        QCOMPARE(w.pseudo, std::string("KA"));
+        QCOMPARE(w.etat, 100.0);
+        QCOMPARE(w.grupy, std::string("3|5|"));
+        QCOMPARE(w.id, uint16_t(8));
+        QCOMPARE(w.urlop, uint16_t(11830));
+        QCOMPARE(cp1250_to_utf8(w.zawod), std::string("Oddziałowa"));
+        QCOMPARE(r.current_worker, uint16_t(1));
+        QVERIFY(d.stored()->redisplay);
+    }
+
+    void typed_keys_are_filtered() {
+        Editor e;
+        Tf_WorkerAdd& d = e.dialog;
+        d.e_PartTime->clear();
+        type(d.e_PartTime, "8x7.5,5");
+        QCOMPARE(d.e_PartTime->text(), QStringLiteral("87,55"));
+        d.e_SystemPattern->clear();
+        type(d.e_SystemPattern, "12034");
+        QCOMPARE(d.e_SystemPattern->text(), QStringLiteral("120"));
+        QCOMPARE(d.se_AutoSystemStartFrom->maximum(), 3);
+        d.e_SystemPattern->setText(QStringLiteral("12"));
+        QCOMPARE(d.se_AutoSystemStartFrom->maximum(), 2);
+        type(d.e_Address, "Polna¤ 1");
+        QCOMPARE(d.e_Address->text(), QStringLiteral("Polna 1"));
+        QCOMPARE(e.p.prompter.informed.size(), size_t(1));
+        type(d.e_ZipCode, "00-9501");
+        QCOMPARE(d.e_ZipCode->text(), QStringLiteral("00-950"));
+        type(d.e_Nick, "ABCDE");
+        QCOMPARE(d.e_Nick->text(), QStringLiteral("ABCD"));
+        d.rb_AutoScheme->setChecked(true);
+        d.se_AutoSystemStartFrom->setValue(2);
+        QTest::keyClick(d.e_Surname, Qt::Key_Return);
+        QVERIFY(!d.isVisible());
+        const Worker& w = e.p.app.roster().workers[1];
+        QCOMPARE(w.etat, 87.55);
+        QCOMPARE(w.pseudo, std::string("ABC"));
+        QCOMPARE(w.adres, std::string("Polna 1"));
+        QCOMPARE(w.pref_system_pattern, std::string("12"));
+        QCOMPARE(w.pref_system_start_from, uint8_t(2));
+        QVERIFY(w.pref_system && !w.pref_without_auto && !w.pref_8);
+    }
+
+    void edit_keeps_the_worker_and_its_duties() {
+        Editor e;
+        Tf_WorkerAdd& d = e.dialog;
+        d.prepare_edit(0);
+        QCOMPARE(d.l_id->text(), QStringLiteral("id: 7"));
+        QCOMPARE(d.e_PartTime->text(), QStringLiteral("87,500000"));
+        QCOMPARE(d.e_Nick->text(), QStringLiteral("NJ"));
+        QCOMPARE(d.cb_Group->currentText(), QStringLiteral("Chirurgia"));
+        d.e_Nick->clear();
+        leave(d.e_Name);
+        QVERIFY(d.e_Nick->text().isEmpty());
+        type(d.e_Nick, "JN");
+        d.cb_wn_Norma->setChecked(true);
+        QVERIFY(d.me_wnq_Norma->isEnabled());
+        d.me_wnq_Norma->setText(QStringLiteral("150:30"));
+        e.tick(2);
+        QTest::mouseClick(d.sb_Ok, Qt::LeftButton);
+
+        const Roster& r = e.p.app.roster();
+        QCOMPARE(r.workers.size(), size_t(1));
+        const Worker& w = r.workers[0];
+        QCOMPARE(w.id, uint16_t(7));
+        QCOMPARE(w.pseudo, std::string("JN"));
+        QCOMPARE(w.grupy, std::string("1|5|"));
+        QCOMPARE(w.grupa, uint16_t(0));
+        QCOMPARE(w.etat, 87.5);
+        QVERIFY(w.own_norm_set);
+        QCOMPARE(w.own_norm, int16_t(9030));
+        QCOMPARE(w.duties[2].seq, int16_t(1));
+        QVERIFY(d.stored()->redisplay);
+    }
+
+    void a_time_that_is_no_time_keeps_the_dialog_open() {
+        Editor e;
+        Tf_WorkerAdd& d = e.dialog;
+        d.me_LastMonthHours->setText(QStringLiteral("999:00"));
+        QTest::mouseClick(d.sb_Ok, Qt::LeftButton);
+        QVERIFY(d.isVisible());
+        QCOMPARE(e.p.prompter.errors.size(), size_t(1));
+        QCOMPARE(e.p.app.roster().workers.size(), size_t(1));
+        QTest::keyClick(d.e_Surname, Qt::Key_Escape);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(e.p.app.roster().workers.size(), size_t(1));
+    }
+
+    void customising_a_list_keeps_the_text() {
+        Editor e;
+        Tf_WorkerAdd& d = e.dialog;
+        std::vector<bool> asked;
+        d.customise_list = [&](bool occupations) {
+            asked.push_back(occupations);
+            e.p.app.options().occupations.push_back("Ratownik");
+        };
+        const int last = d.cb_Occupation->count() - 1;
+        d.cb_Occupation->setCurrentIndex(last);
+        emit d.cb_Occupation->activated(last);
+        QCOMPARE(asked, std::vector<bool>{true});
+        QCOMPARE(d.cb_Occupation->currentText(), QString::fromUtf8("Oddziałowa"));
+        QCOMPARE(d.cb_Occupation->itemText(2), QStringLiteral("Ratownik"));
+        QCOMPARE(d.cb_Occupation->count(), 4);
+    }
+
+    void stored_settings_hide_tabs() {
+        Program p;
+        QSettings(QStringLiteral("Dravik"), QStringLiteral("Tabrel"))
+            .setValue(QStringLiteral("tab_adress_visible"), false);
+        Tf_WorkerAdd hidden(p.app);
+        QVERIFY(!hidden.tabs->isTabVisible(2));
+        QVERIFY(hidden.tabs->isTabVisible(3));
+    }
+
+    void commands_delete_restore_and_guards() {
+        Program p;
+        QWidget window;
+        p.prompter.answers = {false, true};
+        QVERIFY(!run_worker_delete(p.app, 0, &window));
+        QCOMPARE(cp1250_to_utf8(p.prompter.asked.at(0)),
+                 std::string("Usunąć pracownika: Nowak Jan?"));
+        QVERIFY(run_worker_delete(p.app, 0, &window));
+        QVERIFY(p.app.roster().workers[0].old);
+        QVERIFY(run_worker_restore(p.app, 0, &window));
+        QVERIFY(!p.app.roster().workers[0].old);
+        QCOMPARE(p.app.roster().workers[0].duties[2].seq, int16_t(1));
+        QVERIFY(!run_worker_restore(p.app, 0, &window));
+
+        QTimer::singleShot(0, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QVERIFY(!run_worker_edit(p.app, -1, &window));
+        QCOMPARE(cp1250_to_utf8(p.prompter.informed.at(0)),
+                 std::string("Najpierw należy dodać pracownika."));
+        QVERIFY(worker_editor(p.app, &window).is_new());
+
+        p.app.roster().groups.clear();
+        p.app.roster().current_group = -1;
+        QTimer::singleShot(0, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QVERIFY(!run_worker_add(p.app, 0, &window));
+        QCOMPARE(cp1250_to_utf8(p.prompter.informed.at(1)),
+                 std::string("Najpierw należy utworzyć grupę."));
+    }
+};
+
+QTEST_MAIN(TestWorkerDialog)
+#include "test_worker_dialog.moc"
