@@ -1,21 +1,38 @@
 #include "exit_query.h"
 
-#include "i18n/cp1250.h"
+#include <QMainWindow>
+
+#include "app/exit_procedure.h"
+#include "archive_progress.h"
 #include "i18n/text.h"
+#include "qt_text.h"
 
 namespace tabrel {
 
-bool query_exit(AppState& app) {
-    Prompter& prompter = app.prompter();
-    if (!prompter.ask(tr("msg_Exit", "Czy na pewno zamknąć program?"))) return false;
-    const bool staff_saved = app.save_staff();
-    const bool month_saved = app.save_month();
-    if (staff_saved && month_saved) {
-        app.save_exit_state();
-        return true;
-    }
-    // What was not written lives only in memory: the user may stay and try again.
-    return prompter.ask(cp("Nie udało się zapisać danych. Czy mimo to zamknąć program?"));
+namespace {
+
+WindowGeometry geometry_of(const QMainWindow* window) {
+    WindowGeometry geometry;
+    if (!window) return geometry;
+    geometry.maximised = window->isMaximized();
+    const QRect normal = window->normalGeometry();
+    geometry.x = normal.x();
+    geometry.y = normal.y();
+    geometry.width = normal.width();
+    geometry.height = normal.height();
+    return geometry;
+}
+
+}  // namespace
+
+bool query_exit(AppState& app, QMainWindow* window, Printouts* printouts) {
+    ArchiveProgressDialog progress(
+        window, qt_text(tr("msg_Archiving", "Tworzenie kopii zapasowej danych...")));
+    ExitRequest request;
+    request.geometry = geometry_of(window);
+    request.progress = progress.callback();
+    request.printouts = printouts;
+    return run_exit_procedure(app, request);
 }
 
 }  // namespace tabrel

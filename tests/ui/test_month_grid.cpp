@@ -1,7 +1,13 @@
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "editing/tile_name.h"
 #include "window_fixture.h"
@@ -137,6 +143,62 @@ private slots:
         QCOMPARE(tiles[0].name, std::string("p1_3"));
         QCOMPARE(tiles[0].caption, std::string("N"));
         QVERIFY(tiles[0].border);
+    }
+
+    void geometry_follows_the_grid_size_and_stacks_tiles_in_columns() {
+        const GridGeometry g = GridGeometry::fit(1000, 300, 2);
+        QCOMPARE(g.row_height, 48);
+        QCOMPARE(g.column_width, 70);  // (1000 - 5 * 2 - 10) div 14
+        QCOMPARE(g.weekday_width(), 141);
+        QCOMPARE(tiles_per_column(g.row_height), 3);
+        QCOMPARE(g.cell_rect(3, 1), QRect(213, 49, 70, 48));
+        QCOMPARE(g.cell_at({213, 49}), std::optional<QPoint>(QPoint(3, 1)));
+        QCOMPARE(g.cell_at({212, 48}), std::optional<QPoint>(QPoint(2, 0)));
+        QVERIFY(!g.cell_at({14 * 71, 10}));
+        QVERIFY(!g.cell_at({10, 6 * 49}));
+        Tile fourth;
+        fourth.column = 3;
+        fourth.row = 1;
+        fourth.tile_column = 1;
+        fourth.tile_row = 0;
+        QCOMPARE(g.tile_rect(fourth), QRect(213 + 17, 49 + 1, 16, 16));
+        // A squeezed grid keeps cells of at least one pixel, and no shifts count as one.
+        const GridGeometry tiny = GridGeometry::fit(5, 5, 0);
+        QCOMPARE(tiny.shifts, 1);
+        QVERIFY(tiny.column_width >= 1 && tiny.row_height >= 1);
+    }
+
+    void typed_short_name_opens_the_duty_dialog_for_that_worker() {
+        WardProgram p;
+        Tf_MainForm form(p.app);
+        show_on_month(form, kYear, kMonth);
+        QTest::mouseClick(form.grid(), Qt::LeftButton, {}, cell(form, kTuesday, 2));
+        QCOMPARE(int(p.app.view().selected_day), kTuesday);
+        QCOMPARE(int(p.app.view().selected_shift), 2);
+        QString dialog_text;
+        // The dialog is answered once it is up.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            poll.stop();
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                dialog_text += label->text();
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        poll.start(10);
+        form.grid()->setFocus();
+        // Both letters typed while Shift stays down, then Shift let go.
+        for (auto [key, text] : {std::pair{Qt::Key_O, "O"}, {Qt::Key_W, "w"}}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::ShiftModifier, QString::fromLatin1(text));
+            QCoreApplication::sendEvent(form.grid(), &press);
+        }
+        QTest::keyRelease(form.grid(), Qt::Key_Shift);
+        QVERIFY(dialog_text.contains(QString::fromUtf8("Wójcik")));
+        const Duty& duty = duty_of(p, 1, kTuesday);
+        QVERIFY(duty.seq != 0);
+        QCOMPARE(duty.shift_no, uint8_t(2));
+        QVERIFY(form.grid()->tile_named("p1_3"));
     }
 
     void insert_without_a_valid_cell_asks_for_a_day() {
