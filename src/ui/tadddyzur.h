@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+
+#include "editing/edit_context.h"
+#include "model/time_value.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace tabrel {
+
+// "Dodaj/Edytuj dyżur": mirrors a DutyForm, hands each edit to it and lets its OK decide.
+class Tf_DutyAdd : public QDialog, public DutyDialog {
+    Q_OBJECT
+public:
+    Tf_DutyAdd(Prompter& prompter, QWidget* parent);
+
+    // Modal, for the form of one drop or "Zmień...".
+    void show(DutyForm& form) override;
+    using QDialog::show;
+    // FormShow: the controls from the form, the type group focused.
+    void load(DutyForm& form);
+
+    QLabel* l_prac_idx;
+    QLabel* l_DateValue;
+    QGroupBox* rg_DutyType;
+    QButtonGroup* duty_types;  // ids in DutyType order
+    QLineEdit* me_Time;
+    QLineEdit* me_DutyFrom;
+    QLineEdit* me_DutyTo;
+    QLineEdit* me_DutyOvertime;
+    QLabel* pb_DutyFrom;
+    QScrollBar* pb_ShiftLength;
+    QLabel* pb_DutyTo;
+    QLineEdit* e_Note;
+    QCheckBox* cb_DutyOnRequest;
+    QPushButton* sb_Ok;
+    QPushButton* sb_Cancel;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build_layout();
+    void mirror();
+    void mirror_type();
+    void mirror_bar();
+    bool leave_field(QObject* field);
+    bool leave_focused_field();
+    void rg_DutyTypeClick(int id);
+    void pb_ShiftLengthScroll(int position);
+    void sb_OkClick();
+
+    Prompter& prompter_;
+    DutyForm* form_ = nullptr;  // the form being shown
+};
+
+}  // namespace tabrel

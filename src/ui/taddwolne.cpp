@@ -1,0 +1,130 @@
+#include "taddwolne.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "editing/day_off_form.h"
+#include "i18n/text.h"
+#include "qt_text.h"
+
+namespace tabrel {
+
+namespace {
+
+QString text(std::string_view key, std::string_view polish) {
+    return qt_text(tr(key, polish));
+}
+
+template <typename W>
+W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+void show_spin(QSpinBox& spin, int min, int max, int value) {
+    const QSignalBlocker quiet(&spin);
+    spin.setRange(min, max);
+    spin.setValue(value);
+}
+
+}  // namespace
+
+Tf_DayOffAdd::Tf_DayOffAdd(QWidget* parent)
+    : QDialog(parent),
+      cb_DayOffType(named(new QComboBox(this), "cb_DayOffType")),
+      l_DayOffFrom(named(new QLabel(this), "l_DayOffFrom")),
+      se_DayOffFrom(named(new QSpinBox(this), "se_DayOffFrom")),
+      l_DayOffTo(named(new QLabel(this), "l_DayOffTo")),
+      se_DayOffTo(named(new QSpinBox(this), "se_DayOffTo")),
+      l_DayOffLength(
+          named(new QLabel(text("l_DayOffLength", "Czas trwania urlopu [godz.]: "), this),
+                "l_DayOffLength")),
+      l_DayOffLengthValue(named(new QLabel(this), "l_DayOffLengthValue")),
+      sb_Ok(named(new QPushButton(text("sb_Ok", "OK"), this), "sb_Ok")),
+      sb_Cancel(named(new QPushButton(text("sb_Cancel", "Anuluj"), this), "sb_Cancel")) {
+    setObjectName(QStringLiteral("Tf_DayOffAdd"));
+    setWindowTitle(text("Tf_DayOffAdd", "Dodaj/Edytuj wolne"));
+    for (const DayOffChoice& choice : day_off_choices())
+        cb_DayOffType->addItem(qt_text(choice.text));
+    sb_Ok->setDefault(true);
+    build_layout();
+
+    connect(cb_DayOffType, &QComboBox::currentIndexChanged, this,
+            &Tf_DayOffAdd::cb_DayOffType_Change);
+    connect(se_DayOffFrom, &QSpinBox::valueChanged, this, &Tf_DayOffAdd::se_DayOffFromChange);
+    connect(se_DayOffTo, &QSpinBox::valueChanged, this, &Tf_DayOffAdd::se_DayOffToChange);
+    connect(sb_Ok, &QPushButton::clicked, this, &Tf_DayOffAdd::sb_OkClick);
+    connect(sb_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Tf_DayOffAdd::build_layout() {
+    auto* fields = new QGridLayout;
+    fields->addWidget(cb_DayOffType, 0, 0, 1, 4);
+    fields->addWidget(l_DayOffFrom, 1, 0);
+    fields->addWidget(se_DayOffFrom, 1, 1);
+    fields->addWidget(l_DayOffTo, 1, 2);
+    fields->addWidget(se_DayOffTo, 1, 3);
+    fields->addWidget(l_DayOffLength, 2, 0, 1, 3);
+    fields->addWidget(l_DayOffLengthValue, 2, 3);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(sb_Ok);
+    buttons->addWidget(sb_Cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+}
+
+void Tf_DayOffAdd::show(DayOffForm& form) {
+    load(form);
+    exec();
+    form_ = nullptr;
+}
+
+void Tf_DayOffAdd::load(DayOffForm& form) {
+    form_ = &form;
+    {
+        const QSignalBlocker quiet(cb_DayOffType);
+        cb_DayOffType->setCurrentIndex(form.position());
+    }
+    mirror();
+    cb_DayOffType->setFocus();
+}
+
+void Tf_DayOffAdd::mirror() {
+    l_DayOffFrom->setText(qt_text(form_->from_label()));
+    l_DayOffTo->setText(qt_text(form_->to_label()));
+    show_spin(*se_DayOffFrom, 1, form_->first_max(), form_->first_day());
+    show_spin(*se_DayOffTo, form_->second_min(), form_->second_max(), form_->second());
+    l_DayOffLength->setHidden(!form_->length_visible());
+    l_DayOffLengthValue->setHidden(!form_->length_visible());
+    l_DayOffLengthValue->setText(qt_text(form_->length_text()));
+}
+
+void Tf_DayOffAdd::cb_DayOffType_Change(int position) {
+    form_->choose_kind(position);
+    mirror();
+}
+
+void Tf_DayOffAdd::se_DayOffFromChange(int day) {
+    form_->set_first_day(day);
+    mirror();
+}
+
+void Tf_DayOffAdd::se_DayOffToChange(int value) {
+    form_->set_second(value);
+    mirror();
+}
+
+void Tf_DayOffAdd::sb_OkClick() {
+    if (form_->ok() == DayOffForm::Outcome::Closed) accept();
+}
+
+}  // namespace tabrel
