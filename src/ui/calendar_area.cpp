@@ -63,17 +63,20 @@ QWidget* CalendarArea::build_top_strip(ViewState& view) {
                       DropSource::Kind::DayOffPanel, strip);
     d_Trash = new TrashPanel(strip);
 
-    auto* row = new QHBoxLayout(strip);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(xpan);
-    row->addWidget(title);
-    row->addWidget(switches);
-    row->addStretch(1);
+    // Two rows, so that the window still fits a narrow screen.
+    auto* top = new QHBoxLayout;
+    top->addWidget(xpan);
+    top->addWidget(title);
+    top->addStretch(1);
     for (QLabel* panel :
          {static_cast<QLabel*>(d), static_cast<QLabel*>(w), static_cast<QLabel*>(d_Trash)}) {
-        panel->setMinimumHeight(32);
-        row->addWidget(panel);
+        panel->setMinimumHeight(28);
+        top->addWidget(panel);
     }
+    auto* rows = new QVBoxLayout(strip);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addLayout(top);
+    rows->addWidget(switches, 0, Qt::AlignLeft);
     return strip;
 }
 

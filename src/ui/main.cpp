@@ -5,6 +5,7 @@
 #include "message_prompter.h"
 #include "qt_locale.h"
 #include "tglowna.h"
+#include "window_geometry.h"
 
 using namespace tabrel;
 
@@ -24,6 +25,6 @@ int main(int argc, char* argv[]) {
 
     Tf_MainForm form(app);
     prompter.set_parent(&form);
-    form.show();
+    show_with_geometry(form, app.options().window);
     return qapp.exec();
 }

@@ -15,6 +15,8 @@
 #include "main_toolbar.h"
 #include "model/register_order.h"
 #include "model/time_value.h"
+#include "restore_menu.h"
+#include "window_geometry.h"
 
 namespace tabrel {
 
@@ -77,6 +79,7 @@ void Tf_MainForm::bind_commands() {
     bind_action(actions_.a_PanelOnOff, this, [this] { toggle_panel(); });
     bind_action(actions_.a_About, this, [this] { show_about_box(this); });
     bind_action(actions_.a_Close, this, [this] { close(); });
+    bind_restore_menu(*this, app_);
     bind_action(actions_.a_CustomNorma, this, [this](bool on) { custom_norm_toggled(on); });
     bind_action(actions_.a_NewPeriod, this, [this](bool on) {
         if (Group* group = current_group(app_.roster())) group->NewPeriod = on;
@@ -286,7 +289,7 @@ void Tf_MainForm::move_group_row(int from, int to) {
 }
 
 void Tf_MainForm::closeEvent(QCloseEvent* event) {
-    if (query_exit(app_))
+    if (query_exit(app_, this))
         event->accept();
     else
         event->ignore();

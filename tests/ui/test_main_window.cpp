@@ -217,9 +217,14 @@ private slots:
         QVERIFY(std::filesystem::exists(p.data("2024_12.tbr")));
         QVERIFY(!form.month_bar()->st_NormaValue->text().isEmpty());
 
+        form.setGeometry(40, 50, 1010, 700);
         form.show();
         QVERIFY(form.close());
         QVERIFY(std::filesystem::exists(p.data("2025_01.tbr")));
+        const WindowGeometry& kept = p.app.options().window;
+        QVERIFY(!kept.maximised);
+        QCOMPARE(kept.width, std::optional<int>(1010));
+        QCOMPARE(kept.height, std::optional<int>(700));
         QVERIFY(std::filesystem::exists(p.data("konfiguracja.ini")));
     }
 

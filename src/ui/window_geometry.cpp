@@ -1,0 +1,29 @@
+#include "window_geometry.h"
+
+#include <QScreen>
+
+namespace tabrel {
+
+void show_with_geometry(QWidget& window, const WindowGeometry& geometry) {
+    if (geometry.maximised) {
+        window.showMaximized();
+        return;
+    }
+    const QSize screen = window.screen()->availableSize();
+    window.setGeometry(geometry.x, geometry.y, geometry.width.value_or(screen.width()),
+                       geometry.height.value_or(screen.height()));
+    window.show();
+}
+
+WindowGeometry window_geometry(const QWidget& window) {
+    WindowGeometry geometry;
+    geometry.maximised = window.isMaximized();
+    const QRect normal = window.normalGeometry();
+    geometry.x = normal.x();
+    geometry.y = normal.y();
+    geometry.width = normal.width();
+    geometry.height = normal.height();
+    return geometry;
+}
+
+}  // namespace tabrel
