@@ -176,17 +176,11 @@ private slots:
         QCOMPARE(int(p.app.view().selected_day), kTuesday);
         QCOMPARE(int(p.app.view().selected_shift), 2);
         QString dialog_text;
-        // The dialog is answered once it is up.
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            poll.stop();
+        const DialogAnswer answer([&](QDialog* dialog) {
             for (const QLabel* label : dialog->findChildren<QLabel*>())
                 dialog_text += label->text();
-            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            press_ok(dialog);
         });
-        poll.start(10);
         form.grid()->setFocus();
         // Both letters typed while Shift stays down, then Shift let go.
         for (auto [key, text] : {std::pair{Qt::Key_O, "O"}, {Qt::Key_W, "w"}}) {
@@ -199,6 +193,36 @@ private slots:
         QVERIFY(duty.seq != 0);
         QCOMPARE(duty.shift_no, uint8_t(2));
         QVERIFY(form.grid()->tile_named("p1_3"));
+    }
+
+    void day_off_panel_opens_the_dialog_and_its_tile_moves_by_drag() {
+        WardProgram p;
+        Tf_MainForm form(p.app);
+        show_on_month(form, kYear, kMonth);
+        {
+            const DialogAnswer answer(press_ok);  // "Bez dyżuru", no shift chosen
+            QVERIFY(drop_on(form.grid(), cell(form, kTuesday, 1),
+                            {DropSource::Kind::DayOffPanel, {}}, false));
+            QVERIFY(answer.answered());
+        }
+        QVERIFY(p.app.roster().workers[0].days_off[kTuesday - 1].seq != 0);
+        const Tile* tile = form.grid()->tile_named("u0_3");
+        QVERIFY(tile);
+        QCOMPARE(tile->caption, std::string("d"));
+        QCOMPARE(p.app.roster().calendar.days[kTuesday - 1].extra_count, uint8_t(1));
+
+        // The worker does not want to work that day: a duty is placed only after a Yes.
+        p.prompter.answers = {false};
+        drop_on(form.grid(), cell(form, kTuesday, 1), {DropSource::Kind::DutyPanel, {}}, true);
+        QCOMPARE(p.prompter.asked.size(), size_t(1));
+        QCOMPARE(duty_of(p, 0, kTuesday).seq, int16_t(0));
+
+        QVERIFY(drop_on(form.grid(), cell(form, kWednesday, 2), {DropSource::Kind::Tile, "u0_3"},
+                        false));
+        QCOMPARE(p.app.roster().workers[0].days_off[kTuesday - 1].seq, int16_t(0));
+        QCOMPARE(p.app.roster().workers[0].days_off[kWednesday - 1].from_day, uint8_t(kWednesday));
+        QVERIFY(form.grid()->tile_named("u0_4"));
+        QVERIFY(!form.grid()->tile_named("u0_3"));
     }
 
     void insert_without_a_valid_cell_asks_for_a_day() {

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDropEvent>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <string>
 
@@ -80,6 +85,31 @@ inline bool drop_on(QWidget* target, QPoint at, const DropSource& source, bool c
     QCoreApplication::sendEvent(target, &drop);
     QCoreApplication::processEvents();
     return move.isAccepted() && drop.isAccepted();
+}
+
+// Answers the next modal dialog once it is up: `answer` gets it and closes it.
+class DialogAnswer : public QObject {
+public:
+    template <typename Answer>
+    explicit DialogAnswer(Answer answer) {
+        QObject::connect(&poll_, &QTimer::timeout, this, [this, answer] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            poll_.stop();
+            answered_ = true;
+            answer(dialog);
+        });
+        poll_.start(10);
+    }
+    bool answered() const { return answered_; }
+
+private:
+    QTimer poll_;
+    bool answered_ = false;
+};
+
+inline void press_ok(QDialog* dialog) {
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
 }
 
 inline QPoint cell(const Tf_MainForm& form, int day, int shift_no) {
