@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app/prompter.h"
+#include "model/roster.h"
+#include "worktime/day_properties.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+
+namespace tabrel {
+
+class DutyAxis;
+class NotesEdit;
+
+// "Dzień - parametry": the day's duties of the current group on a time line, its notes, the
+// emergency duty and the holiday reset, over the core's DayProperties.
+class Tf_DayProperties : public QDialog {
+    Q_OBJECT
+public:
+    Tf_DayProperties(DayProperties& properties, const Roster& roster, Prompter& prompter,
+                     QWidget* parent);
+
+    // The calendar and norm as OK rebuilt them.
+    const NormStatus& status() const { return status_; }
+
+    QTabWidget* tabs;
+    QListWidget* lb_day;
+    DutyAxis* pb_tit;
+    QMenu* pm_Duty;
+    QAction* mi_DutyDelete;
+    QLabel* l_notes;
+    NotesEdit* m_Notes;
+    QPushButton* b_DefaultHoliday;
+    QCheckBox* cb_ERDuty;
+    QPushButton* sb_Ok;
+    QPushButton* sb_Cancel;
+
+private:
+    QWidget* duties_page();
+    QWidget* other_page();
+    void fill_duty_list();
+    void lb_dayRowChanged(int row);
+    void lb_dayContextMenu(const QPoint& at);
+    void mi_DutyDeleteClick();
+    void m_NotesChange();
+    void b_DefaultHolidayClick();
+    void sb_OkClick();
+
+    DayProperties& properties_;
+    NormStatus status_;
+};
+
+}  // namespace tabrel
