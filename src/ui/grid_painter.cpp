@@ -75,7 +75,7 @@ void GridPainter::corner_number(const QRect& rect, int number) {
     painter_.save();
     painter_.setFont(font);
     painter_.setPen(kCornerNumber);
-    painter_.drawText(QPoint(left, top + metrics.ascent() - metrics.descent()), text);
+    painter_.drawText(QPoint(left, top + metrics.ascent()), text);
     painter_.restore();
 }
 

@@ -37,7 +37,6 @@ MonthGrid::MonthGrid(AppState& app, EditContext& context, QWidget* parent)
     setObjectName(QStringLiteral("sag"));
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
     setMinimumSize(200, 120);
 }
 
