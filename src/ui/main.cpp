@@ -4,7 +4,9 @@
 #include "app/app_state.h"
 #include "message_prompter.h"
 #include "qt_locale.h"
+#include "qt_settings_store.h"
 #include "tglowna.h"
+#include "tlogowanie.h"
 #include "window_geometry.h"
 
 using namespace tabrel;
@@ -21,6 +23,9 @@ int main(int argc, char* argv[]) {
     // A locked or unusable folder has been explained to the user and is left untouched.
     if (app.open_data_folder() != AppState::OpenResult::Ok) return 1;
     app.load_options();
+    // A wrong or cancelled password ends the program before anything is loaded or saved.
+    QtSettingsStore settings;
+    if (!login_at_start(settings)) return 1;
     app.load_staff();
 
     Tf_MainForm form(app);

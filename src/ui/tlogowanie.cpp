@@ -1,0 +1,72 @@
+#include "tlogowanie.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/login.h"
+#include "i18n/cp1250.h"
+#include "i18n/text.h"
+#include "qt_text.h"
+
+namespace tabrel {
+
+Tf_Login::Tf_Login(SettingsStore& store, Mode mode, QWidget* parent)
+    : QDialog(parent), store_(store), mode_(mode) {
+    setObjectName(QStringLiteral("f_Login"));
+    setWindowTitle(QStringLiteral("Tabrel - logowanie"));
+    l_pass = new QLabel(QString::fromUtf8("Wprowadź hasło:"), this);
+    l_pass->setObjectName(QStringLiteral("l_pass"));
+    e_pass = new QLineEdit(this);
+    e_pass->setObjectName(QStringLiteral("e_pass"));
+    e_pass->setEchoMode(QLineEdit::Password);
+    sb_Ok = new QPushButton(QStringLiteral("OK"), this);
+    sb_Ok->setObjectName(QStringLiteral("sb_Ok"));
+    sb_Ok->setDefault(true);  // Enter in the field presses OK
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(l_pass);
+    layout->addWidget(e_pass);
+    layout->addWidget(sb_Ok, 0, Qt::AlignRight);
+    connect(sb_Ok, &QPushButton::clicked, this, &Tf_Login::ok_clicked);
+}
+
+void Tf_Login::ok_clicked() {
+    if (mode_ == Mode::Check)
+        check();
+    else
+        change();
+}
+
+void Tf_Login::check() {
+    const std::optional<std::string> typed = utf8_to_cp1250(e_pass->text().toStdString());
+    const bool matches = typed && password_matches(*typed, stored_password_hash(store_));
+    done(matches ? Accepted : Rejected);
+}
+
+// A password that cannot be kept is said so: the user must not believe the program protected.
+void Tf_Login::change() {
+    const std::optional<std::string> typed = utf8_to_cp1250(e_pass->text().toStdString());
+    if (!typed) {
+        QMessageBox::warning(this, QStringLiteral("Tabrel"),
+                             qt_text(tabrel::tr("msg_PasswordCharacters",
+                                                "Hasło zawiera znaki, których nie można użyć.")));
+        return;
+    }
+    if (!change_password(store_, *typed)) {
+        QMessageBox::critical(
+            this, QStringLiteral("Tabrel"),
+            qt_text(tabrel::tr("msg_PasswordNotSaved", "Nie można zapisać hasła.")));
+        return;
+    }
+    accept();
+}
+
+bool login_at_start(SettingsStore& store) {
+    if (stored_password_hash(store).empty()) return true;
+    Tf_Login login(store, Tf_Login::Mode::Check);
+    return login.exec() == QDialog::Accepted;
+}
+
+}  // namespace tabrel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app/settings_store.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tabrel {
+
+// "Tabrel - logowanie": asks for the password at start, or sets a new one from the
+// configuration dialog.
+class Tf_Login : public QDialog {
+    Q_OBJECT
+public:
+    enum class Mode {
+        Check,   // accepted only when the typed password matches the stored hash
+        Change,  // OK stores the typed password; an empty one removes it
+    };
+
+    Tf_Login(SettingsStore& store, Mode mode, QWidget* parent = nullptr);
+
+    QLabel* l_pass;
+    QLineEdit* e_pass;
+    QPushButton* sb_Ok;
+
+private:
+    void ok_clicked();
+    void check();
+    void change();
+
+    SettingsStore& store_;
+    Mode mode_;
+};
+
+// The start-up check: true when no password is stored or the right one was typed. A wrong
+// password or a closed dialog ends the program.
+bool login_at_start(SettingsStore& store);
+
+}  // namespace tabrel
