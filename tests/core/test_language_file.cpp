@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "i18n/cp1250.h"
+#include "i18n/language_file.h"
+#include "i18n/text.h"
+#include "support/test_support.h"
+
+namespace tabrel {
+namespace {
+
+namespace fs = std::filesystem;
+using test::spit;
+
+// A program folder with lang/polski.lng; the installed texts are emptied after each test.
+struct LanguageFiles : ::testing::Test {
+    test::TempDir program;
+    test::FakePrompter prompter;
+
+    void SetUp() override {
+        fs::create_directory(program / "lang");
+        spit(program / "lang" / "polski.lng",
+             "[main]\r\ncharset=238\r\n"
+             "[MESSAGES]\r\nmsg_Exit = Zamkn\xB9\xE6?\r\n"
+             "[h]\r\nmsg_Exit=a hint, not a message\r\nsb_Ok=Zatwierdza\r\n"
+             "[f_MainForm]\r\nst_NormaTitle=Dni: %s\r\nmsg_Exit=caption of the window\r\n"
+             "[MostUsedValues]\r\nmuv_Educations=Wy\xBF"
+             "sze\xA4\r\n");
+    }
+    void TearDown() override { language_texts().clear(); }
+};
+
+TEST_F(LanguageFiles, TheListChoosesByIndexOrBySystemLanguage) {
+    EXPECT_EQ(language_name(0, true), "english");
+    EXPECT_EQ(language_name(1, false), "polski");
+    EXPECT_EQ(language_name(-1, true), "polski");
+    EXPECT_EQ(language_name(-1, false), "english");
+    EXPECT_EQ(language_name(7, true), "polski");
+    EXPECT_EQ(language_file_path("/opt/tabrel", "english"),
+              fs::path("/opt/tabrel/lang/english.lng"));
+}
+
+TEST_F(LanguageFiles, MessagesWinOverWindowTextsAndHintsStayApart) {
+    const std::optional<LanguageFile> file = choose_language(program.path(), 1, false, prompter);
+    ASSERT_TRUE(file);
+    EXPECT_TRUE(prompter.informed.empty());
+    EXPECT_EQ(tr("msg_Exit", "Czy na pewno zamknąć program?"), "Zamkn\xB9\xE6?");
+    EXPECT_EQ(tr("st_NormaTitle", "Dni robocze: %s"), "Dni: %s");
+    EXPECT_EQ(tr("muv_Educations", "x"), "Wy\xBFsze\xA4");
+    EXPECT_EQ(tr("msg_GroupNeed", "Najpierw należy utworzyć grupę."),
+              cp("Najpierw należy utworzyć grupę."));
+    EXPECT_EQ(tr("charset", "none"), "none");
+    EXPECT_EQ(file->hint("sb_Ok"), "Zatwierdza");
+    EXPECT_EQ(file->hint("SB_OK"), "Zatwierdza");
+    EXPECT_FALSE(file->hint("sb_Cancel"));
+    EXPECT_EQ(file->text("f_mainform", "msg_Exit"), "caption of the window");
+}
+
+TEST_F(LanguageFiles, AMissingFileIsToldWithItsFullPathAndChangesNoText) {
+    ASSERT_TRUE(choose_language(program.path(), 1, false, prompter));
+    EXPECT_FALSE(choose_language(program.path(), 0, true, prompter));
+    ASSERT_EQ(prompter.informed.size(), 1u);
+    EXPECT_EQ(prompter.informed[0], cp("Brak pliku z wybraną wersją językową: ") + "\n\r" +
+                                        (program / "lang" / "english.lng").string());
+    EXPECT_EQ(tr("msg_Exit", "Czy na pewno zamknąć program?"), "Zamkn\xB9\xE6?");
+}
+
+TEST_F(LanguageFiles, ANewFileReplacesEveryTextOfTheOldOne) {
+    ASSERT_TRUE(choose_language(program.path(), 1, false, prompter));
+    spit(program / "lang" / "english.lng", "[messages]\r\nmsg_GroupNeed=Add a group first.\r\n");
+    ASSERT_TRUE(choose_language(program.path(), 0, true, prompter));
+    EXPECT_EQ(tr("msg_GroupNeed", "x"), "Add a group first.");
+    EXPECT_EQ(tr("msg_Exit", "Czy na pewno zamknąć program?"), cp("Czy na pewno zamknąć program?"));
+}
+
+}  // namespace
+}  // namespace tabrel
