@@ -16,6 +16,7 @@
 
 #include "editing/duty_form.h"
 #include "i18n/text.h"
+#include "ok_cancel_box.h"
 #include "qt_text.h"
 #include "time_field.h"
 #include "typed_text.h"
@@ -63,8 +64,9 @@ Tf_DutyAdd::Tf_DutyAdd(Prompter& prompter, QWidget* parent)
       pb_DutyTo(named_label("pb_DutyTo", this)),
       e_Note(new QLineEdit(this)),
       cb_DutyOnRequest(new QCheckBox(text("cb_DutyOnRequest", "Na życzenie"), this)),
-      sb_Ok(new QPushButton(text("sb_Ok", "OK"), this)),
-      sb_Cancel(new QPushButton(text("sb_Cancel", "Anuluj"), this)),
+      buttons(ok_cancel_box(this)),
+      sb_Ok(buttons->button(QDialogButtonBox::Ok)),
+      sb_Cancel(buttons->button(QDialogButtonBox::Cancel)),
       prompter_(prompter) {
     setObjectName(QStringLiteral("Tf_DutyAdd"));
     setWindowTitle(text("Tf_DutyAdd", "Dodaj/Edytuj dyżur"));
@@ -74,9 +76,6 @@ Tf_DutyAdd::Tf_DutyAdd(Prompter& prompter, QWidget* parent)
     e_Note->setObjectName(QStringLiteral("e_Note"));
     e_Note->setMaxLength(static_cast<int>(kDutyNoteLength));
     cb_DutyOnRequest->setObjectName(QStringLiteral("cb_DutyOnRequest"));
-    sb_Ok->setObjectName(QStringLiteral("sb_Ok"));
-    sb_Ok->setDefault(true);
-    sb_Cancel->setObjectName(QStringLiteral("sb_Cancel"));
     build_layout();
 
     guard_typed_text(e_Note, prompter_, kNoteRefused);
@@ -123,18 +122,13 @@ void Tf_DutyAdd::build_layout() {
     note->addWidget(new QLabel(text("l_Note", "Notatka:"), this));
     note->addWidget(e_Note, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(sb_Ok);
-    buttons->addWidget(sb_Cancel);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rg_DutyType);
     layout->addLayout(fields);
     layout->addLayout(bar);
     layout->addLayout(note);
     layout->addWidget(cb_DutyOnRequest);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 }
 
 void Tf_DutyAdd::show(DutyForm& form) {

@@ -7,6 +7,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QDialogButtonBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -40,6 +41,7 @@ public:
     QLabel* pb_DutyTo;
     QLineEdit* e_Note;
     QCheckBox* cb_DutyOnRequest;
+    QDialogButtonBox* buttons;
     QPushButton* sb_Ok;
     QPushButton* sb_Cancel;
 

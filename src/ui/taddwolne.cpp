@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -10,6 +9,7 @@
 
 #include "editing/day_off_form.h"
 #include "i18n/text.h"
+#include "ok_cancel_box.h"
 #include "qt_text.h"
 
 namespace tabrel {
@@ -45,13 +45,13 @@ Tf_DayOffAdd::Tf_DayOffAdd(QWidget* parent)
           named(new QLabel(text("l_DayOffLength", "Czas trwania urlopu [godz.]: "), this),
                 "l_DayOffLength")),
       l_DayOffLengthValue(named(new QLabel(this), "l_DayOffLengthValue")),
-      sb_Ok(named(new QPushButton(text("sb_Ok", "OK"), this), "sb_Ok")),
-      sb_Cancel(named(new QPushButton(text("sb_Cancel", "Anuluj"), this), "sb_Cancel")) {
+      buttons(ok_cancel_box(this)),
+      sb_Ok(buttons->button(QDialogButtonBox::Ok)),
+      sb_Cancel(buttons->button(QDialogButtonBox::Cancel)) {
     setObjectName(QStringLiteral("Tf_DayOffAdd"));
     setWindowTitle(text("Tf_DayOffAdd", "Dodaj/Edytuj wolne"));
     for (const DayOffChoice& choice : day_off_choices())
         cb_DayOffType->addItem(qt_text(choice.text));
-    sb_Ok->setDefault(true);
     build_layout();
 
     connect(cb_DayOffType, &QComboBox::currentIndexChanged, this,
@@ -72,14 +72,9 @@ void Tf_DayOffAdd::build_layout() {
     fields->addWidget(l_DayOffLength, 2, 0, 1, 3);
     fields->addWidget(l_DayOffLengthValue, 2, 3);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(sb_Ok);
-    buttons->addWidget(sb_Cancel);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 }
 
 void Tf_DayOffAdd::show(DayOffForm& form) {

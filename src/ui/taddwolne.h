@@ -5,6 +5,7 @@
 #include "editing/edit_context.h"
 
 class QComboBox;
+class QDialogButtonBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -31,6 +32,7 @@ public:
     QSpinBox* se_DayOffTo;
     QLabel* l_DayOffLength;
     QLabel* l_DayOffLengthValue;
+    QDialogButtonBox* buttons;
     QPushButton* sb_Ok;
     QPushButton* sb_Cancel;
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -14,6 +13,7 @@
 #include "duty_row_delegate.h"
 #include "i18n/text.h"
 #include "notes_edit.h"
+#include "ok_cancel_box.h"
 #include "qt_text.h"
 
 namespace tabrel {
@@ -47,8 +47,9 @@ Tf_DayProperties::Tf_DayProperties(DayProperties& properties, const Roster& rost
           new QPushButton(text("b_DefaultHoliday", "Przywróć domyślne ustawienia święta"), this),
           "b_DefaultHoliday")),
       cb_ERDuty(named(new QCheckBox(text("cb_ERDuty", "Ostry dyżur"), this), "cb_ERDuty")),
-      sb_Ok(named(new QPushButton(text("sb_Ok", "OK"), this), "sb_Ok")),
-      sb_Cancel(named(new QPushButton(text("sb_Cancel", "Anuluj"), this), "sb_Cancel")),
+      buttons(ok_cancel_box(this)),
+      sb_Ok(buttons->button(QDialogButtonBox::Ok)),
+      sb_Cancel(buttons->button(QDialogButtonBox::Cancel)),
       properties_(properties) {
     setObjectName(QStringLiteral("Tf_DayProperties"));
     setWindowTitle(text("Tf_DayProperties", "Dzień - parametry"));
@@ -56,17 +57,12 @@ Tf_DayProperties::Tf_DayProperties(DayProperties& properties, const Roster& rost
     lb_day->setUniformItemSizes(true);
     lb_day->setContextMenuPolicy(Qt::CustomContextMenu);
     pm_Duty->addAction(mi_DutyDelete);
-    sb_Ok->setDefault(true);
     tabs->addTab(duties_page(), text("ts_Duties", "Dyżury"));
     tabs->addTab(other_page(), text("ts_Other", "Inne"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(sb_Ok);
-    buttons->addWidget(sb_Cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     resize(640, 360);
 
     m_Notes->set_stored(properties_.notes());

@@ -8,6 +8,7 @@
 
 class QAction;
 class QCheckBox;
+class QDialogButtonBox;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -39,6 +40,7 @@ public:
     NotesEdit* m_Notes;
     QPushButton* b_DefaultHoliday;
     QCheckBox* cb_ERDuty;
+    QDialogButtonBox* buttons;
     QPushButton* sb_Ok;
     QPushButton* sb_Cancel;
 
