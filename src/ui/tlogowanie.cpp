@@ -9,6 +9,7 @@
 #include "app/login.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
+#include "language_applier.h"
 #include "qt_text.h"
 
 namespace tabrel {
@@ -63,9 +64,10 @@ void Tf_Login::change() {
     accept();
 }
 
-bool login_at_start(SettingsStore& store) {
+bool login_at_start(SettingsStore& store, const LanguageFile* language) {
     if (stored_password_hash(store).empty()) return true;
     Tf_Login login(store, Tf_Login::Mode::Check);
+    if (language) apply_language(*language, &login);
     return login.exec() == QDialog::Accepted;
 }
 

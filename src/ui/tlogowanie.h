@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "app/settings_store.h"
+#include "i18n/language_file.h"
 
 class QLabel;
 class QLineEdit;
@@ -36,7 +37,7 @@ private:
 };
 
 // The start-up check: true when no password is stored or the right one was typed. A wrong
-// password or a closed dialog ends the program.
-bool login_at_start(SettingsStore& store);
+// password or a closed dialog ends the program. The dialog speaks the chosen language.
+bool login_at_start(SettingsStore& store, const LanguageFile* language = nullptr);
 
 }  // namespace tabrel

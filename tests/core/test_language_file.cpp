@@ -72,5 +72,22 @@ TEST_F(LanguageFiles, ANewFileReplacesEveryTextOfTheOldOne) {
     EXPECT_EQ(tr("msg_Exit", "Czy na pewno zamknąć program?"), cp("Czy na pewno zamknąć program?"));
 }
 
+// The shipped files: Polish repeats the built-in texts, English translates every key of it.
+TEST(ShippedLanguageFiles, EnglishHasEveryKeyOfPolish) {
+    const fs::path lang = fs::path(TABREL_TEST_DATA) / ".." / ".." / "lang";
+    const IniFile polski = IniFile::parse(test::slurp(lang / "polski.lng"));
+    const IniFile english = IniFile::parse(test::slurp(lang / "english.lng"));
+    EXPECT_EQ(polski.value("messages", "msg_ConfirmBackupRestore"),
+              cp("Istniejąca kopia zapasowa dla wybranego miesiąca pochodzi z: %s %s Czy ją "
+                 "przywrócić? %s%s By ewentualnie przywrócić obecne dane ponownie uruchom "
+                 "\"odzyskiwanie danych\"."));
+    EXPECT_EQ(english.value("f_Login", "f_Login"), "Tabrel - login");
+    for (const char* section : {"messages", "f_MainForm", "f_Login", "h", "MostUsedValues"}) {
+        EXPECT_FALSE(polski.keys(section).empty()) << section;
+        for (const std::string& key : polski.keys(section))
+            EXPECT_TRUE(english.has_key(section, key)) << section << " " << key;
+    }
+}
+
 }  // namespace
 }  // namespace tabrel
