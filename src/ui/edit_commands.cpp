@@ -1,6 +1,5 @@
 #include "edit_commands.h"
 
-#include "basic_day_properties_dialog.h"
 #include "editing/bulk_deletion.h"
 #include "editing/entry_operations.h"
 #include "editing/keyboard_entry.h"
@@ -8,6 +7,7 @@
 #include "planner/uloz_tabrel.h"
 #include "storage/ini_file.h"
 #include "storage/safe_file.h"
+#include "tdayprop.h"
 #include "worktime/day_properties.h"
 #include "worktime/worker_norm.h"
 
@@ -64,8 +64,8 @@ void EditCommands::day_properties() {
     if (!pm_kalendarz(app_.roster(), view.selected_day).enabled) return;
     DayProperties properties(app_.roster(), app_.options(), app_.prompter(), view.selected_day,
                              view.selected_shift);
-    NormStatus status;
-    if (show_day_properties(dialog_parent_, properties, status)) emit norm_changed(status);
+    Tf_DayProperties dialog(properties, app_.roster(), app_.prompter(), dialog_parent_);
+    if (dialog.exec() == QDialog::Accepted) emit norm_changed(dialog.status());
     emit redisplay(kEverything);
 }
 

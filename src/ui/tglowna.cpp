@@ -11,12 +11,16 @@
 #include "about_box.h"
 #include "editing/entry_operations.h"
 #include "exit_query.h"
+#include "group_commands.h"
 #include "main_menu.h"
 #include "main_toolbar.h"
 #include "model/register_order.h"
 #include "model/time_value.h"
 #include "restore_menu.h"
+#include "taddgrupa.h"
+#include "taddpracow.h"
 #include "window_geometry.h"
+#include "worker_commands.h"
 
 namespace tabrel {
 
@@ -37,12 +41,9 @@ Group* current_group(Roster& roster) {
 }  // namespace
 
 Tf_MainForm::Tf_MainForm(AppState& app, QWidget* parent)
-    : QMainWindow(parent),
-      app_(app),
-      actions_(create_main_actions(this)),
-      context_{app.roster(), app.options(), app.prompter(),
-               app.view(),   duty_dialog_,  day_off_dialog_} {
+    : QMainWindow(parent), app_(app), actions_(create_main_actions(this)) {
     setObjectName(QStringLiteral("Tf_MainForm"));
+    create_dialogs();
     setWindowTitle(QStringLiteral("Tabrel"));
     resize(1100, 720);
 
@@ -55,7 +56,7 @@ Tf_MainForm::Tf_MainForm(AppState& app, QWidget* parent)
 
     auto* splitter = new QSplitter(this);
     lists_ = new StaffLists(app.roster(), app.options(), app.view(), splitter);
-    calendar_area_ = new CalendarArea(app, context_, splitter);
+    calendar_area_ = new CalendarArea(app, *context_, splitter);
     boxes_ = new WorkerBoxes(calendar_area_);
     calendar_area_->add_below(boxes_);
     splitter->addWidget(lists_);
@@ -63,16 +64,52 @@ Tf_MainForm::Tf_MainForm(AppState& app, QWidget* parent)
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({280, 820});
     setCentralWidget(splitter);
-    commands_ = new EditCommands(app, context_, actions_, this);
+    commands_ = new EditCommands(app, *context_, actions_, this);
     build_calendar_menu();
 
     bind_commands();
+    bind_register_commands();
     bind_views();
     bind_keys();
     const Date now = today();
     month_bar_->show_month(now.year, now.month - 1);
     refresh_groups();
     switch_month();
+}
+
+// The dialogs live as long as the window, created in the order the program has always used.
+void Tf_MainForm::create_dialogs() {
+    group_editor(app_, this);
+    worker_editor(app_, this);
+    duty_dialog_ = new Tf_DutyAdd(app_.prompter(), this);
+    day_off_dialog_ = new Tf_DayOffAdd(this);
+    context_ =
+        std::make_unique<EditContext>(EditContext{app_.roster(), app_.options(), app_.prompter(),
+                                                  app_.view(), *duty_dialog_, *day_off_dialog_});
+}
+
+void Tf_MainForm::bind_register_commands() {
+    const auto group_command = [this](bool (*run)(AppState&, QWidget*)) {
+        return [this, run] {
+            if (run(app_, this)) register_changed();
+        };
+    };
+    bind_action(actions_.a_GroupAdd, this, group_command(run_group_add));
+    bind_action(actions_.a_GroupEdit, this, group_command(run_group_edit));
+    bind_action(actions_.a_GroupDelete, this, group_command(run_group_delete));
+    const auto worker_command = [this](bool (*run)(AppState&, int, QWidget*)) {
+        return [this, run] {
+            const int worker =
+                lists_->cb_kadra_new->count() > 0 ? app_.roster().current_worker : -1;
+            if (run(app_, worker, this)) register_changed();
+        };
+    };
+    bind_action(actions_.a_WorkerAdd, this, worker_command(run_worker_add));
+    bind_action(actions_.a_WorkerEdit, this, worker_command(run_worker_edit));
+    bind_action(actions_.a_WorkerDelete, this, worker_command(run_worker_delete));
+    bind_action(actions_.a_WorkerRestore, this, worker_command(run_worker_restore));
+    if (auto* workers = menuBar()->findChild<QMenu*>(QStringLiteral("mi_Workers")))
+        connect(workers, &QMenu::aboutToShow, this, &Tf_MainForm::update_restore_command);
 }
 
 void Tf_MainForm::bind_commands() {
@@ -117,9 +154,7 @@ void Tf_MainForm::bind_views() {
     connect(grid, &MonthGrid::close_requested, this, &QWidget::close);
     connect(grid, &MonthGrid::day_properties_requested, commands_, &EditCommands::day_properties);
     connect(grid, &MonthGrid::restore_requested, this, [this](int worker) {
-        app_.roster().current_worker = static_cast<uint16_t>(worker);
-        if (actions_.a_WorkerRestore->isEnabled()) actions_.a_WorkerRestore->trigger();
-        show_roster();
+        if (run_worker_restore(app_, worker, this)) register_changed();
     });
 }
 
@@ -156,6 +191,23 @@ void Tf_MainForm::refresh_groups() {
     refresh_workers();
 }
 
+// After an editor changed the registers: the lists on the roster's current group and worker,
+// the month's norm for that group, and everything shown again.
+void Tf_MainForm::register_changed() {
+    app_.roster().current_group = static_cast<int16_t>(lists_->rebuild_groups(app_.roster()));
+    show_group_norm_switches();
+    recompute_norm();
+    refresh_workers();
+}
+
+// "Przywróć" is offered only for a deleted worker.
+void Tf_MainForm::update_restore_command() {
+    const Roster& roster = app_.roster();
+    actions_.a_WorkerRestore->setEnabled(lists_->cb_kadra_new->count() > 0 &&
+                                         roster.current_worker < roster.workers.size() &&
+                                         roster.workers[roster.current_worker].old);
+}
+
 void Tf_MainForm::refresh_workers() {
     app_.roster().rebuild_worker_ids();
     show_roster();
@@ -171,6 +223,7 @@ void Tf_MainForm::show_roster() {
     const std::vector<int>& temporary = grid()->layout().temporary_workers;
     if (!temporary.empty()) lists_->rebuild_workers(roster, temporary);
     show_worker_boxes();
+    update_restore_command();
     update_guide();
 }
 
@@ -202,6 +255,7 @@ void Tf_MainForm::choose_worker(int worker_index) {
     calendar_area_->lay_out();
     lists_->cb_kadra_new->viewport()->update();
     show_worker_boxes();
+    update_restore_command();
 }
 
 void Tf_MainForm::update_guide() {

@@ -1,16 +1,17 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 #include "app/app_state.h"
-#include "basic_day_off_dialog.h"
-#include "basic_duty_dialog.h"
 #include "calendar_area.h"
 #include "edit_commands.h"
 #include "editing/edit_context.h"
 #include "main_actions.h"
 #include "month_bar.h"
 #include "staff_lists.h"
+#include "tadddyzur.h"
+#include "taddwolne.h"
 #include "worker_boxes.h"
 #include "worktime/month_navigation.h"
 
@@ -40,13 +41,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void create_dialogs();
     void bind_commands();
+    void bind_register_commands();
     void bind_views();
     void bind_keys();
     void build_calendar_menu();
     void choose_group(int group_index);
     void choose_worker(int worker_index);
     void refresh_workers();
+    void register_changed();
+    void update_restore_command();
     void show_roster();
     void show_worker_boxes();
     void apply(const Redisplay& redisplay);
@@ -64,9 +69,9 @@ private:
 
     AppState& app_;
     MainActions actions_;
-    BasicDutyDialog duty_dialog_{this};
-    BasicDayOffDialog day_off_dialog_{this};
-    EditContext context_;
+    Tf_DutyAdd* duty_dialog_;
+    Tf_DayOffAdd* day_off_dialog_;
+    std::unique_ptr<EditContext> context_;
     StaffLists* lists_;
     WorkerBoxes* boxes_;
     CalendarArea* calendar_area_;

@@ -1,7 +1,7 @@
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "editing/duty_form.h"
 #include "editing/tile_name.h"
 #include "window_fixture.h"
 
@@ -177,8 +178,10 @@ private slots:
         QCOMPARE(int(p.app.view().selected_shift), 2);
         QString dialog_text;
         const DialogAnswer answer([&](QDialog* dialog) {
-            for (const QLabel* label : dialog->findChildren<QLabel*>())
-                dialog_text += label->text();
+            auto* duty = qobject_cast<Tf_DutyAdd*>(dialog);
+            if (!duty) return dialog->reject();
+            dialog_text = duty->l_prac_idx->text();
+            duty->duty_types->button(static_cast<int>(DutyType::WholeShift))->click();
             press_ok(dialog);
         });
         form.grid()->setFocus();

@@ -124,10 +124,14 @@ private slots:
     void guide_click_runs_the_command_the_register_needs_next() {
         Program p;
         Tf_MainForm form(p.app);
-        int group_adds = 0;
-        bind_action(form.actions().a_GroupAdd, &form, [&] { ++group_adds; });
+        QString opened;
+        const DialogAnswer answer([&](QDialog* dialog) {
+            opened = dialog->objectName();
+            dialog->reject();
+        });
         QTest::mouseClick(form.calendar_area()->l_Guide, Qt::LeftButton);
-        QCOMPARE(group_adds, 1);
+        QCOMPARE(opened, QStringLiteral("Tf_GroupAdd"));
+        QVERIFY(p.app.roster().groups.empty());
         QCOMPARE(form.worker_boxes()->st_Workers->text(), QStringLiteral(" :: Pracownik: "));
         QCOMPARE(form.worker_boxes()->l_dq_Total->text(), QStringLiteral("0"));
     }

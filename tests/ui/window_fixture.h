@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDropEvent>
 #include <QPushButton>
 #include <QTest>
@@ -109,7 +108,7 @@ private:
 };
 
 inline void press_ok(QDialog* dialog) {
-    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    dialog->findChild<QPushButton*>(QStringLiteral("sb_Ok"))->click();
 }
 
 inline QPoint cell(const Tf_MainForm& form, int day, int shift_no) {
