@@ -19,7 +19,6 @@
 #include "restore_menu.h"
 #include "taddgrupa.h"
 #include "taddpracow.h"
-#include "window_geometry.h"
 #include "worker_commands.h"
 
 namespace tabrel {

@@ -15,15 +15,4 @@ void show_with_geometry(QWidget& window, const WindowGeometry& geometry) {
     window.show();
 }
 
-WindowGeometry window_geometry(const QWidget& window) {
-    WindowGeometry geometry;
-    geometry.maximised = window.isMaximized();
-    const QRect normal = window.normalGeometry();
-    geometry.x = normal.x();
-    geometry.y = normal.y();
-    geometry.width = normal.width();
-    geometry.height = normal.height();
-    return geometry;
-}
-
 }  // namespace tabrel

@@ -10,7 +10,4 @@ namespace tabrel {
 // none is stored).
 void show_with_geometry(QWidget& window, const WindowGeometry& geometry);
 
-// The window's place and size as the configuration keeps them.
-WindowGeometry window_geometry(const QWidget& window);
-
 }  // namespace tabrel
