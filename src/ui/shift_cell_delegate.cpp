@@ -44,7 +44,7 @@ QWidget* ShiftCellDelegate::createEditor(QWidget* parent, const QStyleOptionView
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
     editor->setProperty(kColumnProperty, index.column());
-    Cp1250Input::guard(editor, prompter_);
+    guard_line_file_field(editor, prompter_);
     return editor;
 }
 

@@ -97,7 +97,7 @@ QWidget* Tf_GroupAdd::build_data_tab() {
     auto* form = new QFormLayout(page);
     e_GroupName = new QLineEdit(page);
     e_GroupName->setObjectName(QStringLiteral("e_GroupName"));
-    Cp1250Input::guard(e_GroupName, app_.prompter());
+    guard_line_file_field(e_GroupName, app_.prompter());
     p_ColorChoose = new ColourPanel(page);
     form->addRow(u("Nazwa: "), e_GroupName);
     form->addRow(u("Kolor: "), p_ColorChoose);

@@ -109,7 +109,7 @@ Tf_WorkerAdd::Tf_WorkerAdd(AppState& app, QWidget* parent) : QDialog(parent), ap
 
 QLineEdit* Tf_WorkerAdd::text_field(const char* name, QWidget* parent) {
     auto* field = named(new QLineEdit(parent), name);
-    Cp1250Input::guard(field, app_.prompter());
+    guard_line_file_field(field, app_.prompter());
     return field;
 }
 
@@ -123,7 +123,7 @@ QComboBox* Tf_WorkerAdd::list_field(const char* name, QWidget* parent) {
     auto* list = named(new QComboBox(parent), name);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
-    Cp1250Input::guard(list->lineEdit(), app_.prompter());
+    guard_line_file_field(list->lineEdit(), app_.prompter());
     return list;
 }
 
