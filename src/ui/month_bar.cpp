@@ -2,6 +2,7 @@
 
 #include <QSignalBlocker>
 
+#include "language_applier.h"
 #include "qt_text.h"
 
 namespace tabrel {
@@ -50,6 +51,9 @@ MonthBar::MonthBar(const MainActions& a, QWidget* parent) : QToolBar(parent) {
     me_Norma->setEnabled(false);
     st_NormaTitle = named(new QLabel(this), "st_NormaTitle", "");
     st_NormaValue = named(new QLabel(this), "st_NormaValue", "");
+    // Their language-file texts are formats the norm fills in, not captions.
+    st_NormaTitle->setProperty(kTagProperty, kSkippedTag);
+    st_NormaValue->setProperty(kTagProperty, kSkippedTag);
 
     addWidget(se_Year);
     addWidget(tb_MonthPrev);

@@ -6,6 +6,9 @@
 
 #include "app/app_state.h"
 #include "i18n/cp1250.h"
+#include "i18n/language_file.h"
+#include "i18n/text.h"
+#include "language_applier.h"
 #include "support/test_support.h"
 #include "tglowna.h"
 
@@ -226,6 +229,22 @@ private slots:
         QCOMPARE(kept.width, std::optional<int>(1010));
         QCOMPARE(kept.height, std::optional<int>(700));
         QVERIFY(std::filesystem::exists(p.data("konfiguracja.ini")));
+    }
+
+    void english_norm_texts_are_filled_in_not_shown_as_formats() {
+        Program p;
+        p.app.roster().groups = {group(3, "Chirurgia")};
+        p.app.roster().workers = {worker(12, "Nowak", "Jan", "3|")};
+        const auto english = LanguageFile::load(std::filesystem::path(TABREL_TEST_DATA) / ".." /
+                                                ".." / "lang" / "english.lng");
+        QVERIFY(english);
+        english->install();
+        Tf_MainForm form(p.app);
+        apply_language(*english, &form);
+        language_texts().clear();
+        QVERIFY(form.month_bar()->st_NormaTitle->text().startsWith(QStringLiteral("Working days")));
+        QVERIFY(!form.month_bar()->st_NormaTitle->text().contains(QLatin1Char('%')));
+        QVERIFY(!form.month_bar()->st_NormaValue->text().contains(QLatin1Char('%')));
     }
 
     void escape_in_a_list_asks_to_close() {
