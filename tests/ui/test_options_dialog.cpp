@@ -1,0 +1,300 @@
+#include <QLineEdit>
+#include <QTest>
+#include <fstream>
+#include <map>
+
+#include "app/login.h"
+#include "i18n/text.h"
+#include "storage/options_file.h"
+#include "taddgrupa.h"
+#include "tkonfig.h"
+#include "window_fixture.h"
+
+using namespace tabrel;
+using namespace tabrel::test;
+
+namespace {
+
+struct MapStore : SettingsStore {
+    std::map<std::string, std::string, std::less<>>& values;
+    explicit MapStore(std::map<std::string, std::string, std::less<>>& v) : values(v) {}
+
+    std::optional<std::string> value(std::string_view name) const override {
+        auto it = values.find(name);
+        if (it == values.end()) return std::nullopt;
+        return it->second;
+    }
+    bool set_value(std::string_view name, std::string_view text) override {
+        values[std::string(name)] = text;
+        return true;
+    }
+    bool remove(std::string_view name) override {
+        if (auto it = values.find(name); it != values.end()) values.erase(it);
+        return true;
+    }
+};
+
+// A program with its configuration dialog, shown on the first page.
+struct Configured {
+    Program program;
+    std::map<std::string, std::string, std::less<>> stored;
+    Tf_Options dialog{program.app, std::make_unique<MapStore>(stored)};
+
+    Configured() {
+        dialog.prepare();
+        dialog.show();
+        if (!QTest::qWaitForWindowExposed(&dialog)) qFatal("dialog not shown");
+    }
+    IniFile file() const { return load_options_file(program.app.data_folder()); }
+};
+
+void write_file(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+constexpr int kHolidayRow = DayOffGrid::kHeaderRows + kAnnualLeave;
+
+int row_of(const char* name) {
+    for (int i = 0; i < kDayOffTypeCount; ++i)
+        if (day_off_types()[i].name == name) return DayOffGrid::kHeaderRows + i;
+    qFatal("no kind %s", name);
+}
+
+QPoint flag_cell(DayOffGrid* grid, int row) {
+    grid->scrollToItem(grid->item(row, DayOffGrid::kFlagColumn));
+    return grid->visualItemRect(grid->item(row, DayOffGrid::kFlagColumn)).center();
+}
+
+QString flag_text(DayOffGrid* grid, int row) {
+    return grid->item(row, DayOffGrid::kFlagColumn)->text();
+}
+
+// Key clicks carry only ASCII; other text is put into the field as a paste would.
+void retype(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    if (text.toLatin1() == text.toUtf8())
+        QTest::keyClicks(edit, text);
+    else
+        edit->insert(text);
+}
+
+}  // namespace
+
+class TestOptionsDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void a_fresh_installation_shows_the_defaults() {
+        Configured c;
+        Tf_Options& d = c.dialog;
+        QCOMPARE(d.windowTitle(), QStringLiteral("Konfiguracja"));
+        QCOMPARE(d.e_Symb_8->text(), QStringLiteral("8"));
+        QCOMPARE(d.e_Symb_D->text(), QStringLiteral("D"));
+        QCOMPARE(d.e_SymbOther->text(), QStringLiteral("I"));
+        QCOMPARE(d.se_PersonsPerPage->value(), 10);
+        QCOMPARE(d.se_iws_PersonsPerPage->value(), 20);
+        QCOMPARE(d.me_OvertimeAbove->text(), QStringLiteral("02:00"));
+        QCOMPARE(d.me_OvertimeFrom->text(), QStringLiteral("19:00"));
+        QCOMPARE(d.me_OvertimeTo->text(), QStringLiteral("07:00"));
+        QCOMPARE(d.me_NightFrom->text(), QStringLiteral("22:00"));
+        QCOMPARE(d.me_NightLength->text(), QStringLiteral("08:00"));
+        QCOMPARE(d.me_DayStart->text(), QStringLiteral("00:00"));
+        QCOMPARE(d.se_AutoArchiving->value(), 90);
+        QCOMPARE(d.l_Password->text(), QString::fromUtf8("Hasło użytkownika: "));
+        QCOMPARE(d.l_PasswordChange->text(), QString::fromUtf8("Zmień"));
+        QVERIFY(d.e_Place->text().isEmpty());
+        QCOMPARE(d.sag_DayOff->rowCount(), 24);
+    }
+
+    void fixed_flags_are_greyed_and_empty() {
+        Configured c;
+        DayOffGrid* grid = c.dialog.sag_DayOff;
+        const int truancy = row_of("Wagary");
+        QVERIFY(flag_text(grid, truancy).isEmpty());
+        QCOMPARE(grid->item(truancy, 0)->background().color(), QColor(240, 240, 240));
+        QVERIFY(!flag_text(grid, kHolidayRow).isEmpty());
+        QVERIFY(grid->item(kHolidayRow, 0)->background().color() != QColor(240, 240, 240));
+    }
+
+    void double_click_flips_an_editable_flag_only() {
+        Configured c;
+        DayOffGrid* grid = c.dialog.sag_DayOff;
+        const int truancy = row_of("Wagary");
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, flag_cell(grid, truancy));
+        QVERIFY(flag_text(grid, truancy).isEmpty());
+        QVERIFY(!grid->lowers_norm(truancy - DayOffGrid::kHeaderRows));
+
+        const QString before = flag_text(grid, kHolidayRow);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, flag_cell(grid, kHolidayRow));
+        QVERIFY(flag_text(grid, kHolidayRow) != before);
+        QVERIFY(!grid->lowers_norm(kAnnualLeave));
+    }
+
+    void a_click_space_and_enter_flip_the_flag() {
+        Configured c;
+        DayOffGrid* grid = c.dialog.sag_DayOff;
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, flag_cell(grid, kHolidayRow));
+        QVERIFY(!grid->lowers_norm(kAnnualLeave));
+        grid->setCurrentCell(kHolidayRow, DayOffGrid::kFlagColumn);
+        QTest::keyClick(grid, Qt::Key_Space);
+        QVERIFY(grid->lowers_norm(kAnnualLeave));
+        QTest::keyClick(grid, Qt::Key_Return);
+        QVERIFY(!grid->lowers_norm(kAnnualLeave));
+        // Elsewhere Space does not touch the flag.
+        grid->setCurrentCell(kHolidayRow, 0);
+        QTest::keyClick(grid, Qt::Key_Space);
+        QVERIFY(!grid->lowers_norm(kAnnualLeave));
+    }
+
+    void ok_applies_the_edited_copy() {
+        Configured c;
+        Tf_Options& d = c.dialog;
+        retype(d.e_Symb_8, QStringLiteral("X"));
+        d.cb_AutoMoveOvertime->click();
+        retype(d.me_NightFrom, QStringLiteral("2100"));
+        d.sag_DayOff->setCurrentCell(kHolidayRow, DayOffGrid::kFlagColumn);
+        QTest::keyClick(d.sag_DayOff, Qt::Key_Space);
+        d.sb_Ok->click();
+        const Options& o = c.program.app.options();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(o.symbol_8, std::string("X"));
+        QVERIFY(o.ng_przenos);
+        QCOMPARE(o.noc_od, TimeValue(1260));
+        QVERIFY(!o.day_off[kAnnualLeave].lowers_norm);
+    }
+
+    void cancel_leaves_the_settings_in_force() {
+        Configured c;
+        Tf_Options& d = c.dialog;
+        retype(d.e_Symb_8, QStringLiteral("X"));
+        d.cb_AutoMoveOvertime->click();
+        d.sag_DayOff->setCurrentCell(kHolidayRow, DayOffGrid::kFlagColumn);
+        QTest::keyClick(d.sag_DayOff, Qt::Key_Space);
+        d.sb_Cancel->click();
+        const Options& o = c.program.app.options();
+        QCOMPARE(o.symbol_8, std::string("8"));
+        QVERIFY(!o.ng_przenos);
+        QVERIFY(o.day_off[kAnnualLeave].lowers_norm);
+        // Shown again, the dialog holds what is in force.
+        d.prepare();
+        QCOMPARE(d.e_Symb_8->text(), QStringLiteral("8"));
+        QVERIFY(!d.cb_AutoMoveOvertime->isChecked());
+    }
+
+    void a_time_outside_the_day_keeps_the_dialog_open() {
+        Configured c;
+        Tf_Options& d = c.dialog;
+        retype(d.me_DayStart, QStringLiteral("2500"));
+        retype(d.e_Symb_8, QStringLiteral("X"));
+        d.sb_Ok->click();
+        QVERIFY(d.isVisible());
+        QCOMPARE(c.program.prompter.errors.size(), size_t(1));
+        QCOMPARE(c.program.app.options().symbol_8, std::string("8"));
+    }
+
+    void save_writes_the_file_and_keeps_foreign_sections() {
+        Configured c;
+        write_file(c.program.data(kOptionsFileName),
+                   "[obce]\r\nklucz=wartosc\r\n[windows]\r\nwindow_width=640\r\n");
+        Tf_Options& d = c.dialog;
+        retype(d.e_Place, QString::fromUtf8("Kraków"));
+        d.m_Occupations->setPlainText(QString::fromUtf8("Pielęgniarka\n\nSalowa"));
+        d.sb_Save->click();
+        const IniFile file = c.file();
+        QCOMPARE(file.read_string("obce", "klucz", ""), std::string("wartosc"));
+        QCOMPARE(file.read_integer("windows", "window_width", 0), 640);
+        QCOMPARE(file.read_integer("normatyw", "test", 0), 1);
+        QCOMPARE(file.read_string("glowne", "miejscowosc", ""), cp("Kraków"));
+        QCOMPARE(file.read_string("glowne", "symbol_8", ""), std::string("8"));
+        const std::string language = c.dialog.cb_Language->currentText().toStdString();
+        QCOMPARE(file.read_string("autofilling_" + language, "Occupations", ""),
+                 cp("Pielęgniarka¤Salowa¤"));
+        // Written, not applied: that is OK's to do.
+        QVERIFY(c.program.app.options().miejscowosc.empty());
+        QVERIFY(d.isVisible());
+    }
+
+    void save_while_the_group_editor_is_open_writes_only_its_marker() {
+        Configured c;
+        write_file(c.program.data(kOptionsFileName), "[obce]\r\nklucz=wartosc\r\n");
+        Tf_GroupAdd editor(c.program.app);
+        editor.show();
+        retype(c.dialog.e_Place, QStringLiteral("Opole"));
+        c.dialog.sb_Save->click();
+        const IniFile file = c.file();
+        QCOMPARE(file.read_integer("normatyw", "test", 0), 1);
+        QVERIFY(!file.has_section("glowne"));
+        QVERIFY(!file.has_section("urlop_normatyw"));
+        QVERIFY(file.has_key("obce", "klucz"));
+        editor.hide();
+        c.dialog.sb_Save->click();
+        QCOMPARE(c.file().read_string("glowne", "miejscowosc", ""), std::string("Opole"));
+    }
+
+    void lists_show_one_item_a_line_and_drop_blank_lines() {
+        Configured c;
+        c.program.app.options().educations = {"Wyzsze", "Srednie"};
+        c.dialog.prepare_lists(false);
+        QCOMPARE(c.dialog.m_Educations->toPlainText(), QStringLiteral("Wyzsze\nSrednie"));
+        QVERIFY(c.dialog.m_Educations->hasFocus());
+        c.dialog.m_Educations->setPlainText(QStringLiteral("Wyzsze\n\nPodstawowe\n"));
+        c.dialog.sb_Ok->click();
+        QCOMPARE(c.program.app.options().educations,
+                 (std::vector<std::string>{"Wyzsze", "Podstawowe"}));
+    }
+
+    void a_character_the_file_cannot_hold_is_refused() {
+        Configured c;
+        c.dialog.m_Company->setPlainText(QString::fromUtf8("Szpital ¤ Miejski"));
+        c.dialog.sb_Ok->click();
+        QVERIFY(c.dialog.isVisible());
+        QCOMPARE(c.program.prompter.informed.size(), size_t(1));
+        QVERIFY(c.program.app.options().firma.empty());
+    }
+
+    void change_link_stores_the_new_password() {
+        Configured c;
+        c.dialog.tabs->setCurrentIndex(c.dialog.tabs->count() - 1);
+        DialogAnswer answer([](QDialog* login) {
+            QTest::keyClicks(login->findChild<QLineEdit*>(QStringLiteral("e_pass")),
+                             QStringLiteral("tajne"));
+            press_ok(login);
+        });
+        c.dialog.l_PasswordChange->click();
+        QVERIFY(answer.answered());
+        QCOMPARE(c.stored.at(kPasswordValue), GGLoginHash("tajne", kLoginSeed));
+    }
+
+    void choosing_a_language_applies_its_file_to_every_window() {
+        Configured c;
+        const std::filesystem::path lang = c.program.folder.path() / "lang";
+        std::filesystem::create_directories(lang);
+        write_file(lang / "english.lng",
+                   "[f_Options]\r\nf_Options=Configuration\r\n"
+                   "[MostUsedValues]\r\nmuv_Educations=Higher\xA4Secondary\xA4\r\n");
+        bool told = false;
+        connect(&c.dialog, &Tf_Options::language_changed, this, [&told] { told = true; });
+        c.dialog.cb_Language->setFocus();
+        c.dialog.cb_Language->setCurrentIndex(1);
+        QTest::keyClick(c.dialog.cb_Language, Qt::Key_Up);
+        QCOMPARE(c.dialog.cb_Language->currentIndex(), 0);
+        QVERIFY(told);
+        QCOMPARE(c.dialog.windowTitle(), QStringLiteral("Configuration"));
+        QCOMPARE(c.dialog.m_Educations->toPlainText(), QStringLiteral("Higher\nSecondary"));
+        QCOMPARE(c.program.app.options().lang, 0);
+        language_texts().clear();
+    }
+
+    void a_missing_language_file_is_told_and_nothing_changes() {
+        Configured c;
+        c.dialog.cb_Language->setFocus();
+        c.dialog.cb_Language->setCurrentIndex(1);
+        QTest::keyClick(c.dialog.cb_Language, Qt::Key_Up);
+        QCOMPARE(c.program.prompter.informed.size() + c.program.prompter.errors.size(), size_t(1));
+        QCOMPARE(c.dialog.windowTitle(), QStringLiteral("Konfiguracja"));
+        QCOMPARE(c.program.app.options().lang, -1);
+    }
+};
+
+QTEST_MAIN(TestOptionsDialog)
+#include "test_options_dialog.moc"
