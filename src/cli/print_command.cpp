@@ -10,6 +10,7 @@
 #include "cli_prompter.h"
 #include "i18n/cp1250.h"
 #include "printouts/printouts.h"
+#include "printouts/window_lists.h"
 #include "storage/data_folder_lock.h"
 #include "storage/options_file.h"
 #include "storage/staff_files.h"
@@ -102,21 +103,6 @@ std::optional<int> choose_group(const Roster& roster, std::optional<int> id) {
     return -1;
 }
 
-// The main window's lists as they first show: the groups that are not deleted, and the
-// members of the current group that are not deleted.
-void fill_lists(GenerationContext& ctx) {
-    const Roster& roster = ctx.roster;
-    for (size_t i = 0; i < roster.groups.size(); ++i) {
-        if (!roster.groups[i].old) ctx.group_list.push_back(static_cast<int>(i));
-    }
-    const Group* group = roster.current();
-    for (size_t i = 0; i < roster.workers.size(); ++i) {
-        const Worker& w = roster.workers[i];
-        if (group != nullptr && belongs_to(w, group->id) && !w.old)
-            ctx.worker_list.push_back(static_cast<int>(i));
-    }
-}
-
 class PrintJob {
 public:
     explicit PrintJob(const fs::path& data_dir)
@@ -143,7 +129,8 @@ public:
 
     // An error text, empty when the selection is set.
     std::string select(const PrintRequest& r, GenerationContext& ctx) {
-        fill_lists(ctx);
+        // The lists as the window first shows them, on the first listed worker.
+        fill_window_lists(ctx, ViewState{});
         if (r.worker_id) {
             ctx.selected_worker = roster_.worker_index(static_cast<uint16_t>(*r.worker_id));
             if (*r.worker_id < 0 || ctx.selected_worker < 0)

@@ -1,0 +1,38 @@
+#include "window_printouts.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QMenu>
+#include <QUrl>
+
+#include "printouts/window_lists.h"
+#include "recent_templates_menu.h"
+#include "tglowna.h"
+#include "twydruki.h"
+
+namespace fs = std::filesystem;
+
+namespace tabrel {
+
+namespace {
+
+// The application the desktop registers for the file's type.
+void open_with_desktop(const fs::path& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(path.string().c_str())));
+}
+
+}  // namespace
+
+WindowPrintouts::WindowPrintouts(AppState& app, Tf_MainForm& window)
+    : QObject(&window),
+      printouts_(app.program_folder() / "wydruki", app.data_folder(), open_with_desktop) {
+    const auto lists = [&app, &window](GenerationContext& ctx) {
+        fill_window_lists(ctx, app.view(), window.grid()->layout().temporary_workers);
+    };
+    dialog_ = new Tf_Templates(app, printouts_, lists, open_with_desktop, &window);
+    bind_action(window.actions().a_Templates, this, [this] { dialog_->run(); });
+    if (auto* recent = window.findChild<QMenu*>(QStringLiteral("pm_RecentTemplates")))
+        bind_recent_templates_menu(recent, dialog_, app.data_folder());
+}
+
+}  // namespace tabrel
