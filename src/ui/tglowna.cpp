@@ -70,6 +70,7 @@ Tf_MainForm::Tf_MainForm(AppState& app, QWidget* parent)
     bind_register_commands();
     bind_views();
     bind_keys();
+    printouts_ = new WindowPrintouts(app, *this);
     const Date now = today();
     month_bar_->show_month(now.year, now.month - 1);
     refresh_groups();
@@ -342,7 +343,7 @@ void Tf_MainForm::move_group_row(int from, int to) {
 }
 
 void Tf_MainForm::closeEvent(QCloseEvent* event) {
-    if (query_exit(app_, this))
+    if (query_exit(app_, this, &printouts_->printouts()))
         event->accept();
     else
         event->ignore();

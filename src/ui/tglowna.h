@@ -12,6 +12,7 @@
 #include "staff_lists.h"
 #include "tadddyzur.h"
 #include "taddwolne.h"
+#include "window_printouts.h"
 #include "worker_boxes.h"
 #include "worktime/month_navigation.h"
 
@@ -36,6 +37,7 @@ public:
     MonthBar* month_bar() const { return month_bar_; }
     WorkerBoxes* worker_boxes() const { return boxes_; }
     QMenu* calendar_menu() const { return calendar_menu_; }
+    WindowPrintouts* printouts() const { return printouts_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,6 +80,7 @@ private:
     MonthBar* month_bar_;
     EditCommands* commands_;
     QMenu* calendar_menu_;
+    WindowPrintouts* printouts_;
 };
 
 }  // namespace tabrel
