@@ -16,9 +16,11 @@
 #include "main_toolbar.h"
 #include "model/register_order.h"
 #include "model/time_value.h"
+#include "qt_settings_store.h"
 #include "restore_menu.h"
 #include "taddgrupa.h"
 #include "taddpracow.h"
+#include "tkonfig.h"
 #include "worker_commands.h"
 
 namespace tabrel {
@@ -83,6 +85,11 @@ void Tf_MainForm::create_dialogs() {
     worker_editor(app_, this);
     duty_dialog_ = new Tf_DutyAdd(app_.prompter(), this);
     day_off_dialog_ = new Tf_DayOffAdd(this);
+    options_dialog_ = new Tf_Options(app_, std::make_unique<QtSettingsStore>(), this);
+    worker_editor(app_, this).customise_list = [this](bool occupations) {
+        run_options(true, occupations);
+    };
+    connect(options_dialog_, &Tf_Options::language_changed, this, &Tf_MainForm::recompute_norm);
     context_ =
         std::make_unique<EditContext>(EditContext{app_.roster(), app_.options(), app_.prompter(),
                                                   app_.view(), *duty_dialog_, *day_off_dialog_});
@@ -115,6 +122,7 @@ void Tf_MainForm::bind_register_commands() {
 void Tf_MainForm::bind_commands() {
     bind_action(actions_.a_PanelOnOff, this, [this] { toggle_panel(); });
     bind_action(actions_.a_About, this, [this] { show_about_box(this); });
+    bind_action(actions_.a_Options, this, [this] { run_options(false, false); });
     bind_action(actions_.a_Close, this, [this] { close(); });
     bind_restore_menu(*this, app_);
     bind_action(actions_.a_CustomNorma, this, [this](bool on) { custom_norm_toggled(on); });
@@ -340,6 +348,17 @@ void Tf_MainForm::move_worker_row(int from, int to) {
 void Tf_MainForm::move_group_row(int from, int to) {
     move_group(app_.roster(), from, to);
     refresh_groups();
+}
+
+// The settings in force change the norm, the summaries and what the grid shows.
+void Tf_MainForm::run_options(bool lists, bool occupations) {
+    if (lists)
+        options_dialog_->prepare_lists(occupations);
+    else
+        options_dialog_->prepare();
+    if (options_dialog_->exec() != QDialog::Accepted) return;
+    recompute_norm();
+    show_roster();
 }
 
 void Tf_MainForm::closeEvent(QCloseEvent* event) {

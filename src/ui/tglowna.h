@@ -21,6 +21,8 @@ class QMenu;
 
 namespace tabrel {
 
+class Tf_Options;
+
 // The main window. It shows the roster held by the AppState and runs its commands.
 class Tf_MainForm : public QMainWindow {
     Q_OBJECT
@@ -68,11 +70,13 @@ private:
     void custom_norm_entered();
     void move_worker_row(int from, int to);
     void move_group_row(int from, int to);
+    void run_options(bool lists, bool occupations);
 
     AppState& app_;
     MainActions actions_;
     Tf_DutyAdd* duty_dialog_;
     Tf_DayOffAdd* day_off_dialog_;
+    Tf_Options* options_dialog_;
     std::unique_ptr<EditContext> context_;
     StaffLists* lists_;
     WorkerBoxes* boxes_;

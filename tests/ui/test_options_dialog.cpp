@@ -7,6 +7,7 @@
 #include "i18n/text.h"
 #include "storage/options_file.h"
 #include "taddgrupa.h"
+#include "taddpracow.h"
 #include "tkonfig.h"
 #include "window_fixture.h"
 
@@ -283,6 +284,39 @@ private slots:
         QCOMPARE(c.dialog.m_Educations->toPlainText(), QStringLiteral("Higher\nSecondary"));
         QCOMPARE(c.program.app.options().lang, 0);
         language_texts().clear();
+    }
+
+    void the_window_command_opens_the_dialog_and_ok_applies() {
+        Program program;
+        Tf_MainForm form(program.app);
+        QVERIFY(form.actions().a_Options->isEnabled());
+        DialogAnswer answer([](QDialog* dialog) {
+            auto* options = qobject_cast<Tf_Options*>(dialog);
+            QVERIFY(options);
+            QCOMPARE(options->tabs->currentIndex(), 0);
+            options->e_Symb_D->setText(QStringLiteral("R"));
+            press_ok(dialog);
+        });
+        form.actions().a_Options->trigger();
+        QVERIFY(answer.answered());
+        QCOMPARE(program.app.options().symbol_d, std::string("R"));
+    }
+
+    void customising_a_worker_list_opens_the_lists_page() {
+        Program program;
+        Tf_MainForm form(program.app);
+        Tf_WorkerAdd& editor = *form.findChild<Tf_WorkerAdd*>();
+        QVERIFY(editor.customise_list);
+        DialogAnswer answer([](QDialog* dialog) {
+            auto* options = qobject_cast<Tf_Options*>(dialog);
+            QVERIFY(options);
+            QCOMPARE(options->tabs->currentWidget()->objectName(), QStringLiteral("ts_Other"));
+            options->m_Occupations->setPlainText(QStringLiteral("Salowa"));
+            press_ok(dialog);
+        });
+        editor.customise_list(true);
+        QVERIFY(answer.answered());
+        QCOMPARE(program.app.options().occupations, std::vector<std::string>{"Salowa"});
     }
 
     void a_missing_language_file_is_told_and_nothing_changes() {
