@@ -1,14 +1,15 @@
 #include "calendar_command.h"
 
-#include <charconv>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
 
 #include "app/locale.h"
-#include "app/prompter.h"
+#include "cli_messages.h"
+#include "cli_prompter.h"
 #include "i18n/cp1250.h"
 #include "model/roster.h"
+#include "month_arguments.h"
 #include "storage/data_folder_lock.h"
 #include "storage/ini_file.h"
 #include "storage/options_file.h"
@@ -22,28 +23,6 @@ using Json = nlohmann::ordered_json;
 namespace tabrel {
 
 namespace {
-
-int fail(const std::string& message) {
-    std::cerr << "tabrel-cli: " << message << '\n';
-    return 1;
-}
-
-// Messages of the staff load go to stderr; nothing here asks a question.
-struct StderrPrompter : Prompter {
-    bool ask(const std::string& text) override {
-        std::cerr << cp1250_to_utf8(text) << '\n';
-        return false;
-    }
-    void inform(const std::string& text) override { std::cerr << cp1250_to_utf8(text) << '\n'; }
-    void error(const std::string& text) override { std::cerr << cp1250_to_utf8(text) << '\n'; }
-};
-
-std::optional<int> number(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-    return value;
-}
 
 struct Request {
     int year = 0;
@@ -59,34 +38,21 @@ std::optional<Request> parse_arguments(const std::vector<std::string>& args, std
         error = "usage: tabrel-cli --data DIR calendar YYYY-MM [--group ID]";
         return std::nullopt;
     }
-    const std::string& when = args[0];
-    const auto year = when.size() == 7 && when[4] == '-' ? number(when.substr(0, 4)) : std::nullopt;
-    const auto month = year ? number(when.substr(5, 2)) : std::nullopt;
-    if (!year || !month || *year < 1 || *month < 1 || *month > 12) {
-        error = "not a month of the form YYYY-MM: " + when;
+    const auto when = parse_year_month(args[0]);
+    if (!when) {
+        error = "not a month of the form YYYY-MM: " + args[0];
         return std::nullopt;
     }
-    r.year = *year;
-    r.month = *month;
+    r.year = when->year;
+    r.month = when->month;
     if (grouped) {
-        r.group_id = number(args[2]);
+        r.group_id = cli_number(args[2]);
         if (!r.group_id) {
             error = "not a group id: " + args[2];
             return std::nullopt;
         }
     }
     return r;
-}
-
-// The group shown: the one asked for, else the first that is not deleted; -1 for none.
-std::optional<int> choose_group(const Roster& roster, std::optional<int> id, std::string& error) {
-    for (size_t i = 0; i < roster.groups.size(); ++i) {
-        const Group& g = roster.groups[i];
-        if (id ? g.id == *id : !g.old) return static_cast<int>(i);
-    }
-    if (!id) return -1;
-    error = "no group with id " + std::to_string(*id);
-    return std::nullopt;
 }
 
 // The month's own settings of the group, as the month file keeps them; the group's defaults
@@ -158,14 +124,14 @@ int run_calendar_command(const fs::path& data_dir, const std::vector<std::string
     if (lock.status() != DataFolderLock::Status::Held)
         return fail("the data folder is in use or cannot be locked: " + data_dir.string());
 
-    StderrPrompter prompter;
+    CliPrompter prompter(std::cerr);
     Roster roster;
     roster.data_folder = data_dir;
     const StaffLoadResult load = wczytaj(roster, prompter);
     if (load.groups_failed || load.staff_failed)
         return fail("a file did not load completely: " + cp1250_to_utf8(load.message));
-    const auto group = choose_group(roster, request->group_id, error);
-    if (!group) return fail(error);
+    const auto group = choose_group(roster, request->group_id);
+    if (!group) return fail("no group with id " + std::to_string(*request->group_id));
     roster.current_group = static_cast<int16_t>(*group);
 
     const fs::path month_path = data_dir / month_file_name(request->year, request->month);

@@ -1,19 +1,14 @@
 #include "month_command.h"
 
-#include <charconv>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
 
-#include "app/locale.h"
-#include "app/month_switch.h"
 #include "calendar_command.h"
 #include "cli_messages.h"
-#include "cli_prompter.h"
 #include "i18n/cp1250.h"
-#include "storage/data_folder_lock.h"
-#include "storage/options_file.h"
-#include "storage/staff_files.h"
+#include "loaded_month.h"
+#include "month_arguments.h"
 #include "worktime/hour_split.h"
 
 namespace fs = std::filesystem;
@@ -30,35 +25,22 @@ struct Request {
     bool all_groups = false;
 };
 
-std::optional<int> number(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-bool parse_month(const std::string& when, Request& r) {
-    const auto year = when.size() == 7 && when[4] == '-' ? number(when.substr(0, 4)) : std::nullopt;
-    const auto month = year ? number(when.substr(5, 2)) : std::nullopt;
-    if (!year || !month || *year < 1 || *month < 1 || *month > 12) return false;
-    r.year = *year;
-    r.month = *month;
-    return true;
-}
-
 std::optional<Request> parse_arguments(const std::vector<std::string>& args, bool options_allowed,
                                        std::string& error) {
     Request r;
-    if (args.empty() || !parse_month(args[0], r)) {
+    const auto when = args.empty() ? std::nullopt : parse_year_month(args[0]);
+    if (!when) {
         error = args.empty() ? "a month YYYY-MM is needed"
                              : "not a month of the form YYYY-MM: " + args[0];
         return std::nullopt;
     }
+    r.year = when->year;
+    r.month = when->month;
     for (size_t i = 1; i < args.size(); ++i) {
         if (options_allowed && args[i] == "--all-groups") {
             r.all_groups = true;
         } else if (options_allowed && args[i] == "--group" && i + 1 < args.size()) {
-            r.group_id = number(args[++i]);
+            r.group_id = cli_number(args[++i]);
             if (!r.group_id) {
                 error = "not a group id: " + args[i];
                 return std::nullopt;
@@ -69,16 +51,6 @@ std::optional<Request> parse_arguments(const std::vector<std::string>& args, boo
         }
     }
     return r;
-}
-
-// The group shown: the one asked for, else the first that is not deleted; -1 for none.
-std::optional<int> choose_group(const Roster& roster, std::optional<int> id) {
-    for (size_t i = 0; i < roster.groups.size(); ++i) {
-        const Group& g = roster.groups[i];
-        if (id ? g.id == *id : !g.old) return static_cast<int>(i);
-    }
-    if (id) return std::nullopt;
-    return -1;
 }
 
 std::string letter(char kind) {
@@ -145,47 +117,10 @@ Json workers_json(Roster& roster, const Options& options, bool all_groups) {
     return workers;
 }
 
-// The data folder loaded as the program loads it, and the month shown.
-class LoadedMonth {
-public:
-    explicit LoadedMonth(const fs::path& data_dir)
-        : lock_(data_dir), prompter_(std::cerr), months_(roster_, options_, prompter_, locale_) {
-        roster_.data_folder = data_dir;
-    }
-
-    // An error text, empty when the month is shown.
-    std::string open(const Request& r) {
-        if (lock_.status() != DataFolderLock::Status::Held)
-            return "the data folder is in use or cannot be locked: " + roster_.data_folder.string();
-        const StaffLoadResult load = wczytaj(roster_, prompter_);
-        if (load.groups_failed || load.staff_failed)
-            return "a file did not load completely: " + cp1250_to_utf8(load.message);
-        roster_.rebuild_worker_ids();
-        options_ = read_options(load_options_file(roster_.data_folder), locale_, today());
-        const auto group = choose_group(roster_, r.group_id);
-        if (!group) return "no group with id " + std::to_string(*r.group_id);
-        roster_.current_group = static_cast<int16_t>(*group);
-        status_ = months_.cb_MonthChange(r.year, r.month);
-        if (months_.load_failed()) return "the month file did not load completely";
-        return {};
-    }
-
-    Json json(bool all_groups) {
-        return {{"calendar", calendar_json(roster_.calendar, status_)},
-                {"workers", workers_json(roster_, options_, all_groups)}};
-    }
-    bool save() { return months_.save_at_exit(); }
-    void apply(const MonthChange& change) { change(roster_, options_); }
-
-private:
-    DataFolderLock lock_;
-    CliPrompter prompter_;
-    Locale locale_;
-    Roster roster_;
-    Options options_;
-    MonthSwitch months_;
-    NormStatus status_;
-};
+Json month_json(LoadedMonth& month, bool all_groups) {
+    return {{"calendar", calendar_json(month.roster().calendar, month.status())},
+            {"workers", workers_json(month.roster(), month.options(), all_groups)}};
+}
 
 int run(const fs::path& data_dir, const std::vector<std::string>& args, bool resave,
         const MonthChange& change = {}) {
@@ -194,14 +129,14 @@ int run(const fs::path& data_dir, const std::vector<std::string>& args, bool res
     if (!request) return fail(error);
     if (!fs::is_directory(data_dir)) return fail("no such data folder: " + data_dir.string());
     LoadedMonth month(data_dir);
-    error = month.open(*request);
+    error = month.open(request->year, request->month, request->group_id);
     if (!error.empty()) return fail(error);
     if (change) {
-        month.apply(change);
+        change(month.roster(), month.options());
         if (!month.save()) return fail("the month was not saved");
     }
     if (resave) return month.save() ? 0 : fail("the month was not saved");
-    std::cout << month.json(request->all_groups).dump(2) << '\n';
+    std::cout << month_json(month, request->all_groups).dump(2) << '\n';
     return 0;
 }
 

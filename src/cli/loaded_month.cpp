@@ -1,0 +1,33 @@
+#include "loaded_month.h"
+
+#include <iostream>
+
+#include "i18n/cp1250.h"
+#include "month_arguments.h"
+#include "storage/options_file.h"
+#include "storage/staff_files.h"
+
+namespace tabrel {
+
+LoadedMonth::LoadedMonth(const std::filesystem::path& data_dir)
+    : lock_(data_dir), prompter_(std::cerr), months_(roster_, options_, prompter_, locale_) {
+    roster_.data_folder = data_dir;
+}
+
+std::string LoadedMonth::open(int year, int month, std::optional<int> group_id) {
+    if (lock_.status() != DataFolderLock::Status::Held)
+        return "the data folder is in use or cannot be locked: " + roster_.data_folder.string();
+    const StaffLoadResult load = wczytaj(roster_, prompter_);
+    if (load.groups_failed || load.staff_failed)
+        return "a file did not load completely: " + cp1250_to_utf8(load.message);
+    roster_.rebuild_worker_ids();
+    options_ = read_options(load_options_file(roster_.data_folder), locale_, today());
+    const auto group = choose_group(roster_, group_id);
+    if (!group) return "no group with id " + std::to_string(*group_id);
+    roster_.current_group = static_cast<int16_t>(*group);
+    status_ = months_.cb_MonthChange(year, month);
+    if (months_.load_failed()) return "the month file did not load completely";
+    return {};
+}
+
+}  // namespace tabrel

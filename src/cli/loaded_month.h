@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "app/locale.h"
+#include "app/month_switch.h"
+#include "cli_prompter.h"
+#include "model/roster.h"
+#include "storage/data_folder_lock.h"
+#include "storage/options.h"
+
+namespace tabrel {
+
+// The data folder loaded as the program loads it, with one month shown; the folder is locked
+// for as long as the object lives, since loading makes companion copies.
+class LoadedMonth {
+public:
+    explicit LoadedMonth(const std::filesystem::path& data_dir);
+
+    // An error text (UTF-8), empty when the month is shown.
+    std::string open(int year, int month, std::optional<int> group_id);
+    // The month save of a month switch.
+    bool save() { return months_.save_at_exit(); }
+
+    Roster& roster() { return roster_; }
+    Options& options() { return options_; }
+    const Locale& locale() const { return locale_; }
+    const NormStatus& status() const { return status_; }
+
+private:
+    DataFolderLock lock_;
+    CliPrompter prompter_;
+    Locale locale_;
+    Roster roster_;
+    Options options_;
+    MonthSwitch months_;
+    NormStatus status_;
+};
+
+}  // namespace tabrel
