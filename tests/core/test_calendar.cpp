@@ -222,22 +222,6 @@ TEST(MonthNavigation, StepsCrossTheYear) {
     EXPECT_EQ(month_name(12), "Grudzie\xF1");
 }
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun calendar_cli(const std::filesystem::path& data, const std::string& args) {
-    test::TempDir capture;
-    const std::string command = std::string(TABREL_CLI) + " --data '" + data.string() +
-                                "' calendar " + args + " >'" + (capture / "out").string() +
-                                "' 2>'" + (capture / "err").string() + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::slurp(capture / "out"),
-            test::slurp(capture / "err")};
-}
-
 TEST(CalendarCommand, PrintsTheMonthOfTheChosenGroupAsJson) {
     if (!std::filesystem::exists(TABREL_CLI)) GTEST_SKIP() << "tabrel-cli is not built";
     test::TempDir data;
@@ -253,7 +237,7 @@ TEST(CalendarCommand, PrintsTheMonthOfTheChosenGroupAsJson) {
                "[g3]\r\nday8=480\r\n");
     test::spit(data / "konfiguracja.ini", "[wydruki]\r\nnoc_od=00:00\r\n");
 
-    const CliRun run = calendar_cli(data.path(), "2025-04");
+    const test::CliRun run = test::run_cli(data.path(), "calendar 2025-04");
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string head =
         "{\n"
@@ -279,15 +263,15 @@ TEST(CalendarCommand, PrintsTheMonthOfTheChosenGroupAsJson) {
     EXPECT_EQ(json["cells"][3][0], (nlohmann::json{{"shift_no", 1}, {"day", 1}}));
     EXPECT_EQ(json["cells"][5][0], (nlohmann::json{{"shift_no", 3}, {"day", 1}}));
 
-    EXPECT_EQ(calendar_cli(data.path(), "2025-04 --group 9").status, 1);
-    EXPECT_EQ(calendar_cli(data.path(), "2025-13").status, 1);
-    EXPECT_EQ(calendar_cli(data.path(), "April").status, 1);
+    EXPECT_EQ(test::run_cli(data.path(), "calendar 2025-04 --group 9").status, 1);
+    EXPECT_EQ(test::run_cli(data.path(), "calendar 2025-13").status, 1);
+    EXPECT_EQ(test::run_cli(data.path(), "calendar April").status, 1);
 }
 
 TEST(CalendarCommand, WithoutGroupsUsesAnEmptyGroupsDefaults) {
     if (!std::filesystem::exists(TABREL_CLI)) GTEST_SKIP() << "tabrel-cli is not built";
     test::TempDir data;
-    const CliRun run = calendar_cli(data.path(), "2025-01");
+    const test::CliRun run = test::run_cli(data.path(), "calendar 2025-01");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["working_days"], 21);

@@ -11,30 +11,16 @@
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;
+using tabrel::test::CliRun;
+using tabrel::test::run_cli;
 using tabrel::test::slurp;
 using tabrel::test::spit;
 using tabrel::test::TempDir;
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 std::string quoted(const std::string& s) {
     return "'" + s + "'";
-}
-
-// Runs the built tabrel-cli with the given (already quoted) arguments.
-CliRun cli(const std::string& args) {
-    TempDir capture;
-    const std::string command = std::string(TABREL_CLI) + " " + args + " >" +
-                                quoted((capture / "out").string()) + " 2>" +
-                                quoted((capture / "err").string());
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(capture / "out"), slurp(capture / "err")};
 }
 
 std::string lower_ascii(std::string s) {
@@ -66,17 +52,17 @@ TEST(Cli, ArchiveCreateListExtractRoundTrip) {
     const std::string archive = (dir / "backup.bak").string();
     const std::string src = (dir / "src").string();
 
-    CliRun created = cli("archive create " + quoted(archive) + " " + quoted(src + "/kadra.ini") +
-                         " " + quoted(src + "/*.tbr"));
+    CliRun created = run_cli("archive create " + quoted(archive) + " " +
+                             quoted(src + "/kadra.ini") + " " + quoted(src + "/*.tbr"));
     ASSERT_EQ(created.status, 0) << created.err;
 
-    CliRun listed = cli("archive list " + quoted(archive));
+    CliRun listed = run_cli("archive list " + quoted(archive));
     ASSERT_EQ(listed.status, 0) << listed.err;
     EXPECT_EQ(listed.out,
               lower_ascii(src) + "/kadra.ini\t5\n" + lower_ascii(src) + "/2024_05.tbr\t40000\n");
 
     CliRun extracted =
-        cli("archive extract " + quoted(archive) + " " + quoted((dir / "out").string()));
+        run_cli("archive extract " + quoted(archive) + " " + quoted((dir / "out").string()));
     ASSERT_EQ(extracted.status, 0) << extracted.err;
     EXPECT_EQ(slurp(dir / "out" / "kadra.ini"), small);
     EXPECT_EQ(slurp(dir / "out" / "2024_05.tbr"), big);
@@ -103,7 +89,7 @@ TEST(Cli, BadUsageAndMissingFilesFailWithAMessage) {
         "--data " + quoted((dir / "absent").string()) + " dump",
     };
     for (const std::string& args : cases) {
-        CliRun r = cli(args);
+        CliRun r = run_cli(args);
         EXPECT_EQ(r.status, 1) << args;
         EXPECT_NE(r.err.find("tabrel-cli: "), std::string::npos) << args;
         EXPECT_EQ(r.out, "") << args;
@@ -117,7 +103,7 @@ TEST(Cli, ResaveConvertsTheLegacyFile) {
     TempDir dir;
     spit(dir / "tabrel.ini", kLegacyIni);
 
-    CliRun r = cli("--data " + quoted(dir.path().string()) + " resave");
+    CliRun r = run_cli("--data " + quoted(dir.path().string()) + " resave");
     ASSERT_EQ(r.status, 0) << r.err;
 
     EXPECT_EQ(slurp(dir / "grupy.ini"),
@@ -153,8 +139,8 @@ TEST(Cli, ResaveConvertsTheLegacyFile) {
     EXPECT_EQ(slurp(dir / "tabrel.ini.err"), kLegacyIni);
     EXPECT_FALSE(fs::exists(dir / "kadra.ini"));
 
-    CliRun unpacked = cli("archive extract " + quoted((dir / "kadra.inr").string()) + " " +
-                          quoted((dir / "x").string()));
+    CliRun unpacked = run_cli("archive extract " + quoted((dir / "kadra.inr").string()) + " " +
+                              quoted((dir / "x").string()));
     ASSERT_EQ(unpacked.status, 0) << unpacked.err;
     EXPECT_EQ(slurp(dir / "x" / "kadra.ini"),
               "p\xA4"
@@ -188,7 +174,7 @@ TEST(Cli, DumpGivesJsonWithPolishTextInUtf8) {
     TempDir dir;
     spit(dir / "tabrel.ini", kLegacyIni);
 
-    CliRun r = cli("--data " + quoted(dir.path().string()) + " dump");
+    CliRun r = run_cli("--data " + quoted(dir.path().string()) + " dump");
     ASSERT_EQ(r.status, 0) << r.err;
     const auto json = nlohmann::json::parse(r.out);
 
@@ -221,7 +207,7 @@ TEST(Cli, ResaveLeavesAFolderInUseAlone) {
     const tabrel::DataFolderLock running_program(dir.path());
     ASSERT_EQ(running_program.status(), tabrel::DataFolderLock::Status::Held);
 
-    CliRun r = cli("--data " + quoted(dir.path().string()) + " resave");
+    CliRun r = run_cli("--data " + quoted(dir.path().string()) + " resave");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("in use"), std::string::npos) << r.err;
     EXPECT_EQ(slurp(dir / "tabrel.ini"), kLegacyIni);

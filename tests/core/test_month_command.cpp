@@ -9,22 +9,6 @@
 namespace tabrel {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(const std::filesystem::path& data, const std::string& args) {
-    test::TempDir capture;
-    const std::string command = std::string(TABREL_CLI) + " --data '" + data.string() + "' " +
-                                args + " >'" + (capture / "out").string() + "' 2>'" +
-                                (capture / "err").string() + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::slurp(capture / "out"),
-            test::slurp(capture / "err")};
-}
-
 // Groups 1 and 2, worker 5 in group 1 and worker 6 in group 2; in May 2024 worker 5 has a
 // night duty on Wednesday 8th, a day duty for group 2 on the 9th and leave from the 13th to
 // the 17th; worker 99 is not in the register.
@@ -74,7 +58,7 @@ struct WardFolder {
 TEST(MonthCommand, PrintsTheSummariesOfTheShownGroupOrOfAllGroups) {
     if (!std::filesystem::exists(TABREL_CLI)) GTEST_SKIP() << "tabrel-cli is not built";
     WardFolder ward;
-    const CliRun run = cli(ward.data.path(), "month 2024-05");
+    const test::CliRun run = test::run_cli(ward.data.path(), "month 2024-05");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["calendar"]["working_days"], 20);
@@ -99,22 +83,24 @@ TEST(MonthCommand, PrintsTheSummariesOfTheShownGroupOrOfAllGroups) {
     EXPECT_EQ(anna["days"][8]["shown_minutes"], 60);
     EXPECT_EQ(anna["days"][12]["kind"], "u");
 
-    const auto all = nlohmann::json::parse(cli(ward.data.path(), "month 2024-05 --all-groups").out);
+    const auto all =
+        nlohmann::json::parse(test::run_cli(ward.data.path(), "month 2024-05 --all-groups").out);
     EXPECT_EQ(all["workers"][0]["summary"]["duty_count"], 2);
     EXPECT_EQ(all["workers"][0]["summary"]["hours_D"], 960);
 
-    const auto second = nlohmann::json::parse(cli(ward.data.path(), "month 2024-05 --group 2").out);
+    const auto second =
+        nlohmann::json::parse(test::run_cli(ward.data.path(), "month 2024-05 --group 2").out);
     EXPECT_EQ(second["workers"][0]["member"], false);
     EXPECT_EQ(second["workers"][0]["summary"]["hours_D"], 720);
 
-    EXPECT_EQ(cli(ward.data.path(), "month 2024-05 --group 7").status, 1);
-    EXPECT_EQ(cli(ward.data.path(), "month May").status, 1);
+    EXPECT_EQ(test::run_cli(ward.data.path(), "month 2024-05 --group 7").status, 1);
+    EXPECT_EQ(test::run_cli(ward.data.path(), "month May").status, 1);
 }
 
 TEST(MonthCommand, ResaveWritesTheMonthBackAndKeepsAFileThatDoesNotLoad) {
     if (!std::filesystem::exists(TABREL_CLI)) GTEST_SKIP() << "tabrel-cli is not built";
     WardFolder ward;
-    ASSERT_EQ(cli(ward.data.path(), "month-resave 2024-05").status, 0);
+    ASSERT_EQ(test::run_cli(ward.data.path(), "month-resave 2024-05").status, 0);
     const std::string first = test::slurp(ward.data / "2024_05.tbr");
     EXPECT_NE(first.find("[g2]\r\n"), std::string::npos);
     EXPECT_NE(first.find("d3=1\xA4"
@@ -126,7 +112,7 @@ TEST(MonthCommand, ResaveWritesTheMonthBackAndKeepsAFileThatDoesNotLoad) {
                          "0\xA4\xA4"
                          "0\r\n"),
               std::string::npos);
-    ASSERT_EQ(cli(ward.data.path(), "month-resave 2024-05").status, 0);
+    ASSERT_EQ(test::run_cli(ward.data.path(), "month-resave 2024-05").status, 0);
     EXPECT_EQ(test::slurp(ward.data / "2024_05.tbr"), first);
 
     const std::string bad =
@@ -134,11 +120,11 @@ TEST(MonthCommand, ResaveWritesTheMonthBackAndKeepsAFileThatDoesNotLoad) {
         "5\xA4"
         "x\r\n";
     test::spit(ward.data / "2024_05.tbr", bad);
-    const CliRun run = cli(ward.data.path(), "month-resave 2024-05");
+    const test::CliRun run = test::run_cli(ward.data.path(), "month-resave 2024-05");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("2024_05.tbr"), std::string::npos);
     EXPECT_EQ(test::slurp(ward.data / "2024_05.tbr"), bad);
-    EXPECT_EQ(cli(ward.data.path(), "month 2024-05").status, 1);
+    EXPECT_EQ(test::run_cli(ward.data.path(), "month 2024-05").status, 1);
 }
 
 }  // namespace

@@ -9,22 +9,6 @@
 namespace tabrel {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(const std::filesystem::path& data, const std::string& args) {
-    test::TempDir capture;
-    const std::string command = std::string(TABREL_CLI) + " --data '" + data.string() + "' " +
-                                args + " >'" + (capture / "out").string() + "' 2>'" +
-                                (capture / "err").string() + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::slurp(capture / "out"),
-            test::slurp(capture / "err")};
-}
-
 // A duty line of the month file: group, worker, day, length, shift, start, overtime, note,
 // on request.
 std::string duty_line(int n, int worker, int day) {
@@ -58,7 +42,7 @@ struct PlannedWard {
 TEST(PlanCommand, AcceptedRunIsSavedAndPrinted) {
     if (!std::filesystem::exists(TABREL_CLI)) GTEST_SKIP() << "tabrel-cli is not built";
     PlannedWard ward;
-    const CliRun run = cli(ward.data.path(), "plan 2024-06 --group 1 --accept");
+    const test::CliRun run = test::run_cli(ward.data.path(), "plan 2024-06 --group 1 --accept");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("Czy zatwierdzić automatycznie wpisane dyżury? [tak]"),
               std::string::npos);
@@ -77,7 +61,7 @@ TEST(PlanCommand, AcceptedRunIsSavedAndPrinted) {
 TEST(PlanCommand, DeclinedRunLeavesTheHandPlanningAndRefusalsChangeNothing) {
     if (!std::filesystem::exists(TABREL_CLI)) GTEST_SKIP() << "tabrel-cli is not built";
     PlannedWard ward;
-    const CliRun run = cli(ward.data.path(), "plan 2024-06 --decline --group 1");
+    const test::CliRun run = test::run_cli(ward.data.path(), "plan 2024-06 --decline --group 1");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("Czy zatwierdzić automatycznie wpisane dyżury? [nie]"),
               std::string::npos);
@@ -91,7 +75,7 @@ TEST(PlanCommand, DeclinedRunLeavesTheHandPlanningAndRefusalsChangeNothing) {
           "plan 2024-06 --group 1 --accept "
           "--decline",
           "plan 2024-06 --group 9 --accept", "plan June --group 1 --accept"}) {
-        const CliRun bad = cli(ward.data.path(), refused);
+        const test::CliRun bad = test::run_cli(ward.data.path(), refused);
         EXPECT_EQ(bad.status, 1) << refused;
         EXPECT_TRUE(bad.out.empty()) << refused;
     }

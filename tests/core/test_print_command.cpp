@@ -10,22 +10,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(const fs::path& data, const std::string& args) {
-    test::TempDir capture;
-    const std::string command = std::string(TABREL_CLI) + " --data '" + data.string() + "' " +
-                                args + " >'" + (capture / "out").string() + "' 2>'" +
-                                (capture / "err").string() + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::slurp(capture / "out"),
-            test::slurp(capture / "err")};
-}
-
 // A program folder with "dane/": group 1 with Nowak (id 5) and Kowalska (id 6), group 2
 // with Lis (id 7); a text template and a rich-text one beside it.
 struct PrintFolder {
@@ -55,18 +39,20 @@ TEST(PrintCommand, WritesThePrintoutBesideTheDataFolderForTheSelection) {
     PrintFolder f;
     const std::string list = (f.root / "lista.wzr").string();
 
-    CliRun run = cli(f.data, "print '" + list + "' 2024-05");
+    test::CliRun run = test::run_cli(f.data, "print '" + list + "' 2024-05");
     ASSERT_EQ(run.status, 0) << run.err;
     const fs::path first = f.root / "wydruki" / "lista Nowak.txt";
     EXPECT_EQ(run.out, first.string() + "\n");
     EXPECT_EQ(test::slurp(first), "Nowak 1\r\n-Nowak\r\n-Kowalska\r\n");
 
-    run = cli(f.data, "print '" + list + "' 2024-05 --worker 7 --day 31 --group 2 --out '" +
-                          (f.root / "inne").string() + "'");
+    run =
+        test::run_cli(f.data, "print '" + list + "' 2024-05 --worker 7 --day 31 --group 2 --out '" +
+                                  (f.root / "inne").string() + "'");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(test::slurp(f.root / "inne" / "lista Lis.txt"), "Lis 31\r\n-Lis\r\n");
 
-    run = cli(f.data, "print '" + (f.root / "karta.wzr").string() + "' 2024-05 --worker 6");
+    run =
+        test::run_cli(f.data, "print '" + (f.root / "karta.wzr").string() + "' 2024-05 --worker 6");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(test::slurp(f.root / "wydruki" / "document.rtf"),
               "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fnil\\fcharset238 Arial;}}\r\n"
@@ -77,12 +63,13 @@ TEST(PrintCommand, RefusesWhatItCannotPrint) {
     if (!fs::exists(TABREL_CLI)) GTEST_SKIP() << "tabrel-cli is not built";
     PrintFolder f;
     const std::string list = "'" + (f.root / "lista.wzr").string() + "' ";
-    EXPECT_EQ(cli(f.data, "print '" + (f.root / "brak.wzr").string() + "' 2024-05").status, 1);
-    EXPECT_EQ(cli(f.data, "print " + list + "2024-13").status, 1);
-    EXPECT_EQ(cli(f.data, "print " + list + "2024-06 --day 31").status, 1);
-    EXPECT_EQ(cli(f.data, "print " + list + "2024-06 --worker 99").status, 1);
-    EXPECT_EQ(cli(f.data, "print " + list + "2024-06 --group 9").status, 1);
-    EXPECT_EQ(cli(f.data, "print " + list + "2024-06 --day").status, 1);
+    EXPECT_EQ(
+        test::run_cli(f.data, "print '" + (f.root / "brak.wzr").string() + "' 2024-05").status, 1);
+    EXPECT_EQ(test::run_cli(f.data, "print " + list + "2024-13").status, 1);
+    EXPECT_EQ(test::run_cli(f.data, "print " + list + "2024-06 --day 31").status, 1);
+    EXPECT_EQ(test::run_cli(f.data, "print " + list + "2024-06 --worker 99").status, 1);
+    EXPECT_EQ(test::run_cli(f.data, "print " + list + "2024-06 --group 9").status, 1);
+    EXPECT_EQ(test::run_cli(f.data, "print " + list + "2024-06 --day").status, 1);
     EXPECT_FALSE(fs::exists(f.root / "wydruki"));
 }
 

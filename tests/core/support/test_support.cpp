@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include <sys/wait.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -24,6 +26,19 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
+}
+
+CliRun run_cli(const std::string& args) {
+    TempDir capture;
+    const std::string command = std::string(TABREL_CLI) + " " + args + " >'" +
+                                (capture / "out").string() + "' 2>'" + (capture / "err").string() +
+                                "'";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(capture / "out"), slurp(capture / "err")};
+}
+
+CliRun run_cli(const std::filesystem::path& data, const std::string& args) {
+    return run_cli("--data '" + data.string() + "' " + args);
 }
 
 std::string slurp(const std::filesystem::path& p) {

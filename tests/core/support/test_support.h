@@ -33,6 +33,18 @@ private:
     std::filesystem::path path_;
 };
 
+// What a run of the built tabrel-cli printed and returned.
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs tabrel-cli with the given (already quoted) arguments.
+CliRun run_cli(const std::string& args);
+// Runs tabrel-cli on a data folder: tabrel-cli --data DATA args.
+CliRun run_cli(const std::filesystem::path& data, const std::string& args);
+
 // Whole-file helpers for byte-exact checks.
 std::string slurp(const std::filesystem::path& p);
 void spit(const std::filesystem::path& p, const std::string& bytes);
