@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <map>
 #include <regex>
 
@@ -42,13 +40,11 @@ struct PrintedWard {
     // The printout of a shipped template as `tabrel-cli print` writes it.
     std::string print(const std::string& name, const std::string& month,
                       const std::string& options = "") {
-        const std::string command = std::string(TABREL_CLI) + " --data '" + data.string() +
-                                    "' print '" + (kTemplates / name).string() + "' " + month +
-                                    " " + options + " --out '" + (root / "out").string() + "' >'" +
-                                    (root / "path").string() + "'";
-        const int raw = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << name << " " << month;
-        std::string path = test::slurp(root / "path");
+        const test::CliRun run =
+            test::run_cli(data, "print '" + (kTemplates / name).string() + "' " + month + " " +
+                                    options + " --out '" + (root / "out").string() + "'");
+        EXPECT_EQ(run.status, 0) << name << " " << month << ": " << run.err;
+        std::string path = run.out;
         if (!path.empty()) path.pop_back();
         EXPECT_FALSE(path.empty()) << name;
         return path.empty() ? std::string() : test::slurp(path);
