@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "cp1250_input.h"
+#include "language_applier.h"
 #include "editing/light_colour.h"
 #include "model/time_value.h"
 #include "planner/rotation.h"
@@ -49,6 +50,7 @@ QGroupBox* radio_group(const char* name, const char* caption, const char* const 
                        QRadioButton* (&buttons)[N], QWidget* parent) {
     auto* box = new QGroupBox(u(caption), parent);
     box->setObjectName(QString::fromLatin1(name));
+    box->setProperty(kRadioGroupProperty, true);
     auto* layout = new QVBoxLayout(box);
     auto* group = new QButtonGroup(box);
     for (size_t i = 0; i < N; ++i) {
