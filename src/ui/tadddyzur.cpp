@@ -16,6 +16,7 @@
 
 #include "editing/duty_form.h"
 #include "i18n/text.h"
+#include "language_applier.h"
 #include "ok_cancel_box.h"
 #include "qt_text.h"
 #include "time_field.h"
@@ -71,6 +72,8 @@ Tf_DutyAdd::Tf_DutyAdd(Prompter& prompter, QWidget* parent)
     setObjectName(QStringLiteral("Tf_DutyAdd"));
     setWindowTitle(text("Tf_DutyAdd", "Dodaj/Edytuj dyżur"));
     rg_DutyType->setObjectName(QStringLiteral("rg_DutyType"));
+    // Its title is the duty's length, which the dialog computes; a language file leaves it be.
+    rg_DutyType->setProperty(kTagProperty, kSkippedTag);
     pb_ShiftLength->setObjectName(QStringLiteral("pb_ShiftLength"));
     pb_ShiftLength->setSingleStep(kBarStep);
     e_Note->setObjectName(QStringLiteral("e_Note"));

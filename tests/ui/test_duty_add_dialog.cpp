@@ -14,6 +14,7 @@
 
 #include "editing/duty_form.h"
 #include "i18n/cp1250.h"
+#include "language_applier.h"
 #include "support/ward_fixture.h"
 #include "tadddyzur.h"
 
@@ -85,6 +86,15 @@ QString utf8(const std::string& cp1250) {
 class TestDutyAddDialog : public QObject {
     Q_OBJECT
 private slots:
+    void a_language_file_leaves_the_computed_length_title_alone() {
+        Ward w;
+        DutyForm form = w.form(5, 2);
+        Shown s(w, form);
+        apply_language(LanguageFile(IniFile::parse("[f_DutyAdd]\r\nrg_DutyType=Duration\r\n")),
+                       &s.dialog);
+        QCOMPARE(s.dialog.rg_DutyType->title(), QString::fromUtf8("Czas trwania dyżuru: 00:00"));
+    }
+
     void new_duty_shows_worker_day_and_shift_and_needs_a_type() {
         Ward w;
         DutyForm form = w.form(5, 2);
