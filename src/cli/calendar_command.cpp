@@ -12,6 +12,7 @@
 #include "month_arguments.h"
 #include "storage/data_folder_lock.h"
 #include "storage/ini_file.h"
+#include "storage/month_paths.h"
 #include "storage/options_file.h"
 #include "storage/safe_file.h"
 #include "storage/staff_files.h"
@@ -73,12 +74,6 @@ void apply_month_settings(const IniFile& month_file, Group& g) {
     g.Norma = static_cast<uint16_t>(month_file.read_integer(section, "Norma", 0));
 }
 
-std::string month_file_name(int year, int month) {
-    char name[32];
-    std::snprintf(name, sizeof name, "%04d_%02d.tbr", year, month);
-    return name;
-}
-
 }  // namespace
 
 Json calendar_json(const MonthCalendar& c, const NormStatus& status) {
@@ -134,7 +129,7 @@ int run_calendar_command(const fs::path& data_dir, const std::vector<std::string
     if (!group) return fail("no group with id " + std::to_string(*request->group_id));
     roster.current_group = static_cast<int16_t>(*group);
 
-    const fs::path month_path = data_dir / month_file_name(request->year, request->month);
+    const fs::path month_path = month_file_path(data_dir, request->year, request->month);
     const auto month_text = read_file(month_path);
     if (!month_text && fs::exists(month_path))
         return fail("the month file cannot be read: " + month_path.string());
