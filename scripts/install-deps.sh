@@ -17,6 +17,8 @@ packages=(
     xvfb
     xauth
     fonts-dejavu-core
+    clang
+    libclang-rt-14-dev
 )
 
 if [ "$(id -u)" -eq 0 ]; then
