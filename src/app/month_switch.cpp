@@ -23,7 +23,8 @@ MonthSwitch::MonthSwitch(Roster& roster, Options& options, Prompter& prompter, c
     : roster_(roster), options_(options), prompter_(prompter), locale_(locale) {}
 
 NormStatus MonthSwitch::cb_MonthChange(int year, int month) {
-    if (!roster_.month_file.empty() && !restore_in_progress()) save_shown_month();
+    if (!roster_.month_file.empty() && !restore_in_progress() && !leave_shown_month())
+        return recompute();
     roster_.shown_year = static_cast<uint16_t>(year);
     roster_.shown_month = static_cast<uint8_t>(month - 1);
     NormStatus status;
@@ -43,6 +44,15 @@ bool MonthSwitch::restore_in_progress() const {
     std::error_code ec;
     return fs::exists(restore_marker(roster_.month_file), ec) ||
            fs::exists(restore_marker(roster_.data_folder / kLegacyFileName), ec);
+}
+
+// What could not be written lives only in memory: the user may stay on the month instead of
+// losing it to the month entered.
+bool MonthSwitch::leave_shown_month() {
+    if (save_shown_month() || load_failed_) return true;
+    return prompter_.ask(tr("msg_MonthLeaveUnsaved",
+                            "Nie udało się zapisać tego miesiąca. Czy mimo to przejść do innego "
+                            "miesiąca? Zmiany wprowadzone w tym miesiącu zostaną utracone."));
 }
 
 bool MonthSwitch::save_shown_month() {

@@ -17,8 +17,9 @@ public:
 
     // cb_MonthChange (month 1..12): saves the month shown so far (unless a restore is in
     // progress or its load failed), loads the month entered, rebuilds the calendar and the
-    // group norm, and recomputes every worker's summary counting all groups. The window then
-    // shows the returned norm texts and redraws the grid.
+    // group norm, and recomputes every worker's summary counting all groups. When the save
+    // fails and the user chooses to stay, the shown month stays (shown_year and shown_month
+    // unchanged). The window then shows the returned norm texts and redraws the grid.
     NormStatus cb_MonthChange(int year, int month);
 
     // The refresh after a change of the current group, a day mark or the custom norm: the
@@ -34,6 +35,8 @@ public:
 private:
     bool restore_in_progress() const;
     NormStatus rebuild(bool clear_counts, const IniFile* month_file);
+    // Saves the shown month; false when it could not be written and the user stays on it.
+    bool leave_shown_month();
     // Saves the shown month unless its file must be kept; false when nothing was written.
     bool save_shown_month();
     void load_shown_month(NormStatus& status);

@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <string_view>
 #include <utility>
 
 namespace tabrel {
@@ -14,6 +16,9 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr size_t kBufferSize = 1 << 16;
+// Marks our temporary names, so stale ones are told apart from the user's files.
+constexpr std::string_view kTemporaryMarker = ".~tmp";
+constexpr size_t kRandomLength = 6;  // the "XXXXXX" of mkostemp
 
 // The new file gets the permissions of the one it replaces, or the usual ones for a new file.
 mode_t mode_for(const fs::path& destination) {
@@ -28,6 +33,7 @@ bool write_all(int fd, const char* data, size_t size) {
     while (size > 0) {
         const ssize_t n = ::write(fd, data, size);
         if (n < 0 && errno == EINTR) continue;
+        if (n == 0) errno = EIO;  // a write that makes no progress would otherwise read as success
         if (n <= 0) return false;
         data += n;
         size -= static_cast<size_t>(n);
@@ -35,7 +41,27 @@ bool write_all(int fd, const char* data, size_t size) {
     return true;
 }
 
+bool is_temporary_name(std::string_view name) {
+    const size_t tail = kTemporaryMarker.size() + kRandomLength;
+    if (name.size() <= tail + 1 || name.front() != '.') return false;
+    if (name.substr(name.size() - tail, kTemporaryMarker.size()) != kTemporaryMarker) return false;
+    for (char c : name.substr(name.size() - kRandomLength)) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+void remove_stale_temporaries(const fs::path& folder) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code ignored;
+        if (is_temporary_name(it->path().filename().string()) &&
+            it->symlink_status(ignored).type() == fs::file_type::regular)
+            fs::remove(it->path(), ignored);
+    }
+}
 
 bool sync_folder(const fs::path& folder) {
     const int fd =
@@ -49,7 +75,9 @@ bool sync_folder(const fs::path& folder) {
 AtomicFile::AtomicFile(fs::path destination) : destination_(std::move(destination)) {
     // Only a short prefix of the name, so the temporary name stays within the name length limit.
     const std::string prefix = destination_.filename().string().substr(0, 32);
-    std::string pattern = (destination_.parent_path() / ("." + prefix + ".XXXXXX")).string();
+    std::string pattern =
+        (destination_.parent_path() / ("." + prefix + std::string(kTemporaryMarker) + "XXXXXX"))
+            .string();
     fd_ = mkostemp(pattern.data(), O_CLOEXEC);
     if (fd_ < 0) {
         error_ = errno;

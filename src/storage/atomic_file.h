@@ -38,4 +38,8 @@ private:
 // Flushes a folder so that a rename inside it survives a crash.
 bool sync_folder(const std::filesystem::path& folder);
 
+// Removes the temporary files that writes killed before their commit left in `folder`. Only
+// for a folder nobody else writes in at the moment (the data folder while its lock is held).
+void remove_stale_temporaries(const std::filesystem::path& folder);
+
 }  // namespace tabrel

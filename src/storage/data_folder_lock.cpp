@@ -6,6 +6,9 @@
 
 #include <cerrno>
 
+#include "storage/atomic_file.h"
+#include "storage/restore_archive.h"
+
 namespace tabrel {
 
 DataFolderLock::DataFolderLock(const std::filesystem::path& folder) {
@@ -18,6 +21,9 @@ DataFolderLock::DataFolderLock(const std::filesystem::path& folder) {
     } while (rc != 0 && errno == EINTR);
     if (rc == 0) {
         status_ = Status::Held;
+        // Nobody else writes here now, so a temporary file is what a killed save left behind.
+        remove_stale_temporaries(folder);
+        remove_stale_temporaries(backup_folder(folder));
         return;
     }
     status_ = errno == EWOULDBLOCK ? Status::Busy : Status::Failed;

@@ -3,6 +3,8 @@
 #include <limits>
 #include <unordered_map>
 
+#include "i18n/cp1250.h"
+#include "i18n/text.h"
 #include "storage/companion_copies.h"
 #include "storage/conversion_error.h"
 #include "storage/line_file.h"
@@ -200,7 +202,14 @@ MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, Options& options, Prompte
     fs::remove(restore_marker(path), ec);
     if (fs::exists(path, ec)) {
         keep_companions(path, kMonthCompanions, prompter);
-        result.file = read_ini(path);
+        auto bytes = read_file(path);
+        // A file that is there but cannot be read must not pass for an empty month.
+        if (!bytes) {
+            result.failed = true;
+            result.message = tr("msg_CannotReadFile", "Nie można odczytać pliku ") +
+                             utf8_to_cp1250(path.filename().string()).value_or("?");
+        }
+        result.file = IniFile::parse(bytes.value_or(""));
     }
     try {
         read_month(roster, options, prompter, result.file);

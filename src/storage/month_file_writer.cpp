@@ -1,7 +1,6 @@
 #include <string_view>
 
 #include "app/prompter.h"
-#include "i18n/text.h"
 #include "model/day_off_type.h"
 #include "storage/line_file.h"
 #include "storage/month_file.h"
@@ -197,8 +196,7 @@ bool zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale&
         month_file_text(roster, options, locale.short_date(now.year, now.month, now.day));
     std::string error;
     if (write_file_atomic(roster.month_file, text, &error)) return true;
-    prompter.error(tr("msg_MonthNotSaved", "Nie można zapisać pliku ") +
-                   roster.month_file.filename().string() + ": " + error);
+    prompter.error(error);
     return false;
 }
 

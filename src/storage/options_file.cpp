@@ -1,8 +1,11 @@
 #include "storage/options_file.h"
 
+#include "i18n/text.h"
 #include "storage/safe_file.h"
 
 namespace tabrel {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -20,8 +23,21 @@ IniFile load_options_file(const std::filesystem::path& data_folder) {
     return IniFile::parse(read_file(data_folder / kOptionsFileName).value_or(""));
 }
 
+bool options_file_unreadable(const std::filesystem::path& data_folder) {
+    const auto path = data_folder / kOptionsFileName;
+    std::error_code ec;
+    return fs::exists(path, ec) && !read_file(path);
+}
+
 bool store_options_file(const std::filesystem::path& data_folder, const IniFile& file,
                         std::string* error) {
+    if (options_file_unreadable(data_folder)) {
+        if (error)
+            *error = tr("msg_CannotReadFile", "Nie można odczytać pliku ") + kOptionsFileName +
+                     tr("msg_OptionsKept",
+                        ". Ustawienia nie zostały w nim zapisane, aby go nie nadpisać.");
+        return false;
+    }
     return write_file_atomic(data_folder / kOptionsFileName, file.text(), error);
 }
 

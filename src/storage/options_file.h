@@ -14,7 +14,11 @@ inline constexpr const char* kOptionsFileName = "konfiguracja.ini";
 // konfiguracja.ini of the data folder; an empty file when there is none.
 IniFile load_options_file(const std::filesystem::path& data_folder);
 
-// Replaces konfiguracja.ini atomically. False (and `error` set) when it cannot be written.
+// True when konfiguracja.ini is there but cannot be read; such a file is never written over.
+bool options_file_unreadable(const std::filesystem::path& data_folder);
+
+// Replaces konfiguracja.ini atomically. False (and `error` set) when it cannot be written or
+// when the file on disk could not be read (its settings would be lost).
 bool store_options_file(const std::filesystem::path& data_folder, const IniFile& file,
                         std::string* error = nullptr);
 

@@ -5,10 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
-#include "i18n/cp1250.h"
 #include "storage/atomic_file.h"
+#include "storage/write_failure.h"
 
 namespace tabrel {
 
@@ -30,9 +29,7 @@ private:
 };
 
 void set_error(std::string* error, const std::filesystem::path& path, int err) {
-    if (!error) return;
-    auto name = utf8_to_cp1250(path.string()).value_or(path.filename().string());
-    *error = cp("Nie można zapisać pliku ") + name + " (" + std::strerror(err) + ")";
+    if (error) *error = write_failure_text(path, err);
 }
 
 }  // namespace
@@ -59,7 +56,8 @@ bool replace_file(const std::filesystem::path& from, const std::filesystem::path
 }
 
 std::optional<std::string> read_file(const std::filesystem::path& path) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK a pipe in place of the file would wait for a writer forever.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) return std::nullopt;
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;

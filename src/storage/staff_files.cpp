@@ -82,7 +82,8 @@ bool extract_staff(const fs::path& folder, Prompter& prompter, StaffLoadResult& 
     if (!unpacked.ok) {
         ArchiveError e =
             unpacked.error == ArchiveError::None ? ArchiveError::ArchiveRead : unpacked.error;
-        fail(result, result.staff_failed, archive_error_text(e), prompter);
+        fail(result, result.staff_failed, archive_error_text(e) + ": " + kStaffArchiveName,
+             prompter);
         return false;
     }
     remove_quietly(folder / "kadra.ini.bak");
@@ -129,8 +130,10 @@ bool write_staff(const Roster& roster, Prompter& prompter, const Locale& locale)
         remove_quietly(plain);
         return true;
     }
-    prompter.error(archive_error_text(
-        packed.error == ArchiveError::None ? ArchiveError::ArchiveWrite : packed.error));
+    prompter.error(archive_error_text(packed.error == ArchiveError::None
+                                          ? ArchiveError::ArchiveWrite
+                                          : packed.error) +
+                   ": " + kStaffArchiveName);
     const Date d = today();
     const std::string kept_name =
         std::string(kStaffFileName) + ".error_" + file_name_date(locale, d.year, d.month, d.day);

@@ -141,7 +141,7 @@ TEST(StaffFiles, UnwritableArchiveLeavesTheStaffBesideTheOldOne) {
     ASSERT_EQ(prompter.errors.size(), 1u);
     EXPECT_EQ(prompter.errors[0],
               "B\xB3\xB9"
-              "d zapisu do archiwum");
+              "d zapisu do archiwum: kadra.inr");
 }
 
 TEST(StaffFiles, UnreadableArchiveStopsTheStaffLoadOnly) {
@@ -157,7 +157,7 @@ TEST(StaffFiles, UnreadableArchiveStopsTheStaffLoadOnly) {
     EXPECT_EQ(r.groups.size(), 1u);
     EXPECT_TRUE(r.workers.empty());
     EXPECT_EQ(prompter.errors, std::vector<std::string>{"B\xB3\xB9"
-                                                        "d odczytu archiwum"});
+                                                        "d odczytu archiwum: kadra.inr"});
     EXPECT_EQ(result.message, prompter.errors[0]);
 }
 
