@@ -3,8 +3,11 @@
 #include "i18n/text.h"
 #include "printouts/printouts.h"
 #include "storage/backup_archive.h"
+#include "storage/write_failure.h"
 
 namespace tabrel {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -23,8 +26,13 @@ void archive_if_due(AppState& app, const ArchiveProgress& progress) {
         archive_when_due(app.data_folder(), options.autoarchiving, options.last_backup, today(),
                          app.locale(), progress);
     options.last_backup = backup.last_backup;
-    if (backup.archive.error != ArchiveError::None)
-        app.prompter().error(archive_error_text(backup.archive.error));
+    if (backup.archive.error == ArchiveError::None) return;
+    std::string text = archive_error_text(backup.archive.error);
+    if (backup.archive.system_error != 0) {
+        const fs::path archive = backup_archive_path(app.data_folder(), app.locale(), today());
+        text += "\r\n" + write_failure_text(archive, backup.archive.system_error);
+    }
+    app.prompter().error(text);
 }
 
 }  // namespace

@@ -29,6 +29,7 @@ using ArchiveProgress = std::function<void(uint64_t bytes_done, uint64_t bytes_t
 struct ArchiveResult {
     bool ok = false;
     ArchiveError error = ArchiveError::None;  // None with ok false: the archive did not exist
+    int system_error = 0;  // why a file could not be written (errno), 0 for other failures
 };
 
 // Writes a container from file names or masks ("*.tbr", an entry ending in " /s" descends).

@@ -145,9 +145,12 @@ ArchiveError write_file_member(ContainerWriter& writer, const Source& source) {
 }
 
 ArchiveError write_container(const Plan& plan, const fs::path& archive,
-                             const ArchiveProgress& progress) {
+                             const ArchiveProgress& progress, int& system_error) {
     AtomicFile out(archive);
-    if (!out.is_open()) return ArchiveError::ArchiveWrite;
+    if (!out.is_open()) {
+        system_error = out.error();
+        return ArchiveError::ArchiveWrite;
+    }
     ContainerWriter writer(out, plan.total, progress);
     ArchiveError e = writer.header(static_cast<int32_t>(plan.sources.size()));
     if (e == ArchiveError::None) e = write_text_member(writer, plan.file_list);
@@ -155,6 +158,7 @@ ArchiveError write_container(const Plan& plan, const fs::path& archive,
         e = write_file_member(writer, plan.sources[i]);
     if (e == ArchiveError::None) e = writer.zero();
     if (e == ArchiveError::None && !out.commit()) e = ArchiveError::ArchiveWrite;
+    if (e == ArchiveError::ArchiveWrite) system_error = out.error();
     return e;
 }
 
@@ -170,8 +174,9 @@ ArchiveResult create_archive(const std::vector<std::string>& names_or_masks,
     // The header holds the total as a signed 32-bit number; a larger one cannot be stored.
     if (e == ArchiveError::None && plan.total > std::numeric_limits<int32_t>::max())
         e = ArchiveError::ArchiveWrite;
-    if (e == ArchiveError::None) e = write_container(plan, target, progress);
-    return {e == ArchiveError::None, e};
+    int system_error = 0;
+    if (e == ArchiveError::None) e = write_container(plan, target, progress, system_error);
+    return {e == ArchiveError::None, e, system_error};
 }
 
 }  // namespace tabrel

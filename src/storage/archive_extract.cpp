@@ -24,22 +24,29 @@ public:
         fs::create_directories(target_, ec);
         if (ec) return ArchiveError::Overwrite;
         file_ = std::make_unique<AtomicFile>(target_ / *name);
-        return file_->is_open() ? ArchiveError::None : ArchiveError::Overwrite;
+        return checked(file_->is_open());
     }
 
-    ArchiveError append(std::string_view bytes) override {
-        return file_->write(bytes) ? ArchiveError::None : ArchiveError::Overwrite;
-    }
+    ArchiveError append(std::string_view bytes) override { return checked(file_->write(bytes)); }
 
     ArchiveError end_member() override {
-        const bool committed = file_->commit();
+        const ArchiveError e = checked(file_->commit());
         file_.reset();
-        return committed ? ArchiveError::None : ArchiveError::Overwrite;
+        return e;
     }
 
+    int system_error() const { return system_error_; }
+
 private:
+    ArchiveError checked(bool written) {
+        if (written) return ArchiveError::None;
+        system_error_ = file_->error();
+        return ArchiveError::Overwrite;
+    }
+
     fs::path target_;
     std::unique_ptr<AtomicFile> file_;
+    int system_error_ = 0;
 };
 
 }  // namespace
@@ -47,7 +54,9 @@ private:
 ArchiveResult extract_archive(const fs::path& archive, const fs::path& target,
                               const ArchiveProgress& progress) {
     ExtractingVisitor visitor(target);
-    return read_archive(archive, visitor, progress);
+    ArchiveResult result = read_archive(archive, visitor, progress);
+    if (result.error == ArchiveError::Overwrite) result.system_error = visitor.system_error();
+    return result;
 }
 
 }  // namespace tabrel

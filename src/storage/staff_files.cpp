@@ -13,6 +13,7 @@
 #include "storage/legacy_file.h"
 #include "storage/safe_file.h"
 #include "storage/staff_file.h"
+#include "storage/write_failure.h"
 
 namespace tabrel {
 
@@ -40,6 +41,11 @@ void remove_quietly(const fs::path& path) {
 
 std::string unreadable(const std::string& name) {
     return tr("msg_CannotReadFile", "Nie można odczytać pliku ") + name;
+}
+
+// The system's reason when a file of the archive could not be written, on a line of its own.
+std::string why_not_written(const fs::path& file, int system_error) {
+    return system_error == 0 ? std::string() : "\r\n" + write_failure_text(file, system_error);
 }
 
 // Records a file whose load stopped and tells the user.
@@ -82,7 +88,9 @@ bool extract_staff(const fs::path& folder, Prompter& prompter, StaffLoadResult& 
     if (!unpacked.ok) {
         ArchiveError e =
             unpacked.error == ArchiveError::None ? ArchiveError::ArchiveRead : unpacked.error;
-        fail(result, result.staff_failed, archive_error_text(e) + ": " + kStaffArchiveName,
+        fail(result, result.staff_failed,
+             archive_error_text(e) + ": " + kStaffArchiveName +
+                 why_not_written(folder / kStaffFileName, unpacked.system_error),
              prompter);
         return false;
     }
@@ -133,7 +141,8 @@ bool write_staff(const Roster& roster, Prompter& prompter, const Locale& locale)
     prompter.error(archive_error_text(packed.error == ArchiveError::None
                                           ? ArchiveError::ArchiveWrite
                                           : packed.error) +
-                   ": " + kStaffArchiveName);
+                   ": " + kStaffArchiveName +
+                   why_not_written(roster.data_folder / kStaffArchiveName, packed.system_error));
     const Date d = today();
     const std::string kept_name =
         std::string(kStaffFileName) + ".error_" + file_name_date(locale, d.year, d.month, d.day);

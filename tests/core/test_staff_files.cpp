@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/locale.h"
+#include "i18n/cp1250.h"
 #include "storage/companion_copies.h"
 #include "storage/group_file.h"
 #include "storage/staff_file.h"
@@ -140,8 +141,10 @@ TEST(StaffFiles, UnwritableArchiveLeavesTheStaffBesideTheOldOne) {
     EXPECT_EQ(test::slurp(dir / "kadra.inr" / "old"), "untouched");
     ASSERT_EQ(prompter.errors.size(), 1u);
     EXPECT_EQ(prompter.errors[0],
-              "B\xB3\xB9"
-              "d zapisu do archiwum: kadra.inr");
+              cp("Błąd zapisu do archiwum: kadra.inr\r\nNie można zapisać pliku ") +
+                  (dir / "kadra.inr").string() +
+                  cp(": w miejscu pliku jest folder o tej samej nazwie. Przenieś ten folder w "
+                     "inne miejsce i spróbuj ponownie."));
 }
 
 TEST(StaffFiles, UnreadableArchiveStopsTheStaffLoadOnly) {
