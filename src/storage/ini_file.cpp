@@ -7,8 +7,10 @@ namespace tabrel {
 
 namespace {
 
+// A stray CR (a line ended CR CR LF) counts as a blank: kept in a value it would be written
+// back as a space and the value would change at the next save.
 std::string trim(std::string_view text) {
-    const char* blanks = " \t";
+    const char* blanks = " \t\r";
     size_t first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos) return {};
     size_t last = text.find_last_not_of(blanks);

@@ -183,6 +183,9 @@ void read_month(Roster& roster, Options& options, Prompter& prompter, const IniF
     const fs::path& path = roster.month_file;
     read_numbered(Section(file, "dyzury"), 'd', path, "dyzury", [&](std::string_view value) {
         const Duty d = parse_duty(value);
+        // The program never writes a duty of group 0, so one would count now and be lost at
+        // the next save; such a line of a damaged file is left out.
+        if (d.group_id == 0) return;
         roster.dodaj_dyzur(d, roster.worker_index(d.worker_id));
     });
     read_numbered(Section(file, "wolne"), 'w', path, "wolne", [&](std::string_view value) {
