@@ -78,6 +78,10 @@ void MonthSwitch::load_shown_month(NormStatus& status) {
 }
 
 NormStatus MonthSwitch::recompute() {
+    // The month shown while there was no group was never read, so it would not be saved when
+    // left: the first group reads it now.
+    if (roster_.month_file.empty() && !roster_.groups.empty())
+        return cb_MonthChange(roster_.shown_year, roster_.shown_month + 1);
     return rebuild(false, nullptr);
 }
 

@@ -23,7 +23,8 @@ public:
     NormStatus cb_MonthChange(int year, int month);
 
     // The refresh after a change of the current group, a day mark or the custom norm: the
-    // calendar and norm are rebuilt from the marks in memory and every summary recomputed.
+    // calendar and norm are rebuilt from the marks in memory and every summary recomputed. A
+    // month shown before the first group existed is loaded as by a month change instead.
     NormStatus recompute();
 
     // The month save at exit: the shown month when a group exists. False when the month could

@@ -99,6 +99,25 @@ TEST(MonthSwitch, WithoutGroupsNothingIsLoadedOrSaved) {
     EXPECT_EQ(w.roster.shown_month, 3);
 }
 
+// A first start: the month is shown before the ward's first group is created.
+TEST(MonthSwitch, AMonthShownBeforeTheFirstGroupIsReadAndSavedWhenLeft) {
+    SwitchWard w;
+    const std::vector<Group> groups = w.roster.groups;
+    w.roster.groups.clear();
+    w.months.cb_MonthChange(2024, 3);
+    spit(w.dir / "2024_03.tbr", with_separators("[dyzury]\r\nd1=1|5|2|720|1|420|0||0\r\n"));
+    w.roster.groups = groups;
+    w.months.recompute();
+    EXPECT_NE(w.worker().duties[1].seq, 0);  // the file there is read, not written over
+    w.duty(8, 1, 420, 720);
+
+    w.months.cb_MonthChange(2024, 4);
+    EXPECT_NE(w.file("2024_03.tbr")
+                  .find(with_separators("[dyzury]\r\nd1=1|5|2|720|1|420|0||0\r\n"
+                                        "d2=1|5|8|720|1|420|0||0\r\n\r\n")),
+              std::string::npos);
+}
+
 TEST(MonthSwitch, TheApplicationStateSavesTheShownMonthAtExit) {
     TempDir program;
     test::FakePrompter prompter;
