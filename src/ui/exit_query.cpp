@@ -11,11 +11,13 @@ namespace tabrel {
 
 namespace {
 
-WindowGeometry geometry_of(const QMainWindow* window) {
-    WindowGeometry geometry;
+// A window that grew past its screen while maximised no longer knows its normal size; the size
+// stored before is kept then rather than an empty one.
+WindowGeometry geometry_of(const QMainWindow* window, WindowGeometry geometry) {
     if (!window) return geometry;
     geometry.maximised = window->isMaximized();
     const QRect normal = window->normalGeometry();
+    if (!normal.isValid()) return geometry;
     geometry.x = normal.x();
     geometry.y = normal.y();
     geometry.width = normal.width();
@@ -29,7 +31,7 @@ bool query_exit(AppState& app, QMainWindow* window, Printouts* printouts) {
     ArchiveProgressDialog progress(
         window, qt_text(tr("msg_Archiving", "Tworzenie kopii zapasowej danych...")));
     ExitRequest request;
-    request.geometry = geometry_of(window);
+    request.geometry = geometry_of(window, app.options().window);
     request.progress = progress.callback();
     request.printouts = printouts;
     return run_exit_procedure(app, request);

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <filesystem>
 
@@ -229,6 +230,23 @@ private slots:
         QCOMPARE(kept.width, std::optional<int>(1010));
         QCOMPARE(kept.height, std::optional<int>(700));
         QVERIFY(std::filesystem::exists(p.data("konfiguracja.ini")));
+    }
+
+    // Qt forgets the normal size of a maximised window that grows past its screen.
+    void a_window_grown_past_its_screen_keeps_the_stored_size() {
+        Program p;
+        p.app.roster().groups = {group(1, "Chirurgia")};
+        p.app.options().window.width = 1000;
+        p.app.options().window.height = 700;
+        Tf_MainForm form(p.app);
+        form.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.setMinimumWidth(form.screen()->availableSize().width() + 200);
+        QVERIFY(form.close());
+        const WindowGeometry& kept = p.app.options().window;
+        QVERIFY(kept.maximised);
+        QCOMPARE(kept.width, std::optional<int>(1000));
+        QCOMPARE(kept.height, std::optional<int>(700));
     }
 
     void english_norm_texts_are_filled_in_not_shown_as_formats() {
