@@ -293,6 +293,8 @@ void Tf_MainForm::toggle_panel() {
 void Tf_MainForm::switch_month() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     month_bar_->show_norm(app_.months().cb_MonthChange(month_bar_->year(), month_bar_->month()));
+    // The user may stay on a month that could not be saved; the controls then show it again.
+    month_bar_->show_month(app_.roster().shown_year, app_.roster().shown_month);
     show_roster();
     QApplication::restoreOverrideCursor();
 }
