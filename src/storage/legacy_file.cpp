@@ -6,6 +6,7 @@
 #include "storage/companion_copies.h"
 #include "storage/conversion_error.h"
 #include "storage/ini_file.h"
+#include "storage/ini_section.h"
 #include "storage/line_file.h"
 #include "storage/safe_file.h"
 
@@ -16,23 +17,22 @@ namespace {
 // Reads one section of the legacy file; values out of their field's range take the default.
 class SectionReader {
 public:
-    SectionReader(const IniFile& ini, std::string section)
-        : ini_(ini), section_(std::move(section)) {}
+    SectionReader(const IniFile& ini, const std::string& section) : section_(ini, section) {}
 
     template <typename T>
     T integer(const std::string& key, T fallback) const {
-        int value = ini_.read_integer(section_, key, fallback);
+        int value = section_.integer(key, fallback);
         if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max())
             return fallback;
         return static_cast<T>(value);
     }
     bool boolean(const std::string& key, bool fallback) const {
-        return ini_.read_integer(section_, key, fallback ? 1 : 0) != 0;
+        return section_.integer(key, fallback ? 1 : 0) != 0;
     }
     std::string text(const std::string& key, std::string_view fallback) const {
-        return ini_.read_string(section_, key, fallback);
+        return section_.text(key, fallback);
     }
-    bool has(const std::string& key) const { return ini_.has_key(section_, key); }
+    bool has(const std::string& key) const { return section_.find(key) != nullptr; }
     Colour colour(const std::string& key, Colour fallback) const {
         return located(
             key, [&](const std::string& text) { return parse_colour(text); }, fallback);
@@ -45,18 +45,17 @@ public:
 private:
     template <typename Parse, typename T>
     T located(const std::string& key, Parse parse, T fallback) const {
-        std::string text = ini_.read_string(section_, key, "");
-        if (text.empty()) return fallback;
+        const IniFile::Entry* entry = section_.find(key);
+        if (entry == nullptr || entry->value.empty()) return fallback;
         try {
-            return parse(text);
+            return parse(entry->value);
         } catch (ConversionError& e) {
-            e.locate(kLegacyFileName, ini_.line_number(section_, key));
+            e.locate(kLegacyFileName, entry->line);
             throw;
         }
     }
 
-    const IniFile& ini_;
-    std::string section_;
+    IniSection section_;
 };
 
 Shift read_shift(const SectionReader& s, int i) {

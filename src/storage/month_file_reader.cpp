@@ -1,12 +1,11 @@
 #include <algorithm>
-#include <cctype>
 #include <limits>
-#include <unordered_map>
 
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
 #include "storage/companion_copies.h"
 #include "storage/conversion_error.h"
+#include "storage/ini_section.h"
 #include "storage/line_file.h"
 #include "storage/month_file.h"
 #include "storage/month_paths.h"
@@ -19,34 +18,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr CompanionRule kMonthCompanions{1, 10};
-
-std::string folded(std::string_view name) {
-    std::string key(name);
-    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return key;
-}
-
-// One section's entries by key, for the many lookups of a month load. Keys are compared
-// without regard to letter case; the first of equal keys counts, as in a profile lookup.
-class Section {
-public:
-    Section(const IniFile& file, std::string_view name) : entries_(file.entries(name)) {
-        for (const IniFile::Entry& e : entries_) by_key_.try_emplace(folded(e.name), &e);
-    }
-
-    const IniFile::Entry* find(std::string_view key) const {
-        auto it = by_key_.find(folded(key));
-        return it == by_key_.end() ? nullptr : it->second;
-    }
-    int integer(std::string_view key, int fallback) const {
-        const IniFile::Entry* e = find(key);
-        return e ? IniFile::integer_value(e->value, fallback) : fallback;
-    }
-
-private:
-    std::vector<IniFile::Entry> entries_;
-    std::unordered_map<std::string, const IniFile::Entry*> by_key_;
-};
 
 IniFile read_ini(const fs::path& path) {
     auto bytes = read_file(path);
@@ -140,7 +111,7 @@ void read_group(const IniFile& file, Group& g) {
 
 // Reads "d1", "d2" ... (or "w1" ...) up to the first missing number.
 template <typename Insert>
-void read_numbered(const Section& section, char prefix, const fs::path& path,
+void read_numbered(const IniSection& section, char prefix, const fs::path& path,
                    const std::string& section_name, Insert insert) {
     for (int n = 1;; ++n) {
         const IniFile::Entry* e = section.find(prefix + std::to_string(n));
@@ -157,14 +128,14 @@ void read_numbered(const Section& section, char prefix, const fs::path& path,
 void read_carries(Roster& roster, const IniFile& file, const Options& options,
                   const fs::path& previous_path) {
     const bool old_section = file.has_section("nadpracowania") && !options.ng_przenos;
-    const Section manual(file, old_section ? "nadpracowania" : "manu_nadpracowania");
-    const Section carried(file, "auto_nadpracowania_z_poprzedniego");
-    const Section own(file, "normatywy_wlasne");
+    const IniSection manual(file, old_section ? "nadpracowania" : "manu_nadpracowania");
+    const IniSection carried(file, "auto_nadpracowania_z_poprzedniego");
+    const IniSection own(file, "normatywy_wlasne");
     const Group* group = roster.current();
     const bool new_period = group && group->NewPeriod;
     const bool from_previous = options.ng_przenos && !new_period;
     const IniFile previous_file = from_previous ? read_ini(previous_path) : IniFile{};
-    const Section previous(previous_file, "auto_nadpracowania");
+    const IniSection previous(previous_file, "auto_nadpracowania");
     for (Worker& w : roster.workers) {
         const std::string id = std::to_string(w.id);
         w.carry_manual = saturate16(manual.integer(id, 0));
@@ -181,14 +152,14 @@ void read_month(Roster& roster, Options& options, Prompter& prompter, const IniF
     apply_month_norm_flags(file, options);
     roster.rebuild_worker_ids();
     const fs::path& path = roster.month_file;
-    read_numbered(Section(file, "dyzury"), 'd', path, "dyzury", [&](std::string_view value) {
+    read_numbered(IniSection(file, "dyzury"), 'd', path, "dyzury", [&](std::string_view value) {
         const Duty d = parse_duty(value);
         // The program never writes a duty of group 0, so one would count now and be lost at
         // the next save; such a line of a damaged file is left out.
         if (d.group_id == 0) return;
         roster.dodaj_dyzur(d, roster.worker_index(d.worker_id));
     });
-    read_numbered(Section(file, "wolne"), 'w', path, "wolne", [&](std::string_view value) {
+    read_numbered(IniSection(file, "wolne"), 'w', path, "wolne", [&](std::string_view value) {
         const DayOff d = parse_day_off(value);
         roster.dodaj_wolne(d, roster.worker_index(d.worker_id), prompter);
     });
