@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every libFuzzer target for a bounded time: scripts/fuzz.sh [SECONDS_PER_TARGET] (60).
+# Runs the libFuzzer targets for a bounded time: scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]
+# (60 seconds, every target).
 # Builds build-fuzz with clang when needed, seeds each target from the repository's files and
 # its stored regression inputs, runs two targets at a time and ends non-zero, naming the
 # input, when a target finds something. FUZZ_JOBS sets how many run at once; FUZZ_CORPUS names
@@ -12,6 +13,7 @@ jobs=${FUZZ_JOBS:-2}
 build=$root/build-fuzz
 targets=(archive group_file staff_file month_file options_file legacy_file language_file
          template_header template_body)
+(($# > 1)) && targets=("${@:2}")
 
 # -O1 with line tables: quicker to build than -O2 -g and the reports still name the lines.
 if [[ ! -f $build/CMakeCache.txt ]]; then

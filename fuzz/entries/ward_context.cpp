@@ -1,5 +1,7 @@
 #include "ward_context.h"
 
+#include <algorithm>
+
 #include "printouts/window_lists.h"
 
 namespace tabrel::fuzz {
