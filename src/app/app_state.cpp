@@ -31,13 +31,13 @@ std::string kept_files(const StaffLoadResult& load) {
 
 }  // namespace
 
-AppState::AppState(fs::path program_folder, Prompter& prompter, const Locale& locale)
-    : program_folder_(std::move(program_folder)), prompter_(prompter), locale_(locale) {}
+AppState::AppState(ProgramFolders folders, Prompter& prompter, const Locale& locale)
+    : folders_(std::move(folders)), prompter_(prompter), locale_(locale) {}
 
 AppState::~AppState() = default;
 
 AppState::OpenResult AppState::open_data_folder() {
-    const fs::path folder = program_folder_ / "dane";
+    const fs::path folder = folders_.work / "dane";
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec || !fs::is_directory(folder, ec)) {
@@ -64,7 +64,7 @@ AppState::OpenResult AppState::open_data_folder() {
 // A configuration left beside the program by an older version belongs in the data folder;
 // one already there wins and both stay.
 void AppState::move_stray_configuration() {
-    const fs::path stray = program_folder_ / kConfigurationFileName;
+    const fs::path stray = folders_.work / kConfigurationFileName;
     const fs::path target = roster_.data_folder / kConfigurationFileName;
     std::error_code ec;
     if (!fs::is_regular_file(stray, ec) || fs::exists(target, ec)) return;

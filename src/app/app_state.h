@@ -6,6 +6,7 @@
 
 #include "app/locale.h"
 #include "app/month_switch.h"
+#include "app/program_folders.h"
 #include "app/prompter.h"
 #include "app/view_state.h"
 #include "model/roster.h"
@@ -20,7 +21,7 @@ class DataFolderLock;
 // steps that do not need a window. The window only calls it.
 class AppState {
 public:
-    AppState(std::filesystem::path program_folder, Prompter& prompter, const Locale& locale);
+    AppState(ProgramFolders folders, Prompter& prompter, const Locale& locale);
     ~AppState();
 
     enum class OpenResult {
@@ -28,7 +29,7 @@ public:
         Locked,  // another running program holds the data folder
         Failed,  // the data folder cannot be created or used
     };
-    // Creates "dane/" beside the program when missing, takes the data folder's lock and moves a
+    // Creates "dane/" in the work folder when missing, takes the data folder's lock and moves a
     // stray konfiguracja.ini into it (never over one that is there). Tells the user when the
     // folder is locked or unusable; a locked folder is left untouched.
     OpenResult open_data_folder();
@@ -61,7 +62,8 @@ public:
 
     Roster& roster() { return roster_; }
     const Roster& roster() const { return roster_; }
-    const std::filesystem::path& program_folder() const { return program_folder_; }
+    // The work folder (dane/, wydruki/, the user's templates/) and the shipped files' folder.
+    const ProgramFolders& folders() const { return folders_; }
     const std::filesystem::path& data_folder() const { return roster_.data_folder; }
     Prompter& prompter() { return prompter_; }
     const Locale& locale() const { return locale_; }
@@ -69,7 +71,7 @@ public:
 private:
     void move_stray_configuration();
 
-    std::filesystem::path program_folder_;
+    ProgramFolders folders_;
     Prompter& prompter_;
     const Locale& locale_;
     Roster roster_;

@@ -3,6 +3,8 @@
 #include <iostream>
 #include <optional>
 
+#include "app/program_folders.h"
+#include "app/user_templates.h"
 #include "cli_messages.h"
 #include "i18n/cp1250.h"
 #include "loaded_month.h"
@@ -65,14 +67,15 @@ std::optional<PrintRequest> parse_arguments(const std::vector<std::string>& args
     return r;
 }
 
-// A template named without a folder that is not in the current one is looked for in the
-// templates folder beside the program.
+// A template named without a folder that is not in the current one is looked for where the
+// program's templates dialog finds its templates: the user's own, then the shipped ones.
 fs::path find_template(const fs::path& given) {
-    if (fs::exists(given) || given.has_parent_path()) return given;
     std::error_code ec;
-    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-    const fs::path shipped = program.parent_path() / "templates" / given;
-    return !ec && fs::exists(shipped) ? shipped : given;
+    if (fs::exists(given, ec) || given.has_parent_path()) return given;
+    const fs::path program = fs::read_symlink("/proc/self/exe", ec).parent_path();
+    if (ec) return given;
+    const ProgramFolders folders = program_folders(program).value_or(ProgramFolders(program));
+    return find_named_template(folders, given).value_or(given);
 }
 
 // The selected worker and day of a print, as the window would have them. An error text, empty

@@ -44,14 +44,14 @@ std::string language_name(int index, bool system_is_polish) {
     return system_is_polish ? "polski" : "english";
 }
 
-fs::path language_file_path(const fs::path& program_folder, std::string_view name) {
-    return program_folder / "lang" / (std::string(name) + ".lng");
+fs::path language_file_path(const fs::path& resource_folder, std::string_view name) {
+    return resource_folder / "lang" / (std::string(name) + ".lng");
 }
 
-std::optional<LanguageFile> choose_language(const fs::path& program_folder, int index,
+std::optional<LanguageFile> choose_language(const fs::path& resource_folder, int index,
                                             bool system_is_polish, Prompter& prompter) {
     const fs::path path =
-        language_file_path(program_folder, language_name(index, system_is_polish));
+        language_file_path(resource_folder, language_name(index, system_is_polish));
     std::optional<LanguageFile> file = LanguageFile::load(path);
     if (!file) {
         // The built-in text: the file that would translate it is the one missing.

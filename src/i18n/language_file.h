@@ -41,14 +41,14 @@ private:
 // chooses by the system's language.
 std::string language_name(int index, bool system_is_polish);
 
-// Program folder + "lang/" + name + ".lng".
-std::filesystem::path language_file_path(const std::filesystem::path& program_folder,
+// The shipped files' folder + "lang/" + name + ".lng".
+std::filesystem::path language_file_path(const std::filesystem::path& resource_folder,
                                          std::string_view name);
 
 // The language switch without widgets: loads the file of the chosen language and installs its
 // texts. A missing file is told with msg_LangFileMissing and the full path, and every text
 // stays as it was.
-std::optional<LanguageFile> choose_language(const std::filesystem::path& program_folder, int index,
+std::optional<LanguageFile> choose_language(const std::filesystem::path& resource_folder, int index,
                                             bool system_is_polish, Prompter& prompter);
 
 }  // namespace tabrel

@@ -368,7 +368,7 @@ std::optional<Options> Tf_Options::edited() const {
 // kept as the one in force. The suggestion lists of that language fill the memos.
 void Tf_Options::cb_LanguageChange(int index) {
     const std::optional<LanguageFile> file =
-        choose_language(app_.program_folder(), index, system_is_polish(), app_.prompter());
+        choose_language(app_.folders().resources, index, system_is_polish(), app_.prompter());
     if (!file) return;
     app_.options().lang = index;
     Options lists;

@@ -115,7 +115,7 @@ void Tf_Templates::showEvent(QShowEvent* event) {
 void Tf_Templates::refresh() {
     catalogue_.clear();
     try {
-        ZnajdzPliki(app_.program_folder() / "templates", "*.wzr", catalogue_);
+        ZnajdzPliki(app_.folders().work / "templates", "*.wzr", catalogue_);
     } catch (const TemplateError& e) {
         app_.prompter().error(e.what());
     }

@@ -15,7 +15,7 @@ class QStatusBar;
 
 namespace tabrel {
 
-// "Szablony dokumentów": the templates beside the program, searched by title, generated for
+// "Szablony dokumentów": the templates of the work folder, searched by title, generated for
 // the shown month, the selected worker and the selected day, or opened for editing.
 class Tf_Templates : public QDialog {
     Q_OBJECT

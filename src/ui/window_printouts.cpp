@@ -25,7 +25,7 @@ void open_with_desktop(const fs::path& path) {
 
 WindowPrintouts::WindowPrintouts(AppState& app, Tf_MainForm& window)
     : QObject(&window),
-      printouts_(app.program_folder() / "wydruki", app.data_folder(), open_with_desktop) {
+      printouts_(app.folders().work / "wydruki", app.data_folder(), open_with_desktop) {
     const auto lists = [&app, &window](GenerationContext& ctx) {
         fill_window_lists(ctx, app.view(), window.grid()->layout().temporary_workers);
     };

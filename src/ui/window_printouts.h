@@ -10,7 +10,7 @@ namespace tabrel {
 class Tf_MainForm;
 class Tf_Templates;
 
-// The main window's printouts: written into "wydruki" beside the program and opened with the
+// The main window's printouts: written into "wydruki" in the work folder and opened with the
 // desktop, the templates dialog behind a_Templates, and the recent templates on the toolbar.
 class WindowPrintouts : public QObject {
     Q_OBJECT
