@@ -24,6 +24,7 @@ DataFolderLock::DataFolderLock(const std::filesystem::path& folder) {
         // Nobody else writes here now, so a temporary file is what a killed save left behind.
         remove_stale_temporaries(folder);
         remove_stale_temporaries(backup_folder(folder));
+        remove_stale_temporaries(restore_folder(folder));
         return;
     }
     status_ = errno == EWOULDBLOCK ? Status::Busy : Status::Failed;
