@@ -19,6 +19,7 @@ packages=(
     fonts-dejavu-core
     clang
     libclang-rt-14-dev
+    desktop-file-utils
 )
 
 if [ "$(id -u)" -eq 0 ]; then
