@@ -74,6 +74,12 @@ void AppState::move_stray_configuration() {
 
 void AppState::load_options() {
     options_ = read_options(load_options_file(roster_.data_folder), locale_, today());
+    if (options_file_unreadable(roster_.data_folder)) {
+        prompter_.error(tr("msg_CannotReadFile", "Nie można odczytać pliku ") +
+                        kConfigurationFileName +
+                        tr("msg_OptionsDefaults",
+                           ". Program użyje ustawień domyślnych, a plik pozostanie bez zmian."));
+    }
 }
 
 bool AppState::save_exit_state() {

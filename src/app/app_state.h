@@ -34,7 +34,8 @@ public:
     // folder is locked or unusable; a locked folder is left untouched.
     OpenResult open_data_folder();
 
-    // Reads konfiguracja.ini of the data folder; a missing file gives the defaults.
+    // Reads konfiguracja.ini of the data folder; a missing file gives the defaults, and so does
+    // one that cannot be read (the user is told; such a file is never written over).
     void load_options();
 
     // Loads groups and staff (legacy file included). Tells the user when a file stopped loading.

@@ -266,14 +266,19 @@ TEST(BadInput, AConfigurationThatCannotBeReadIsNeverWrittenOver) {
         AppState app(program.path(), prompter, locale);
         ASSERT_EQ(app.open_data_folder(), AppState::OpenResult::Ok);
         app.load_options();
-        EXPECT_FALSE(app.save_exit_state());
         ASSERT_EQ(prompter.errors.size(), 1u);
         EXPECT_EQ(cp1250_to_utf8(prompter.errors[0]),
+                  "Nie można odczytać pliku konfiguracja.ini. Program użyje ustawień domyślnych, "
+                  "a plik pozostanie bez zmian.");
+        EXPECT_EQ(app.options().autoarchiving, Options{}.autoarchiving);
+        EXPECT_FALSE(app.save_exit_state());
+        ASSERT_EQ(prompter.errors.size(), 2u);
+        EXPECT_EQ(cp1250_to_utf8(prompter.errors[1]),
                   "Nie można odczytać pliku konfiguracja.ini. Ustawienia nie zostały w nim "
                   "zapisane, aby go nie nadpisać.");
         std::string error;
         EXPECT_FALSE(zapisz_opcje(app.data_folder(), app.options(), "polski", false, &error));
-        EXPECT_EQ(error, prompter.errors[0]);
+        EXPECT_EQ(error, prompter.errors[1]);
         expect_kept(before, program / "dane");
     }
 
