@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/prompter.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
 #include "storage/companion_copies.h"
@@ -18,11 +19,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr CompanionRule kMonthCompanions{1, 10};
-
-IniFile read_ini(const fs::path& path) {
-    auto bytes = read_file(path);
-    return bytes ? IniFile::parse(*bytes) : IniFile{};
-}
 
 template <typename T>
 T field(const std::vector<std::string>& fields, size_t i) {
@@ -62,7 +58,10 @@ DayOff parse_day_off(std::string_view value) {
     d.from_day = field<uint8_t>(f, 2);
     d.to_day = field<uint8_t>(f, 3);
     d.minutes = field<uint16_t>(f, 4);
-    d.kind = f.size() > 5 && !f[5].empty() ? f[5][0] : kOtherLetter;
+    // A NUL kind stands for none in memory and is written as an empty field, so it reads as
+    // an empty one does.
+    const bool given = f.size() > 5 && !f[5].empty() && f[5][0] != '\0';
+    d.kind = given ? f[5][0] : kOtherLetter;
     return d;
 }
 
@@ -125,8 +124,22 @@ void read_numbered(const IniSection& section, char prefix, const fs::path& path,
     }
 }
 
+// The previous month's file for the automatic carry; the user is told when it is there but
+// cannot be read, as the carry then counts as none.
+IniFile read_previous(const fs::path& path, Prompter& prompter) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return {};
+    auto bytes = read_file(path);
+    if (bytes) return IniFile::parse(*bytes);
+    prompter.error(
+        tr("msg_CannotReadFile", "Nie można odczytać pliku ") +
+        utf8_to_cp1250(path.filename().string()).value_or("?") +
+        tr("msg_CarryNotRead", ". Nadgodziny z poprzedniego miesiąca nie zostały przeniesione."));
+    return {};
+}
+
 void read_carries(Roster& roster, const IniFile& file, const Options& options,
-                  const fs::path& previous_path) {
+                  const fs::path& previous_path, Prompter& prompter) {
     const bool old_section = file.has_section("nadpracowania") && !options.ng_przenos;
     const IniSection manual(file, old_section ? "nadpracowania" : "manu_nadpracowania");
     const IniSection carried(file, "auto_nadpracowania_z_poprzedniego");
@@ -134,7 +147,8 @@ void read_carries(Roster& roster, const IniFile& file, const Options& options,
     const Group* group = roster.current();
     const bool new_period = group && group->NewPeriod;
     const bool from_previous = options.ng_przenos && !new_period;
-    const IniFile previous_file = from_previous ? read_ini(previous_path) : IniFile{};
+    const IniFile previous_file =
+        from_previous ? read_previous(previous_path, prompter) : IniFile{};
     const IniSection previous(previous_file, "auto_nadpracowania");
     for (Worker& w : roster.workers) {
         const std::string id = std::to_string(w.id);
@@ -163,7 +177,7 @@ void read_month(Roster& roster, Options& options, Prompter& prompter, const IniF
         const DayOff d = parse_day_off(value);
         roster.dodaj_wolne(d, roster.worker_index(d.worker_id), prompter);
     });
-    read_carries(roster, file, options, roster.previous_month_file);
+    read_carries(roster, file, options, roster.previous_month_file, prompter);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "app/exit_procedure.h"
+#include "app/month_switch.h"
 #include "i18n/cp1250.h"
 #include "storage/archive.h"
 #include "storage/group_file.h"
@@ -211,6 +212,27 @@ TEST(BadInput, AFileThatCannotBeReadIsReportedByNameAndNothingOnDiskIsLost) {
             EXPECT_NE(run.err.find(words), std::string::npos) << run.err;
         expect_kept(before, w.dir.path());
     }
+}
+
+TEST(BadInput, APreviousMonthThatCannotBeReadIsToldWhenItsCarryIsTaken) {
+    test::TempDir dir;
+    test::Ward ward(2024, 3);
+    ward.roster.data_folder = dir.path();
+    ward.options.ng_przenos = true;
+    Locale locale;
+    MonthSwitch months(ward.roster, ward.options, ward.prompter, locale);
+    spit(dir / "2024_02.tbr", "[auto_nadpracowania]\r\n5=120\r\n");
+    months.cb_MonthChange(2024, 3);
+    EXPECT_EQ(ward.worker().carry_auto, 120);
+    EXPECT_TRUE(ward.prompter.errors.empty());
+
+    folder_in_place(dir / "2024_02.tbr");
+    months.cb_MonthChange(2024, 3);
+    EXPECT_EQ(ward.worker().carry_auto, 0);
+    ASSERT_EQ(ward.prompter.errors.size(), 1u);
+    EXPECT_EQ(cp1250_to_utf8(ward.prompter.errors[0]),
+              "Nie można odczytać pliku 2024_02.tbr. Nadgodziny z poprzedniego miesiąca nie "
+              "zostały przeniesione.");
 }
 
 TEST(BadInput, AFullDiskIsReportedAsAFailedSaveAndTheOldFilesStayWhole) {
