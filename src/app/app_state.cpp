@@ -7,6 +7,7 @@
 #include "storage/legacy_file.h"
 #include "storage/options_file.h"
 #include "storage/safe_file.h"
+#include "storage/write_failure.h"
 
 namespace tabrel {
 
@@ -52,7 +53,8 @@ AppState::OpenResult AppState::open_data_folder() {
                                   "Program Tabrel jest już uruchomiony z folderem danych ") +
                                    path_text(folder)
                              : tr("msg_DataFolderNoLock", "Nie można zablokować folderu danych ") +
-                                   path_text(folder));
+                                   path_text(folder) + "\r\n" +
+                                   write_failure_text(folder / kLockFileName, lock->error()));
         return busy ? OpenResult::Locked : OpenResult::Failed;
     }
     lock_ = std::move(lock);

@@ -14,7 +14,10 @@ namespace tabrel {
 DataFolderLock::DataFolderLock(const std::filesystem::path& folder) {
     const auto path = folder / kLockFileName;
     fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd_ < 0) return;
+    if (fd_ < 0) {
+        error_ = errno;
+        return;
+    }
     int rc;
     do {
         rc = ::flock(fd_, LOCK_EX | LOCK_NB);
@@ -28,6 +31,7 @@ DataFolderLock::DataFolderLock(const std::filesystem::path& folder) {
         return;
     }
     status_ = errno == EWOULDBLOCK ? Status::Busy : Status::Failed;
+    if (status_ == Status::Failed) error_ = errno;
     ::close(fd_);
     fd_ = -1;
 }

@@ -23,10 +23,13 @@ public:
     DataFolderLock& operator=(const DataFolderLock&) = delete;
 
     Status status() const { return status_; }
+    // Why the lock file could not be opened (errno) when the status is Failed, else 0.
+    int error() const { return error_; }
 
 private:
     int fd_ = -1;
     Status status_ = Status::Failed;
+    int error_ = 0;
 };
 
 }  // namespace tabrel

@@ -313,6 +313,22 @@ TEST(BadInput, AConfigurationThatCannotBeReadIsNeverWrittenOver) {
     EXPECT_EQ(slurp(w / "konfiguracja.ini").rfind(text, 0), 0u);
 }
 
+TEST(BadInput, ADataFolderThatCannotBeLockedSaysWhy) {
+    test::TempDir program;
+    const fs::path data = program / "dane";
+    fs::create_directories(data / "tabrel.lock");
+    test::FakePrompter prompter;
+    Locale locale;
+    AppState app(program.path(), prompter, locale);
+    EXPECT_EQ(app.open_data_folder(), AppState::OpenResult::Failed);
+    ASSERT_EQ(prompter.errors.size(), 1u);
+    EXPECT_EQ(cp1250_to_utf8(prompter.errors[0]),
+              "Nie można zablokować folderu danych " + data.string() +
+                  "\r\nNie można zapisać pliku " + (data / "tabrel.lock").string() +
+                  ": w miejscu pliku jest folder o tej samej nazwie. Przenieś ten folder w inne "
+                  "miejsce i spróbuj ponownie.");
+}
+
 TEST(BadInput, AFailedMonthSaveKeepsTheEditsAndTheMonthShownWhenTheUserSaysSo) {
     test::TempDir program;
     test::FakePrompter prompter;
