@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "app/restore_commands.h"
 #include "i18n/cp1250.h"
+#include "storage/archive.h"
 #include "storage/month_paths.h"
 #include "storage/restore_swap.h"
 #include "storage/short_date.h"
@@ -20,6 +21,14 @@ using test::TempDir;
 
 void age(const fs::path& file, int days) {
     fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(24 * days));
+}
+
+// The staff text packed in a kadra.inr. A repacked archive differs in its stored file date
+// whenever the packing falls in another two-second step, so archives are compared by content.
+std::string unpacked_staff(const fs::path& archive) {
+    TempDir out;
+    EXPECT_EQ(extract_archive(archive, out.path()).error, ArchiveError::None);
+    return slurp(out / "kadra.ini");
 }
 
 std::string date_text(Date d) {
@@ -160,6 +169,7 @@ TEST_F(RestoringProgram, StaffRestoreSwapsBothFilesAndASecondOneSwapsThemBack) {
     ASSERT_TRUE(app.save_staff());
     const std::string groups_before = back_up(data("grupy.ini"), 5);
     const std::string staff_before = back_up(data("kadra.inr"), 2);
+    const std::string staff_text_before = unpacked_staff(data("kadra.inr"));
     worker().nazwisko = "Kowalska";
     Group second = app.roster().groups[0];
     second.id = 2;
@@ -189,7 +199,7 @@ TEST_F(RestoringProgram, StaffRestoreSwapsBothFilesAndASecondOneSwapsThemBack) {
     EXPECT_EQ(worker().nazwisko, "Kowalska");
     EXPECT_EQ(app.roster().groups.size(), 2u);
     EXPECT_EQ(slurp(data("grupy.ini.bak")), groups_before);
-    EXPECT_EQ(slurp(data("kadra.inr.bak")), staff_before);
+    EXPECT_EQ(unpacked_staff(data("kadra.inr.bak")), staff_text_before);
     EXPECT_TRUE(prompter.errors.empty());
 }
 
