@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 #include <QUrl>
@@ -21,6 +22,7 @@
 #include "storage/archive.h"
 #include "taddgrupa.h"
 #include "taddpracow.h"
+#include "taddwolne.h"
 #include "tlogowanie.h"
 #include "twydruki.h"
 #include "window_fixture.h"
@@ -72,6 +74,12 @@ std::string first_difference(const std::string& was, const std::string& is) {
         return text.substr(start, text.find('\n', start) - start);
     };
     return "was \"" + line_of(was, a) + "\", is \"" + line_of(is, b) + "\"";
+}
+
+// A data-file line written with "|" for the field separator.
+std::string fields(std::string text) {
+    std::replace(text.begin(), text.end(), '|', '\xA4');
+    return text;
 }
 
 std::string cp1250(const QString& text) {
@@ -147,11 +155,14 @@ void answer(const char* question, QMessageBox::StandardButton button) {
     click(message(question)->button(button));
 }
 
-// The tiles of the calendar as the person reads them: worker, day, shift column, caption.
-QStringList shown_duties(const Tf_MainForm* form) {
+// The tiles of the calendar as the person reads them: duty or day off, worker, day, shift column,
+// caption.
+QStringList shown_entries(const Tf_MainForm* form) {
     QStringList seen;
     for (const Tile& tile : form->grid()->layout().tiles)
-        seen << QStringLiteral("%1 day %2 shift %3 %4")
+        seen << QStringLiteral("%1 worker %2 day %3 shift %4 %5")
+                    .arg(tile.kind == TileKind::Duty ? QStringLiteral("duty")
+                                                     : QStringLiteral("day off"))
                     .arg(tile.worker)
                     .arg(tile.day + 1)
                     .arg(tile.sub_column)
@@ -214,6 +225,7 @@ private slots:
         const Snapshot saved = snapshot(data());
         check_saved_files(saved);
         check_printout(viewer_.opened[0].first, viewer_.opened[0].second);
+        if (QTest::currentTestFailed()) return;
 
         // Meanwhile the ward protected the program with a password.
         QtSettingsStore settings;
@@ -318,6 +330,23 @@ private:
             });
         user.then(
             "the second duty on the calendar", [] { return nothing_modal() && tile_count() == 2; },
+            [] { drop(main_window(), DropSource::Kind::DayOffPanel, 10, 1, false); });
+        user.then(
+            "the day-off dialog", [] { return modal<Tf_DayOffAdd>(); },
+            [] {
+                // Annual leave from the 10th to the 12th.
+                Tf_DayOffAdd* dialog = modal<Tf_DayOffAdd>();
+                click(dialog->cb_DayOffType);
+                QTest::keyClick(dialog->cb_DayOffType, Qt::Key_Down);
+                QCOMPARE(dialog->cb_DayOffType->currentText(), QStringLiteral("Wypoczynkowy"));
+                dialog->se_DayOffTo->setFocus();
+                QTest::keyClick(dialog->se_DayOffTo, Qt::Key_Up);
+                QTest::keyClick(dialog->se_DayOffTo, Qt::Key_Up);
+                QCOMPARE(dialog->se_DayOffTo->value(), 12);
+                click(dialog->sb_Ok);
+            });
+        user.then(
+            "the leave on the calendar", [] { return nothing_modal() && tile_count() == 3; },
             [] { main_window()->actions().a_automatic->trigger(); });
         user.then(
             "the question whether to keep the planned duties",
@@ -327,7 +356,7 @@ private:
             "the planned duties on the calendar",
             [] { return nothing_modal() && tile_count() > 2; },
             [this] {
-                planned_ = shown_duties(main_window());
+                planned_ = shown_entries(main_window());
                 planned_month_ = shown_month();
                 click(main_window()->month_bar()->tb_MonthNext);
             });
@@ -339,7 +368,7 @@ private:
             "the planned month shown again",
             [this] { return nothing_modal() && shown_month() == planned_month_; },
             [this] {
-                QCOMPARE(shown_duties(main_window()), planned_);
+                QCOMPARE(shown_entries(main_window()), planned_);
                 main_window()->actions().a_Templates->trigger();
             });
         user.then(
@@ -372,7 +401,7 @@ private:
                 QCOMPARE(row_texts(form->lists()->cb_grupa), QStringList{kGroup});
                 QCOMPARE(row_texts(form->lists()->cb_kadra_new), (QStringList{kFirst, kSecond}));
                 QCOMPARE(shown_month(), planned_month_);
-                QCOMPARE(shown_duties(form), planned_);
+                QCOMPARE(shown_entries(form), planned_);
                 form->actions().a_Templates->trigger();
             });
         user.then(
@@ -396,45 +425,37 @@ private:
             [] { answer("Czy na pewno zamknąć program?", QMessageBox::Yes); });
     }
 
-    // The two dropped duties, written as placed, come first; the planner's follow.
+    // The two dropped duties, written as placed, come first; the planner's follow. The leave is
+    // the month's only day off.
     void check_saved_files(const Snapshot& saved) const {
         for (const char* name : {"grupy.ini", "kadra.inr", "konfiguracja.ini"})
             QVERIFY2(saved.count(name), name);
         const std::string groups = saved.at("grupy.ini");
-        QVERIFY(groups.find("\xA4" + cp1250(kGroup) + "\xA4") != std::string::npos);
-        QVERIFY(groups.find("\r\nz\xA4"
-                            "420\xA4"
-                            "720\xA4") != std::string::npos);
-        QVERIFY(groups.find("\r\nz\xA4"
-                            "1200\xA4"
-                            "720\xA4") != std::string::npos);
+        QVERIFY(groups.find(fields("|") + cp1250(kGroup) + fields("|")) != std::string::npos);
+        QVERIFY(groups.find(fields("\r\nz|420|720|")) != std::string::npos);
+        QVERIFY(groups.find(fields("\r\nz|1200|720|")) != std::string::npos);
 
         const std::string month_name =
             planned_month_.toString(QStringLiteral("yyyy_MM")).toStdString() + ".tbr";
         QVERIFY2(saved.count(month_name), month_name.c_str());
         const std::string& month = saved.at(month_name);
-        const std::string duties =
-            "[dyzury]\r\n"
-            "d1=1\xA4"
-            "1\xA4"
-            "4\xA4"
-            "720\xA4"
-            "1\xA4"
-            "420\xA4"
-            "0\xA4\xA4"
-            "0\r\n"
-            "d2=1\xA4"
-            "1\xA4"
-            "5\xA4"
-            "720\xA4"
-            "2\xA4"
-            "1200\xA4"
-            "0\xA4\xA4"
-            "0\r\n";
-        const size_t section = month.find(duties);
-        QVERIFY(section != std::string::npos);
-        const std::string lines = month.substr(section, month.find("\r\n\r\n", section) - section);
-        QCOMPARE(std::count(lines.begin(), lines.end(), '\n'), qsizetype(planned_.size()));
+        const size_t duties =
+            month.find(fields("[dyzury]\r\nd1=1|1|4|720|1|420|0||0\r\n"
+                              "d2=1|1|5|720|2|1200|0||0\r\n"));
+        QVERIFY(duties != std::string::npos);
+        const std::string lines = month.substr(duties, month.find("\r\n\r\n", duties) - duties);
+        QCOMPARE(std::count(lines.begin(), lines.end(), '\n'),
+                 planned_.filter(QRegularExpression(QStringLiteral("^duty "))).size());
+        // The leave's hours depend on the weekdays it covers.
+        const std::string leave_start = fields("[wolne]\r\nw1=1|1|10|12|");
+        const size_t leave = month.find(leave_start);
+        QVERIFY(leave != std::string::npos);
+        const size_t hours = leave + leave_start.size();
+        const std::string rest = month.substr(hours, month.find("\r\n\r\n", hours) + 4 - hours);
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d+\xA4u\r\n\r\n$"))
+                     .match(QString::fromLatin1(rest))
+                     .hasMatch(),
+                 rest.c_str());
     }
 
     // The schedule of work names the group and both workers and shows the dropped duties: on the
