@@ -55,6 +55,19 @@ TEST_F(LanguageFiles, MessagesWinOverWindowTextsAndHintsStayApart) {
     EXPECT_EQ(file->text("f_mainform", "msg_Exit"), "caption of the window");
 }
 
+// The file reader trims values, so texts joined to a name or a number would run into it.
+TEST_F(LanguageFiles, BlanksAtTheEndsOfTheDefaultAreKeptAndNoOthersAdded) {
+    spit(program / "lang" / "english.lng",
+         "[messages]\r\nmsg_CannotReadFile=Cannot read the file \r\nmsg_DayOffCut2= to \r\n"
+         "msg_CustomizeList=    *** customize ***\r\nmsg_GroupNeed=  Add a group first.\r\n");
+    ASSERT_TRUE(choose_language(program.path(), 0, true, prompter));
+    EXPECT_EQ(tr("msg_CannotReadFile", "Nie można odczytać pliku ") + "a.dat",
+              "Cannot read the file a.dat");
+    EXPECT_EQ("5" + tr("msg_DayOffCut2", " na ") + "7", "5 to 7");
+    EXPECT_EQ(tr("msg_CustomizeList", "  *** dostosuj ***"), "  *** customize ***");
+    EXPECT_EQ(tr("msg_GroupNeed", "Najpierw należy utworzyć grupę."), "Add a group first.");
+}
+
 TEST_F(LanguageFiles, AMissingFileIsToldWithItsFullPathAndChangesNoText) {
     ASSERT_TRUE(choose_language(program.path(), 1, false, prompter));
     EXPECT_FALSE(choose_language(program.path(), 0, true, prompter));
