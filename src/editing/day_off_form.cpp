@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editing/entry_operations.h"
+#include "i18n/format_text.h"
 #include "i18n/text.h"
 #include "model/day_off_type.h"
 #include "worktime/leave_account.h"
@@ -141,19 +142,21 @@ bool DayOffForm::book(Worker& worker, int from, int to, TimeValue value) {
             return true;
         case kCarePosition:
             if (worker.opieka < days) {
-                prompter_.inform(tr("msg_CareDaysExceeded",
-                                    "Wybrana liczba dni przekracza limit dni opieki dla "
-                                    "wybranego pracownika!\rWolnego nie dodano."));
+                prompter_.inform(format_text(tr("msg_CareDaysExceeded",
+                                                "Wybrana liczba dni przekracza limit dni opieki "
+                                                "dla wybranego pracownika!%sWolnego nie dodano."),
+                                             {"\r"}));
                 return false;
             }
             take(worker.opieka, days);
             return true;
         case kRehabilitationPosition:
             if (worker.reha < days) {
-                prompter_.inform(tr("msg_RehaDaysExceeded",
-                                    "Wybrana liczba dni przekracza limit dni urlopu "
-                                    "rehabilitacyjnego dla wybranego pracownika!\rWolnego nie "
-                                    "dodano."));
+                prompter_.inform(format_text(
+                    tr("msg_RehaDaysExceeded",
+                       "Wybrana liczba dni przekracza limit dni urlopu rehabilitacyjnego dla "
+                       "wybranego pracownika!%sWolnego nie dodano."),
+                    {"\r"}));
                 return false;
             }
             take(worker.reha, days);
