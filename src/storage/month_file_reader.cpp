@@ -58,9 +58,9 @@ DayOff parse_day_off(std::string_view value) {
     d.from_day = field<uint8_t>(f, 2);
     d.to_day = field<uint8_t>(f, 3);
     d.minutes = field<uint16_t>(f, 4);
-    // A NUL kind stands for none in memory and is written as an empty field, so it reads as
-    // an empty one does.
-    const bool given = f.size() > 5 && !f[5].empty() && f[5][0] != '\0';
+    // No kind is a control character or a blank: NUL stands for none in memory and is written
+    // as an empty field, and a blank at the line's end is lost when the file is read again.
+    const bool given = f.size() > 5 && !f[5].empty() && static_cast<unsigned char>(f[5][0]) > ' ';
     d.kind = given ? f[5][0] : kOtherLetter;
     return d;
 }
