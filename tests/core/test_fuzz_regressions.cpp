@@ -41,13 +41,15 @@ std::vector<fs::path> seeds(const std::string& entry) {
 
 class FuzzRegressions : public testing::TestWithParam<fuzz::Entry> {};
 
-// A check an entry finds broken aborts the program with "fuzz finding: ..."; a reader fault
-// shows as a crash here or as a sanitizer report in an instrumented build.
+// Every entry has at least one input: a file as the program writes it, or one that once broke
+// the reader. A check an entry finds broken aborts the program with "fuzz finding: ..."; a reader
+// fault shows as a crash here or as a sanitizer report in an instrumented build.
 TEST_P(FuzzRegressions, StoredInputsAndSeedsPass) {
     const fuzz::Entry entry = GetParam();
     std::vector<fs::path> inputs = files_in(fs::path(TABREL_TEST_DATA) / "fuzz" / entry.name);
     const std::vector<fs::path> shipped = seeds(entry.name);
     inputs.insert(inputs.end(), shipped.begin(), shipped.end());
+    ASSERT_FALSE(inputs.empty()) << "nothing to run through " << entry.name;
     for (const fs::path& input : inputs) {
         SCOPED_TRACE(input.string());
         entry.run(test::slurp(input));
