@@ -1,5 +1,7 @@
 #include "support/large_ward.h"
 
+#include "support/ward_fixture.h"
+
 #include "storage/month_file.h"
 #include "storage/month_paths.h"
 #include "storage/options_file.h"
@@ -15,19 +17,8 @@ constexpr int kWorkers = 200;
 constexpr int kDutiesPerWorker = 15;
 
 Group ward_group(int id, int version) {
-    Group g;
-    g.id = static_cast<uint16_t>(id);
-    g.nazwa = (version == 0 ? "Oddzia\xB3 " : "Odcinek ") + std::to_string(id);
-    g.profile.shifts.resize(2);
-    g.profile.shifts[0].zod = 420;
-    g.profile.shifts[0].zile = 720;
-    g.profile.shifts[0].zsymbol = "R";
-    g.profile.shifts[1].zod = 1140;
-    g.profile.shifts[1].zile = 720;
-    g.profile.shifts[1].zsymbol = "N";
-    g.default_profile = g.profile;
-    g.default_profile.shifts.clear();
-    return g;
+    return two_shift_group(static_cast<uint16_t>(id),
+                           (version == 0 ? "Oddzia\xB3 " : "Odcinek ") + std::to_string(id));
 }
 
 Worker ward_worker(int index, int version) {

@@ -5,10 +5,10 @@
 
 namespace tabrel::test {
 
-Ward::Ward(int year, int month) {
+Group two_shift_group(uint16_t id, std::string name) {
     Group g;
-    g.id = 1;
-    g.nazwa = "Interna";
+    g.id = id;
+    g.nazwa = std::move(name);
     g.profile.shifts.resize(2);
     g.profile.shifts[0].zod = 420;
     g.profile.shifts[0].zile = 720;
@@ -18,7 +18,11 @@ Ward::Ward(int year, int month) {
     g.profile.shifts[1].zsymbol = "N";
     g.default_profile = g.profile;
     g.default_profile.shifts.clear();
-    roster.dodaj_grupe(g, false);
+    return g;
+}
+
+Ward::Ward(int year, int month) {
+    roster.dodaj_grupe(two_shift_group(1, "Interna"), false);
     roster.current_group = 0;
     roster.shown_year = static_cast<uint16_t>(year);
     roster.shown_month = static_cast<uint8_t>(month - 1);

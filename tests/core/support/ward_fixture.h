@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "model/month_summary.h"
@@ -9,6 +10,10 @@
 #include "support/test_support.h"
 
 namespace tabrel::test {
+
+// A group with a day shift "R" (07:00, 12:00) and a night shift "N" (19:00, 12:00) and no
+// default profile.
+Group two_shift_group(uint16_t id, std::string name);
 
 // A small ward for month tests: group 1 with a day shift (07:00, 12:00) and a night shift
 // (19:00, 12:00), and worker 5 in it; the month is laid out by normatyw with default options.
