@@ -26,11 +26,11 @@ DutyParts split_duty(int start, int duration, bool first_shift, int night_start,
         p.night = ne - ns;
     }
     if (l >= ns && ne >= e) p.night = duration;
-    if (first_shift) {
-        if (ns < l + kDay && l + kDay < ne && ne < e + kDay) {
-            p.night = ne - l - kDay;
-            p.day = e + kDay - ne;
-        }
+    // A first-shift duty may begin in the previous night's window; otherwise it is split as any
+    // other duty that starts inside the night and runs past its end.
+    if (first_shift && ns < l + kDay && l + kDay < ne && ne < e + kDay) {
+        p.night = ne - l - kDay;
+        p.day = e + kDay - ne;
     } else if (ns < l && l < ne && ne < e) {
         p.night = ne - l;
         p.after = e - ne;

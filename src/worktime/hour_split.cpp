@@ -156,15 +156,15 @@ private:
         add(r.shown_minutes, minutes);
     }
 
+    // A day off on the next day keeps its symbol: the record card must still show the leave.
     void count_next_day(DaySummary& next, int minutes, bool holiday, bool saturday) {
         if (holiday) {
             add(worker_.summary.hours_S, minutes);
-            next.symbol = "S";
         } else {
             add(worker_.summary.hours_D, minutes);
             if (saturday) add(worker_.summary.hours_D_saturday, minutes);
-            next.symbol = "D";
         }
+        if (next.kind == 0) next.symbol = holiday ? "S" : "D";
         next.shown_minutes = saturate16(minutes);
     }
 

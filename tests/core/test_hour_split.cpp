@@ -112,6 +112,40 @@ TEST(HourSplit, AMorningDutyStartingInsideTheNightWindowHasANightPart) {
     EXPECT_EQ(w.worker().summary.hours_D, 660);
 }
 
+// Whatever the night window and wherever a duty starts, each of its minutes counts once.
+TEST(HourSplit, EveryStartMinuteCountsTheWholeDuty) {
+    const std::pair<TimeValue, TimeValue> nights[] = {
+        {1320, 480}, {0, 480}, {1260, 600}, {1380, 420}, {360, 720}};
+    for (const auto& [from, length] : nights) {
+        Ward w(2025, 4);
+        w.options.noc_od = from;
+        w.options.noc_do = length;
+        w.lay_out();
+        for (int shift : {kDayShift, kNightShift}) {
+            for (int duration : {600, 1440}) {
+                for (int start = 1; start <= 1440; ++start) {
+                    w.duty(1, shift, start, duration);
+                    w.refresh();
+                    ASSERT_EQ(w.worker().summary.worked_total, duration)
+                        << "night " << from << "+" << length << ", shift " << shift << ", start "
+                        << start;
+                }
+            }
+        }
+    }
+}
+
+// Sunday 5 May 2024 is followed by a working Monday.
+TEST(HourSplit, ADayOffAfterANightKeepsItsSymbol) {
+    Ward w(2024, 5);
+    w.duty(5, kNightShift, 1140, 720);
+    w.day_off(6, 6, 'z');
+    auto rows = w.refresh();
+    EXPECT_EQ(rows[5].symbol, "A");
+    EXPECT_EQ(rows[5].shown_minutes, 60);
+    EXPECT_EQ(w.worker().summary.hours_D, 60);
+}
+
 TEST(HourSplit, OvertimeAtTheHigherRate) {
     Ward w(2024, 5);
     for (uint16_t id : {6, 7, 8, 9}) w.hire(id);
