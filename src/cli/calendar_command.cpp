@@ -10,8 +10,10 @@
 #include "i18n/cp1250.h"
 #include "model/roster.h"
 #include "month_arguments.h"
+#include "storage/conversion_error.h"
 #include "storage/data_folder_lock.h"
 #include "storage/ini_file.h"
+#include "storage/month_group.h"
 #include "storage/month_paths.h"
 #include "storage/options_file.h"
 #include "storage/safe_file.h"
@@ -54,24 +56,6 @@ std::optional<Request> parse_arguments(const std::vector<std::string>& args, std
         }
     }
     return r;
-}
-
-// The month's own settings of the group, as the month file keeps them; the group's defaults
-// where it has none.
-void apply_month_settings(const IniFile& month_file, Group& g) {
-    const std::string section = "g" + std::to_string(g.id);
-    const Profile& d = g.default_profile;
-    auto flag = [&](const char* key, bool fallback) {
-        return month_file.read_integer(section, key, fallback ? 1 : 0) != 0;
-    };
-    g.profile.day8 = static_cast<uint16_t>(month_file.read_integer(section, "day8", d.day8));
-    g.profile.sob_swieto = flag("sob_swieto", d.sob_swieto);
-    g.profile.wolne_za_sob_swieto = flag("wolne_za_sob_swieto", d.wolne_za_sob_swieto);
-    g.profile.noc_w_swieto_jak_swieto = flag("noc_w_swieto_jak_swieto", d.noc_w_swieto_jak_swieto);
-    g.profile.bez_swiat = flag("bez_swiat", d.bez_swiat);
-    g.CustomNorma = flag("CustomNorma", false);
-    g.NewPeriod = flag("NewPeriod", false);
-    g.Norma = static_cast<uint16_t>(month_file.read_integer(section, "Norma", 0));
 }
 
 }  // namespace
@@ -137,7 +121,12 @@ int run_calendar_command(const fs::path& data_dir, const std::vector<std::string
     std::optional<TimeValue> custom_norm;
     if (*group >= 0) {
         Group& g = roster.groups[*group];
-        apply_month_settings(month_file, g);
+        try {
+            read_month_group(month_file, month_path.filename().string(), g);
+        } catch (const ConversionError& error) {
+            return fail("the month file did not load completely: " +
+                        cp1250_to_utf8(error.message()));
+        }
         if (g.CustomNorma) custom_norm = static_cast<TimeValue>(g.Norma);
     }
     Options options = read_options(load_options_file(data_dir), Locale{}, today());

@@ -39,7 +39,8 @@ Counter added(Counter balance, int64_t amount) {
 }
 
 void give_back_leave(Roster& roster, Worker& worker, const DayOff& entry) {
-    const int days = entry.to_day - entry.from_day + 1;
+    // A range read inverted from a file covers no day, so it gives back none.
+    const int days = std::max(entry.to_day - entry.from_day + 1, 0);
     switch (entry.kind) {
         case 'u':
         case 'a':

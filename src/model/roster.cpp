@@ -53,7 +53,6 @@ bool Roster::dodaj_wolne(DayOff d, int worker_index, Prompter& prompter) {
                         std::to_string(last));
         d.to_day = static_cast<uint8_t>(last);
     }
-    d.to_day = std::max(d.to_day, d.from_day);
     Worker& w = workers[worker_index];
     w.days_off[d.from_day - 1] = d;
     if (d.kind != kNoDutyLetter) {

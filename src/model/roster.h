@@ -17,11 +17,20 @@ struct Prompter;
 
 // The whole in-memory state: groups, staff and the one shown month.
 struct Roster {
-    std::vector<Group> groups;  // deleted ones included
+    std::vector<Group> groups;    // deleted ones included
     std::vector<Worker> workers;  // blocked and deleted ones included
     MonthCalendar calendar;
-    std::vector<Duty> detached_duties;     // of workers not in the register, written back as read
+    std::vector<Duty> detached_duties;  // of workers not in the register, written back as read
     std::vector<DayOff> detached_days_off;
+    // Lines of the month's per-worker sections whose worker is not in the register, written
+    // back as read like the detached entries.
+    struct KeptLine {
+        std::string key;
+        std::string value;
+    };
+    std::vector<KeptLine> detached_own_norms;     // [normatywy_wlasne]
+    std::vector<KeptLine> detached_carry_manual;  // [manu_nadpracowania]
+    std::vector<KeptLine> detached_carry_auto;    // [auto_nadpracowania_z_poprzedniego]
     int16_t current_group = -1;
     uint16_t current_worker = 0;
     uint16_t shown_year = 0;
@@ -43,7 +52,8 @@ struct Roster {
     // Puts a duty into its worker's slot; false for a day past the month or a worker not in
     // the register (then it is kept detached). Recomputing the summary is the caller's part.
     bool dodaj_dyzur(Duty d, int worker_index);
-    // Puts a day off into its worker's slot, cutting it to the month with a notice.
+    // Puts a day off into its worker's slot, cutting it to the month with a notice. A range that
+    // ends before it begins stays as it is and covers no day.
     bool dodaj_wolne(DayOff d, int worker_index, Prompter& prompter);
 
     // Largest id + 1 of groups ('g') or workers ('k'); 1 for an empty array.

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <limits>
+#include <unordered_set>
 
 #include "app/prompter.h"
 #include "i18n/cp1250.h"
@@ -9,6 +10,7 @@
 #include "storage/ini_section.h"
 #include "storage/line_file.h"
 #include "storage/month_file.h"
+#include "storage/month_group.h"
 #include "storage/month_paths.h"
 #include "storage/safe_file.h"
 
@@ -75,37 +77,11 @@ void empty_month(Roster& roster) {
     }
     roster.detached_duties.clear();
     roster.detached_days_off.clear();
+    roster.detached_own_norms.clear();
+    roster.detached_carry_manual.clear();
+    roster.detached_carry_auto.clear();
     roster.duty_counter = 0;
     roster.day_off_counter = 0;
-}
-
-uint16_t stored_day8(const IniFile& file, const std::string& section, uint16_t fallback) {
-    const int value = file.read_integer(section, "day8", fallback);
-    return value < 0 || value > std::numeric_limits<uint16_t>::max() ? fallback
-                                                                     : static_cast<uint16_t>(value);
-}
-
-bool stored_flag(const IniFile& file, const std::string& section, std::string_view key,
-                 bool fallback) {
-    return file.read_integer(section, key, fallback ? 1 : 0) != 0;
-}
-
-void read_group(const IniFile& file, Group& g) {
-    const std::string section = "g" + std::to_string(g.id);
-    const Profile& defaults = g.default_profile;
-    g.profile.day8 = stored_day8(file, section, defaults.day8);
-    g.profile.sob_swieto = stored_flag(file, section, "sob_swieto", defaults.sob_swieto);
-    g.profile.wolne_za_sob_swieto =
-        stored_flag(file, section, "wolne_za_sob_swieto", defaults.wolne_za_sob_swieto);
-    g.profile.noc_w_swieto_jak_swieto =
-        stored_flag(file, section, "noc_w_swieto_jak_swieto", defaults.noc_w_swieto_jak_swieto);
-    g.profile.bez_swiat = stored_flag(file, section, "bez_swiat", defaults.bez_swiat);
-    g.NewPeriod = stored_flag(file, section, "NewPeriod", false);
-    g.CustomNorma = stored_flag(file, section, "CustomNorma", false);
-    const int norma = file.read_integer(section, "Norma", 0);
-    g.Norma = norma < 0 || norma > std::numeric_limits<uint16_t>::max()
-                  ? 0
-                  : static_cast<uint16_t>(norma);
 }
 
 // Reads "d1", "d2" ... (or "w1" ...) up to the first missing number.
@@ -116,7 +92,7 @@ void read_numbered(const IniSection& section, char prefix, const fs::path& path,
         const IniFile::Entry* e = section.find(prefix + std::to_string(n));
         if (!e) return;
         try {
-            insert(e->value);
+            insert(*e);
         } catch (ConversionError& error) {
             error.locate(path.filename().string() + " [" + section_name + "]", e->line);
             throw;
@@ -138,10 +114,27 @@ IniFile read_previous(const fs::path& path, Prompter& prompter) {
     return {};
 }
 
+// The section's lines whose key is no worker of the register, first of equal keys only.
+std::vector<Roster::KeptLine> lines_of_others(const Roster& roster, const IniFile& file,
+                                              std::string_view name) {
+    const IniSection section(file, name);
+    const std::unordered_set<std::string> ids(roster.worker_ids.begin(), roster.worker_ids.end());
+    std::vector<Roster::KeptLine> kept;
+    for (const IniFile::Entry& e : file.entries(name)) {
+        if (!ids.contains(e.name) && section.find(e.name)->line == e.line)
+            kept.push_back({e.name, e.value});
+    }
+    return kept;
+}
+
 void read_carries(Roster& roster, const IniFile& file, const Options& options,
                   const fs::path& previous_path, Prompter& prompter) {
     const bool old_section = file.has_section("nadpracowania") && !options.ng_przenos;
-    const IniSection manual(file, old_section ? "nadpracowania" : "manu_nadpracowania");
+    const char* manual_name = old_section ? "nadpracowania" : "manu_nadpracowania";
+    roster.detached_carry_manual = lines_of_others(roster, file, manual_name);
+    roster.detached_carry_auto = lines_of_others(roster, file, "auto_nadpracowania_z_poprzedniego");
+    roster.detached_own_norms = lines_of_others(roster, file, "normatywy_wlasne");
+    const IniSection manual(file, manual_name);
     const IniSection carried(file, "auto_nadpracowania_z_poprzedniego");
     const IniSection own(file, "normatywy_wlasne");
     const Group* group = roster.current();
@@ -162,21 +155,30 @@ void read_carries(Roster& roster, const IniFile& file, const Options& options,
 }
 
 void read_month(Roster& roster, Options& options, Prompter& prompter, const IniFile& file) {
-    for (Group& g : roster.groups) read_group(file, g);
+    const fs::path& path = roster.month_file;
+    for (Group& g : roster.groups) read_month_group(file, path.filename().string(), g);
     apply_month_norm_flags(file, options);
     roster.rebuild_worker_ids();
-    const fs::path& path = roster.month_file;
-    read_numbered(IniSection(file, "dyzury"), 'd', path, "dyzury", [&](std::string_view value) {
-        const Duty d = parse_duty(value);
+    read_numbered(IniSection(file, "dyzury"), 'd', path, "dyzury", [&](const IniFile::Entry& e) {
+        const Duty d = parse_duty(e.value);
         // The program never writes a duty of group 0, so one would count now and be lost at
         // the next save; such a line of a damaged file is left out.
         if (d.group_id == 0) return;
         roster.dodaj_dyzur(d, roster.worker_index(d.worker_id));
     });
-    read_numbered(IniSection(file, "wolne"), 'w', path, "wolne", [&](std::string_view value) {
-        const DayOff d = parse_day_off(value);
+    std::string inverted;
+    read_numbered(IniSection(file, "wolne"), 'w', path, "wolne", [&](const IniFile::Entry& e) {
+        const DayOff d = parse_day_off(e.value);
+        if (d.to_day < d.from_day) inverted += (inverted.empty() ? " " : ", ") + e.name;
         roster.dodaj_wolne(d, roster.worker_index(d.worker_id), prompter);
     });
+    // Such a range covers no day; it is kept for the user to mend, and told once per load.
+    if (!inverted.empty()) {
+        prompter.inform(tr("msg_DayOffInverted",
+                           "Wolne kończące się przed swoim pierwszym dniem nie jest liczone i "
+                           "zostaje zapisane bez zmian: ") +
+                        path.filename().string() + " [wolne]" + inverted);
+    }
     read_carries(roster, file, options, roster.previous_month_file, prompter);
 }
 

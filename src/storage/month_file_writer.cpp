@@ -133,19 +133,26 @@ std::optional<TimeValue> balance_to_carry(const Worker& w) {
     return saturate16(used - w.norma);
 }
 
+void write_kept(MonthText& out, const std::vector<Roster::KeptLine>& lines) {
+    for (const Roster::KeptLine& line : lines) out.entry(line.key, line.value);
+}
+
 void write_carries(MonthText& out, Roster& roster, const Options& options) {
     out.section("normatywy_wlasne");
     for (const Worker& w : roster.workers) {
         if (w.own_norm_set) out.entry(std::to_string(w.id), w.own_norm);
     }
+    write_kept(out, roster.detached_own_norms);
     out.section("manu_nadpracowania");
     for (const Worker& w : roster.workers) {
         if (w.carry_manual != 0) out.entry(std::to_string(w.id), w.carry_manual);
     }
+    write_kept(out, roster.detached_carry_manual);
     out.section("auto_nadpracowania_z_poprzedniego");
     for (const Worker& w : roster.workers) {
         if (w.carry_auto != 0) out.entry(std::to_string(w.id), w.carry_auto);
     }
+    write_kept(out, roster.detached_carry_auto);
     out.section("auto_nadpracowania");
     for (size_t i = 0; i < roster.workers.size(); ++i) {
         if (roster.workers[i].old) continue;
@@ -163,6 +170,11 @@ bool has_month_entries(const Worker& w) {
     return false;
 }
 
+bool has_detached_lines(const Roster& roster) {
+    return !roster.detached_own_norms.empty() || !roster.detached_carry_manual.empty() ||
+           !roster.detached_carry_auto.empty();
+}
+
 }  // namespace
 
 bool is_empty_month(const Roster& roster) {
@@ -172,7 +184,8 @@ bool is_empty_month(const Roster& roster) {
     for (const Worker& w : roster.workers) {
         if (has_month_entries(w)) return false;
     }
-    return roster.detached_duties.empty() && roster.detached_days_off.empty();
+    return roster.detached_duties.empty() && roster.detached_days_off.empty() &&
+           !has_detached_lines(roster);
 }
 
 std::string month_file_text(Roster& roster, const Options& options, const std::string& date) {
@@ -183,7 +196,7 @@ std::string month_file_text(Roster& roster, const Options& options, const std::s
         if (!g.old) write_group(out, g);
     }
     write_entries(out, roster);
-    if (!roster.workers.empty()) write_carries(out, roster, options);
+    if (!roster.workers.empty() || has_detached_lines(roster)) write_carries(out, roster, options);
     return out.take();
 }
 

@@ -125,5 +125,26 @@ TEST(MonthCommand, ResaveWritesTheMonthBackAndKeepsAFileThatDoesNotLoad) {
     EXPECT_EQ(test::run_cli(ward.data.path(), "month 2024-05").status, 1);
 }
 
+// A hand norm that no month norm can be stops every command that reads the month.
+TEST(MonthCommand, AnOutOfRangeHandNormStopsTheLoadAndKeepsTheFile) {
+    if (!std::filesystem::exists(TABREL_CLI)) GTEST_SKIP() << "tabrel-cli is not built";
+    WardFolder ward;
+    for (const char* norm : {"40000", "-5"}) {
+        const std::string text = ward.month + "[g1]\r\nCustomNorma=1\r\nNorma=" + norm + "\r\n";
+        test::spit(ward.data / "2024_05.tbr", text);
+        for (const char* command : {"calendar", "month", "month-resave"}) {
+            const test::CliRun run =
+                test::run_cli(ward.data.path(), command + std::string(" 2024-05"));
+            EXPECT_EQ(run.status, 1) << command << " " << norm;
+            EXPECT_NE(run.err.find("2024_05.tbr [g1], wiersz 9"), std::string::npos) << run.err;
+        }
+        EXPECT_EQ(test::slurp(ward.data / "2024_05.tbr"), text);
+    }
+    test::spit(ward.data / "2024_05.tbr", ward.month + "[g1]\r\nCustomNorma=1\r\nNorma=32767\r\n");
+    const auto calendar =
+        nlohmann::json::parse(test::run_cli(ward.data.path(), "calendar 2024-05").out);
+    EXPECT_EQ(calendar["group_norm"], 32767);
+}
+
 }  // namespace
 }  // namespace tabrel

@@ -216,6 +216,44 @@ TEST(MonthFile, ABadNumberStopsTheLoadAndKeepsWhatWasRead) {
     EXPECT_TRUE(w.reload().failed);  // the kind may be missing, the minutes may not
 }
 
+TEST(MonthFile, CarryLinesOfWorkersOutsideTheRegisterAreWrittenBackAsRead) {
+    MonthWard w;
+    spit(w.roster.month_file, lines({"[g1]", "NewPeriod=1", "[normatywy_wlasne]", "99=6000",
+                                     "5=4800", "[manu_nadpracowania]", "99=-30", "abc=7", "99=8",
+                                     "[auto_nadpracowania_z_poprzedniego]", "77=15", "5=20"}));
+    ASSERT_FALSE(w.reload().failed);
+    EXPECT_EQ(w.worker().own_norm, 4800);
+    const std::string text = month_file_text(w.roster, w.options, kDate);
+    EXPECT_EQ(text.substr(text.find("[dyzury]")),
+              lines({"[dyzury]", "", "[wolne]", "", "[normatywy_wlasne]", "5=4800", "99=6000", "",
+                     "[manu_nadpracowania]", "99=-30", "abc=7", "",
+                     "[auto_nadpracowania_z_poprzedniego]", "77=15", "", "[auto_nadpracowania]"}));
+
+    w.worker().own_norm_set = false;  // the kept lines alone make the month worth writing
+    EXPECT_FALSE(is_empty_month(w.roster));
+}
+
+TEST(MonthFile, AnInvertedDayOffStaysAsItIsCountsNothingAndIsToldOnce) {
+    MonthWard w;
+    spit(w.roster.month_file, lines({"[wolne]", "w1=1|5|10|8|0|u", "w2=1|5|20|20|455|u",
+                                     "w3=1|5|25|22|0|o", "w4=1|77|9|2|0|u"}));
+    ASSERT_FALSE(w.reload().failed);
+    EXPECT_EQ(w.prompter.informed,
+              std::vector<std::string>{
+                  "Wolne ko\xF1"
+                  "cz\xB9"
+                  "ce si\xEA przed swoim pierwszym dniem nie jest liczone i zostaje zapisane bez "
+                  "zmian: 2024_05.tbr [wolne] w1, w3, w4"});
+    EXPECT_FALSE(w.worker().duties[8].day_off_marker);
+    w.refresh();
+    EXPECT_EQ(w.worker().summary.leave_toward_norm, 455);
+    EXPECT_EQ(w.worker().leave_count, 1);
+    const std::string text = month_file_text(w.roster, w.options, kDate);
+    EXPECT_NE(text.find(lines({"[wolne]", "w1=1|5|10|8|0|u", "w2=1|5|20|20|455|u",
+                               "w3=1|5|25|22|0|o", "w4=1|77|9|2|0|u"})),
+              std::string::npos);
+}
+
 TEST(MonthFile, TheBalanceCarriesIntoTheNextMonthWithAutomaticCarry) {
     MonthWard april(2024, 4);  // 21 working days: norm 159:15
     april.duty(8, 1, 420, 720);
