@@ -6,6 +6,7 @@
 #include "app/program_folders.h"
 #include "app/user_templates.h"
 #include "cli_messages.h"
+#include "editing/worker_list_rows.h"
 #include "i18n/cp1250.h"
 #include "loaded_month.h"
 #include "month_arguments.h"
@@ -78,25 +79,29 @@ fs::path find_template(const fs::path& given) {
     return find_named_template(folders, given).value_or(given);
 }
 
-// The selected worker and day of a print, as the window would have them. An error text, empty
-// when the selection is set.
+// The selected worker and day of a print, as the window would have them, and the window's
+// view for them. An error text, empty when the selection is set.
 std::string select(const PrintRequest& r, Roster& roster, GenerationContext& ctx) {
-    // The lists as the window first shows them, on the first listed worker.
-    fill_window_lists(ctx, ViewState{});
+    const ViewState view;
     if (r.worker_id) {
-        ctx.selected_worker = roster.worker_index(static_cast<uint16_t>(*r.worker_id));
-        if (*r.worker_id < 0 || ctx.selected_worker < 0)
-            return "no worker with id " + std::to_string(*r.worker_id);
-    } else if (!ctx.worker_list.empty()) {
-        ctx.selected_worker = ctx.worker_list.front();
+        const int w =
+            *r.worker_id < 0 ? -1 : roster.worker_index(static_cast<uint16_t>(*r.worker_id));
+        if (w < 0) return "no worker with id " + std::to_string(*r.worker_id);
+        roster.current_worker = static_cast<uint16_t>(w);
     } else {
-        return "the group has no workers to print for; give one with --worker";
+        // The window opens on the first row of its list.
+        const std::vector<WorkerListRow> rows =
+            odswiez_liste_prac_panel(roster, view, 0, static_cast<int>(roster.workers.size()) - 1);
+        if (rows.empty()) return "the group has no workers to print for; give one with --worker";
+        roster.current_worker = static_cast<uint16_t>(rows.front().worker);
     }
     const int days = roster.month_days();
     if (r.day && (*r.day < 1 || *r.day > days))
         return "no day " + std::to_string(*r.day) + " in the month";
+    fill_window_lists(ctx, view);
+    // A worker given by id is printed for even when the list does not show him.
+    ctx.selected_worker = roster.current_worker;
     ctx.selected_day = r.day ? *r.day - 1 : 0;
-    roster.current_worker = static_cast<uint16_t>(ctx.selected_worker);
     return {};
 }
 

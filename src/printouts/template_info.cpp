@@ -108,6 +108,14 @@ std::string file_title(const std::filesystem::path& path) {
     return utf8_to_cp1250(name).value_or(name);
 }
 
+// A name that came out empty (say, only the e-mail tag of a worker without one) would write a
+// hidden file of the extension alone; the template's own name stands in for it.
+void name_after_template(TemplateInfo& info) {
+    if (info.file_name.find_first_not_of(' ') != std::string::npos) return;
+    const std::string stem = info.path.stem().string();
+    info.file_name = utf8_to_cp1250(stem).value_or(stem);
+}
+
 }  // namespace
 
 std::vector<std::string> template_lines(const std::string& bytes) {
@@ -140,6 +148,7 @@ void read_header(const std::vector<std::string>& lines, TemplateInfo& info,
         if (static_cast<size_t>(info.header_lines) >= lines.size()) info.header_lines = 0;
     }
     if (info.title.empty()) info.title = file_title(info.path);
+    name_after_template(info);
     replace_unsafe(info.file_name);
 }
 

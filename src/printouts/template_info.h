@@ -24,7 +24,8 @@ struct TemplateInfo {
 std::vector<std::string> template_lines(const std::string& bytes);
 
 // Reads the header of the template at `path`. With a context, the value tags of "<FILE_NAME>"
-// are filled (day 0, the selected worker, shift 0); without one (listing, menus) they stay.
+// are filled (day 0, the selected worker, shift 0); without one (listing, menus) they stay. A
+// "<FILE_NAME>" that comes out empty or blank gives the template's file name without extension.
 // Throws TemplateError for a "<FONT_SIZE>" that is not a whole number.
 TemplateInfo info_plik(const std::filesystem::path& path, GenerationContext* ctx = nullptr);
 

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include "editing/tile_layout.h"
 #include "editing/worker_list_rows.h"
 
 namespace tabrel {
 
-void fill_window_lists(GenerationContext& ctx, const ViewState& view,
-                       const std::vector<int>& temporary) {
+void fill_window_lists(GenerationContext& ctx, const ViewState& view) {
+    // Where tiles sit in a cell does not change what they count, so one tile to a column will do.
+    const std::vector<int> temporary =
+        lay_out_tiles(ctx.roster, view, ctx.options, 1).temporary_workers;
     const Roster& roster = ctx.roster;
     ctx.group_list.clear();
     for (size_t i = 0; i < roster.groups.size(); ++i) {

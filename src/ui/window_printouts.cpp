@@ -26,9 +26,7 @@ void open_with_desktop(const fs::path& path) {
 WindowPrintouts::WindowPrintouts(AppState& app, Tf_MainForm& window)
     : QObject(&window),
       printouts_(app.folders().work / "wydruki", app.data_folder(), open_with_desktop) {
-    const auto lists = [&app, &window](GenerationContext& ctx) {
-        fill_window_lists(ctx, app.view(), window.grid()->layout().temporary_workers);
-    };
+    const auto lists = [&app](GenerationContext& ctx) { fill_window_lists(ctx, app.view()); };
     dialog_ = new Tf_Templates(app, printouts_, lists, open_with_desktop, &window);
     bind_action(window.actions().a_Templates, this, [this] { dialog_->run(); });
     if (auto* recent = window.findChild<QMenu*>(QStringLiteral("pm_RecentTemplates")))

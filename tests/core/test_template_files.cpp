@@ -117,6 +117,9 @@ TEST_F(TemplateFiles, OutputNamesNeverLeaveTheOutputFolder) {
     EXPECT_EQ(output(".", ""), dir / "wydruki" / "__");
     ctx.roster.workers[0].nazwisko = "x/../../y";
     EXPECT_EQ(output("@_worker_surname", "txt"), dir / "wydruki" / "x_.._.._y.txt");
+    ctx.roster.workers[0].email.clear();
+    EXPECT_EQ(output("@_worker_email", "txt"), dir / "wydruki" / "t.txt");
+    EXPECT_EQ(output(" ", "txt"), dir / "wydruki" / "t.txt");
 }
 
 TEST_F(TemplateFiles, GeneratedFilesAreListedOnceAndDeletedOnRequest) {
