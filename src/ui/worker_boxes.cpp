@@ -27,6 +27,7 @@ QLabel* value(QGroupBox* group, const char* name, const char* caption, const cha
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* title = new QLabel(QString::fromUtf8(caption), group);
+    title->setObjectName(QString::fromLatin1(name) + QStringLiteral("Caption"));
     if (*hint) {
         label->setToolTip(QString::fromUtf8(hint));
         title->setToolTip(label->toolTip());
@@ -71,12 +72,12 @@ WorkerBoxes::WorkerBoxes(QWidget* parent) : QWidget(parent) {
 
 void WorkerBoxes::show_worker(const Worker* worker) {
     if (!worker) {
-        st_Workers->setText(QStringLiteral(" :: Pracownik: "));
+        st_Workers->setText(qt_text(worker_title(nullptr)));
         for (QLabel* label : findChildren<QLabel*>(QRegularExpression(QStringLiteral("^l_"))))
             label->setText(QStringLiteral("0"));
         return;
     }
-    st_Workers->setText(qt_text(worker_title(*worker)));
+    st_Workers->setText(qt_text(worker_title(worker)));
     const SummaryBoxes boxes = summary_boxes(*worker);
     l_wnq_Norma->setText(qt_text(boxes.norm.norm));
     l_wnq_NormaUsed->setText(qt_text(boxes.norm.used));
