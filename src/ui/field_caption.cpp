@@ -7,9 +7,8 @@ QLabel* field_caption(const QWidget* field, const char* text_utf8) {
     const QString name = field->objectName();
     const QString role = name.mid(name.indexOf(QLatin1Char('_')) + 1);
     // A field that is itself a label keeps its name; its caption is told apart by a suffix.
-    label->setObjectName(name.startsWith(QStringLiteral("l_"))
-                             ? name + QStringLiteral("Caption")
-                             : QStringLiteral("l_") + role);
+    label->setObjectName(name.startsWith(QStringLiteral("l_")) ? name + QStringLiteral("Caption")
+                                                               : QStringLiteral("l_") + role);
     return label;
 }
 

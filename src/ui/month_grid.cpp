@@ -199,7 +199,8 @@ void MonthGrid::tile_menu(const Tile& tile, QPoint global) {
     menu.addSeparator();
     QAction* remove = menu.addAction(qt_text(tabrel::tr("mi_TileDelete", "Usuń")));
     remove->setObjectName(QStringLiteral("mi_DutyDelete"));
-    QAction* restore = menu.addAction(qt_text(tabrel::tr("mi_WorkerRestore", "Przywróć pracownika")));
+    QAction* restore =
+        menu.addAction(qt_text(tabrel::tr("mi_WorkerRestore", "Przywróć pracownika")));
     restore->setObjectName(QStringLiteral("mi_WorkerRestore"));
     restore->setEnabled(offer.restore_enabled);
     QAction* chosen = menu.exec(global);

@@ -1,8 +1,8 @@
 #include "shift_table.h"
 
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 #include "colour_choice.h"
 #include "cp1250_input.h"
@@ -18,7 +18,7 @@ namespace {
 // Column captions; a language file writes a line break as the two characters "\n".
 QStringList headers() {
     const std::string texts[kShiftColumnCount] = {
-        tr("sag_Shifts0", "Lp\\n[-]"),          tr("sag_Shifts1", "Początek\\n[h]"),
+        tr("sag_Shifts0", "Lp\\n[-]"),           tr("sag_Shifts1", "Początek\\n[h]"),
         tr("sag_Shifts2", "Czas trwania\\n[h]"), tr("sag_Shifts3", "Symbol dyżuru\\n[-]"),
         tr("sag_Shifts4", "Kolor\\n[-]"),        tr("sag_Shifts5", "Nazwa\\n[-]"),
         tr("sag_Shifts6", "Obsada\\n[szt.]"),    tr("sag_Shifts7", "Obsada św.\\n[szt.]")};

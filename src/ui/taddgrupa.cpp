@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "cp1250_input.h"
+#include "editing/light_colour.h"
 #include "field_caption.h"
 #include "language_applier.h"
-#include "editing/light_colour.h"
 #include "model/time_value.h"
 #include "planner/rotation.h"
 #include "qt_text.h"

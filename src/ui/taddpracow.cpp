@@ -11,8 +11,8 @@
 
 #include "colour_choice.h"
 #include "cp1250_input.h"
-#include "field_caption.h"
 #include "editing/light_colour.h"
+#include "field_caption.h"
 #include "i18n/text.h"
 #include "model/time_value.h"
 #include "planner/pattern_input.h"
@@ -49,9 +49,11 @@ QSlider* preference(const char* name, QWidget* parent) {
 QHBoxLayout* between(const char* left, QSlider* slider, const char* right) {
     auto* row = new QHBoxLayout;
     const QString name = slider->objectName();
-    row->addWidget(named(new QLabel(u(left)), (name + QStringLiteral("Left")).toLatin1().constData()));
+    row->addWidget(
+        named(new QLabel(u(left)), (name + QStringLiteral("Left")).toLatin1().constData()));
     row->addWidget(slider, 1);
-    row->addWidget(named(new QLabel(u(right)), (name + QStringLiteral("Right")).toLatin1().constData()));
+    row->addWidget(
+        named(new QLabel(u(right)), (name + QStringLiteral("Right")).toLatin1().constData()));
     return row;
 }
 
@@ -209,8 +211,10 @@ QWidget* Tf_WorkerAdd::build_leave_tab() {
     se_CareDays = spin("se_CareDays", 0, kMaxCareDays, page);
     se_RehaDays = spin("se_RehaDays", 0, kMaxRehaDays, page);
     auto* form = new QFormLayout(page);
-    form->addRow(field_caption(me_CurrentYearHoliday, "godzin urlopu wypoczynkowego: "), me_CurrentYearHoliday);
-    form->addRow(field_caption(me_LastYearHoliday, "godzin urlopu wyp. z poprz. roku: "), me_LastYearHoliday);
+    form->addRow(field_caption(me_CurrentYearHoliday, "godzin urlopu wypoczynkowego: "),
+                 me_CurrentYearHoliday);
+    form->addRow(field_caption(me_LastYearHoliday, "godzin urlopu wyp. z poprz. roku: "),
+                 me_LastYearHoliday);
     form->addRow(field_caption(se_CareDays, "dni opieki: "), se_CareDays);
     form->addRow(field_caption(se_RehaDays, "dni urlopu rehabilitacyjnego: "), se_RehaDays);
     return page;
@@ -227,7 +231,8 @@ QWidget* Tf_WorkerAdd::build_time_tab() {
     connect(cb_wn_Norma, &QCheckBox::toggled, me_wnq_Norma, &QWidget::setEnabled);
     auto* form = new QFormLayout(page);
     form->addRow(field_caption(e_PartTime, "Wymiar etatu [%]: "), e_PartTime);
-    form->addRow(field_caption(l_LastMonthAutoHours, "godzin z poprzedniego miesiąca: "), l_LastMonthAutoHours);
+    form->addRow(field_caption(l_LastMonthAutoHours, "godzin z poprzedniego miesiąca: "),
+                 l_LastMonthAutoHours);
     form->addRow(field_caption(me_LastMonthHours, "korekta ręczna:"), me_LastMonthHours);
     form->addRow(cb_wn_Norma, me_wnq_Norma);
     return page;

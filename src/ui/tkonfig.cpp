@@ -7,11 +7,11 @@
 #include <QLocale>
 #include <QVBoxLayout>
 
-#include "i18n/language_file.h"
 #include "field_caption.h"
+#include "i18n/language_file.h"
 #include "language_applier.h"
-#include "qt_translations.h"
 #include "qt_text.h"
+#include "qt_translations.h"
 #include "storage/options_file.h"
 #include "taddgrupa.h"
 #include "time_field.h"
@@ -151,7 +151,8 @@ QWidget* Tf_Options::build_general_page() {
     form->addRow(field_caption(e_Symb_D, "Symbol dopracowania:"), e_Symb_D);
     form->addRow(field_caption(e_SymbOther, "Symbol innego dyżuru:"), e_SymbOther);
     form->addRow(field_caption(cb_CalendarDisplay, "Na kalendarzu pokazuj:"), cb_CalendarDisplay);
-    form->addRow(field_caption(se_AutoArchiving, "Archiwizuj co (dni, 0 - nigdy):"), se_AutoArchiving);
+    form->addRow(field_caption(se_AutoArchiving, "Archiwizuj co (dni, 0 - nigdy):"),
+                 se_AutoArchiving);
     form->addRow(cb_DeletePrintoutsFilesAfterClose);
     form->addRow(field_caption(cb_Language, "Język:"), cb_Language);
     return page;

@@ -81,7 +81,7 @@ void WorkerRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 }
 
 QString WorkerRowDelegate::fitted_name(const QString& name, const QFontMetrics& metrics, int width,
-                                      int tally_width) {
+                                       int tally_width) {
     const int room = tally_width > 0 ? width - tally_width - kTallyGap : width;
     return metrics.elidedText(name, Qt::ElideRight, std::max(room, 0));
 }

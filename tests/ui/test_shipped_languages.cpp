@@ -32,9 +32,10 @@ struct Seen {
 QString place(const QObject* object) {
     QString path;
     for (; object; object = object->parent())
-        path.prepend(QLatin1Char('/') + (object->objectName().isEmpty()
-                                             ? QString::fromLatin1(object->metaObject()->className())
-                                             : object->objectName()));
+        path.prepend(QLatin1Char('/') +
+                     (object->objectName().isEmpty()
+                          ? QString::fromLatin1(object->metaObject()->className())
+                          : object->objectName()));
     return path;
 }
 
@@ -55,8 +56,10 @@ void add_widget(std::vector<Seen>& seen, QWidget* w) {
         for (int i = 0; i < t->count(); ++i) add(seen, w, "tab", t->tabText(i));
     if (auto* t = qobject_cast<QTableWidget*>(w))
         for (int i = 0; i < t->columnCount(); ++i)
-            if (t->horizontalHeaderItem(i)) add(seen, w, "header", t->horizontalHeaderItem(i)->text());
-    for (const QString& item : w->property(kItemsProperty).toStringList()) add(seen, w, "item", item);
+            if (t->horizontalHeaderItem(i))
+                add(seen, w, "header", t->horizontalHeaderItem(i)->text());
+    for (const QString& item : w->property(kItemsProperty).toStringList())
+        add(seen, w, "item", item);
 }
 
 // Every caption, title, item, tab, header and hint of the windows, in a fixed order.

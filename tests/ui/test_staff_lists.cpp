@@ -203,8 +203,9 @@ private slots:
         const QString shown = WorkerRowDelegate::fitted_name(name, metrics, 200, figures);
         QVERIFY(shown.endsWith(QChar(0x2026)));
         QVERIFY(metrics.horizontalAdvance(shown) + figures < 200);
-        QCOMPARE(WorkerRowDelegate::fitted_name(QStringLiteral("Nowak Anna"), metrics, 200, figures),
-                 QStringLiteral("Nowak Anna"));
+        QCOMPARE(
+            WorkerRowDelegate::fitted_name(QStringLiteral("Nowak Anna"), metrics, 200, figures),
+            QStringLiteral("Nowak Anna"));
     }
 
     void a_duty_placed_in_december_is_there_again_after_january() {
