@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
+#include "language_applier.h"
 #include "qt_text.h"
 #include "worktime/norm_box.h"
 #include "worktime/summary_boxes.h"
@@ -41,6 +42,8 @@ QLabel* value(QGroupBox* group, const char* name, const char* caption, const cha
 WorkerBoxes::WorkerBoxes(QWidget* parent) : QWidget(parent) {
     st_Workers = new QLabel(this);
     st_Workers->setObjectName(QStringLiteral("st_Workers"));
+    // Its language-file text is the caption the worker's name follows, looked up when shown.
+    st_Workers->setProperty(kTagProperty, kSkippedTag);
     QGroupBox* norm = box("gb_WorkerNorma", "Normatyw pracownika ", this);
     l_wnq_Norma = value(norm, "l_wnq_Norma", "Normatyw: ");
     l_wnq_NormaUsed = value(norm, "l_wnq_NormaUsed", "Wykorzystany: ");
@@ -73,7 +76,8 @@ WorkerBoxes::WorkerBoxes(QWidget* parent) : QWidget(parent) {
 void WorkerBoxes::show_worker(const Worker* worker) {
     if (!worker) {
         st_Workers->setText(qt_text(worker_title(nullptr)));
-        for (QLabel* label : findChildren<QLabel*>(QRegularExpression(QStringLiteral("^l_"))))
+        for (QLabel* label :
+             findChildren<QLabel*>(QRegularExpression(QStringLiteral("^l_(?!.*Caption$)"))))
             label->setText(QStringLiteral("0"));
         return;
     }

@@ -108,7 +108,7 @@ std::vector<Seen> started_with(const char* language) {
     QtSettingsStore store;
     Tf_Login login(store, Tf_Login::Mode::Check);
     DayProperties properties(p.app.roster(), p.app.options(), p.prompter, 4, 1);
-    Tf_DayProperties day(properties, p.app.roster(), p.prompter);
+    Tf_DayProperties day(properties, p.app.roster(), p.prompter, nullptr);
     if (file) apply_language_to_all(*file);
     std::vector<QWidget*> windows{&form, &login, &day};
     std::vector<Seen> seen = visible_texts(windows);
@@ -138,6 +138,7 @@ private slots:
             if (english[i].text == was.text && has_words(was.text) && !kNeutral.contains(was.text))
                 untranslated << was.where + QStringLiteral(": ") + was.text;
         }
+        for (const QString& line : changed + blank + untranslated) qInfo("%s", qPrintable(line));
         QVERIFY2(changed.isEmpty(), qPrintable(changed.join(QLatin1Char('\n'))));
         QVERIFY2(blank.isEmpty(), qPrintable(blank.join(QLatin1Char('\n'))));
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
