@@ -168,6 +168,7 @@ private slots:
                 dialog->reject();
             });
             const QPoint row = list->visualItemRect(list->item(0)).center();
+            QTest::mousePress(list->viewport(), Qt::LeftButton, {}, row);
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
             QCOMPARE(opened, QString::fromLatin1(editor));
         }
