@@ -83,9 +83,12 @@ bool has_words(const QString& text) {
     return letters >= 2;
 }
 
-// Texts that read the same in both languages.
-const QStringList kNeutral = {QStringLiteral("OK"), QStringLiteral("Tabrel"),
-                              QStringLiteral("Nowak Anna"), QStringLiteral("Chirurgia")};
+// Texts that read the same in both languages: names, and the caption the program has always
+// had in English.
+const QStringList kNeutral = {
+    QStringLiteral("OK"),        QStringLiteral("Tabrel"), QStringLiteral("Nowak Anna"),
+    QStringLiteral("Chirurgia"), QStringLiteral("PESEL:"), QStringLiteral("E-mail:"),
+    QStringLiteral("english"),   QStringLiteral("polski"), QStringLiteral("New period")};
 
 // The program as it starts with `language` (none: the built-in texts): the main window with
 // its dialogs, the login and the day properties, the file applied to all of them.
