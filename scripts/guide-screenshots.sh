@@ -11,6 +11,6 @@ shots="$(mktemp -d)"
 trap 'rm -rf "$shots"' EXIT
 xvfb-run -a -s "-screen 0 1600x1000x24" "$build/tools/guide_shots/tabrel-guide-shots" "$shots"
 for picture in "$shots"/*.png; do
-    convert "$picture" -resize '1000x1000>' -colors 96 -strip "$root/guide/$(basename "$picture")"
+    convert "$picture" -trim +repage -resize '1000x1000>' -colors 64 -strip "$root/guide/$(basename "$picture")"
 done
 echo "guide-screenshots.sh: $(ls "$shots" | wc -l) screenshots written to $root/guide"
