@@ -20,6 +20,9 @@ packages=(
     clang
     libclang-rt-14-dev
     desktop-file-utils
+    qt6-translations-l10n
+    imagemagick
+    x11-apps
 )
 
 if [ "$(id -u)" -eq 0 ]; then

@@ -4,6 +4,9 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include "i18n/text.h"
+#include "qt_text.h"
+
 namespace tabrel {
 
 namespace {
@@ -16,16 +19,16 @@ QString build_date() {
 }
 
 QString about_text() {
-    return QStringLiteral("Data utworzenia: ") + build_date() + QStringLiteral("\nWersja: 3.50") +
-           QString::fromUtf8(
-               "\nAutorzy: zespół programu Tabrel"
-               "\nKontakt: zgłoszenia w repozytorium programu");
+    return qt_text(tr("msg_AboutBuilt", "Data utworzenia: ")) + build_date() + QLatin1Char('\n') +
+           qt_text(tr("msg_AboutVersion", "Wersja: ")) + QStringLiteral("3.50\n") +
+           qt_text(tr("msg_AboutAuthors", "Autorzy: zespół programu Tabrel")) + QLatin1Char('\n') +
+           qt_text(tr("msg_AboutContact", "Kontakt: zgłoszenia w repozytorium programu"));
 }
 
 }  // namespace
 
 void show_about_box(QWidget* parent) {
-    QMessageBox::about(parent, QStringLiteral("O Programie..."), about_text());
+    QMessageBox::about(parent, qt_text(tr("msg_AboutTitle", "O Programie...")), about_text());
 }
 
 }  // namespace tabrel

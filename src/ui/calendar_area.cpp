@@ -52,7 +52,7 @@ QWidget* CalendarArea::build_top_strip(ViewState& view) {
     xpan = new QToolButton(strip);
     xpan->setObjectName(QStringLiteral("xpan"));
     xpan->setText(QString::fromUtf8("»"));
-    auto* title = new QLabel(QStringLiteral(" :: Kalendarz "), strip);
+    auto* title = new QLabel(QString::fromUtf8(" :: Kalendarz "), strip);
     title->setObjectName(QStringLiteral("l_Calendar"));
     switches = new ShowSwitches(view, strip);
     d = new DragPanel("d", QString::fromUtf8("Dyżur"),
@@ -91,7 +91,9 @@ QWidget* CalendarArea::build_bottom_strip() {
     m_Notes->setReadOnly(true);
     m_Notes->setMaximumHeight(m_Notes->fontMetrics().height() * 4);
     auto* notes = new QVBoxLayout(gb_DaySummary);
-    notes->addWidget(new QLabel(QString::fromUtf8("Podgląd notatki:"), gb_DaySummary));
+    auto* preview = new QLabel(QString::fromUtf8("Podgląd notatki:"), gb_DaySummary);
+    preview->setObjectName(QStringLiteral("l_NotesPreview"));
+    notes->addWidget(preview);
     notes->addWidget(m_Notes);
     gb_DaySummary->hide();
 

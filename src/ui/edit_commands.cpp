@@ -5,6 +5,7 @@
 #include "editing/keyboard_entry.h"
 #include "editing/tile_commands.h"
 #include "planner/uloz_tabrel.h"
+#include "showing_prompter.h"
 #include "storage/ini_file.h"
 #include "storage/safe_file.h"
 #include "tdayprop.h"
@@ -71,7 +72,9 @@ void EditCommands::day_properties() {
 
 void EditCommands::run_planner() {
     if (!app_.roster().current()) return;
-    uloz_tabrel(app_.roster(), app_.options(), app_.prompter());
+    // The closing question is asked over the duties placed, in their not yet accepted look.
+    ShowingPrompter prompter(app_.prompter(), [this] { emit redisplay(kEverything); });
+    uloz_tabrel(app_.roster(), app_.options(), prompter);
     emit redisplay(kEverything);
 }
 

@@ -121,9 +121,21 @@ bool apply_kept_caption(QObject* object, const std::optional<QString>& value) {
     return false;
 }
 
+// A painted control keeps its texts in a property; item i is replaced where it has one.
+void set_property_items(QObject* object, const QStringList& items) {
+    QStringList texts = object->property(kItemsProperty).toStringList();
+    for (int i = 0; i < items.size() && i < texts.size(); ++i) texts[i] = items[i];
+    object->setProperty(kItemsProperty, texts);
+    if (auto* widget = qobject_cast<QWidget*>(object)) widget->update();
+}
+
 // Kinds that hold items; a missing key leaves them as they are.
 bool apply_items(QObject* object, const std::optional<QString>& value) {
     const QStringList items = value ? value->split(kItemSeparator) : QStringList();
+    if (object->property(kItemsProperty).isValid()) {
+        if (value) set_property_items(object, items);
+        return true;
+    }
     if (auto* combo = qobject_cast<QComboBox*>(object)) {
         if (value) set_items(combo, items);
         return true;

@@ -13,6 +13,8 @@ inline constexpr const char* kTagProperty = "tag";  // 100: the language file le
 inline constexpr int kSkippedTag = 100;
 // A group box holding unnamed radio buttons: its value is the caption, "\r", then the items.
 inline constexpr const char* kRadioGroupProperty = "radioGroup";
+// A painted control's texts (a QStringList), set from items separated by "\n" as a list's are.
+inline constexpr const char* kItemsProperty = "items";
 
 // A window's section: its objectName, without the class-style "T" of "Tf_MainForm".
 QString window_section(const QWidget* window);

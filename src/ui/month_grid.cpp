@@ -13,6 +13,7 @@
 #include "editing/tile_commands.h"
 #include "grid_painter.h"
 #include "i18n/cp1250.h"
+#include "i18n/text.h"
 #include "qt_text.h"
 
 namespace tabrel {
@@ -192,13 +193,14 @@ void MonthGrid::tile_menu(const Tile& tile, QPoint global) {
     const TilePopup offer = pm_dPopup(app_.roster(), name);
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("pm_d"));
-    QAction* edit = menu.addAction(QStringLiteral("Zmień..."));
+    QAction* edit = menu.addAction(qt_text(tabrel::tr("mi_DutyEdit", "Zmień...")));
     edit->setObjectName(QStringLiteral("mi_DutyEdit"));
     edit->setVisible(offer.edit_visible);
     menu.addSeparator();
-    QAction* remove = menu.addAction(QStringLiteral("Usuń"));
+    QAction* remove = menu.addAction(qt_text(tabrel::tr("mi_TileDelete", "Usuń")));
     remove->setObjectName(QStringLiteral("mi_DutyDelete"));
-    QAction* restore = menu.addAction(QString::fromUtf8("Przywróć pracownika"));
+    QAction* restore =
+        menu.addAction(qt_text(tabrel::tr("mi_WorkerRestore", "Przywróć pracownika")));
     restore->setObjectName(QStringLiteral("mi_WorkerRestore"));
     restore->setEnabled(offer.restore_enabled);
     QAction* chosen = menu.exec(global);

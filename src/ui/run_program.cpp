@@ -10,6 +10,7 @@
 #include "message_prompter.h"
 #include "qt_locale.h"
 #include "qt_settings_store.h"
+#include "qt_translations.h"
 #include "storage/options_file.h"
 #include "tglowna.h"
 #include "tlogowanie.h"
@@ -28,8 +29,9 @@ int run_program(const ProgramFolders& folders) {
     const bool polish_system = QLocale::system().language() == QLocale::Polish;
     const std::optional<LanguageFile> language =
         choose_language(folders.resources, app.options().lang, polish_system, prompter);
-    read_suggestions(load_options_file(app.data_folder()),
-                     language_name(app.options().lang, polish_system), app.options());
+    const std::string name = language_name(app.options().lang, polish_system);
+    if (language) use_qt_translations(name);
+    read_suggestions(load_options_file(app.data_folder()), name, app.options());
     // A wrong or cancelled password ends the program before anything is loaded or saved.
     QtSettingsStore settings;
     if (!login_at_start(settings, language ? &*language : nullptr)) return 1;

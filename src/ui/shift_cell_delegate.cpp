@@ -68,9 +68,12 @@ void ShiftCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
 void ShiftCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const {
     if (index.column() != kColourColumn) return QStyledItemDelegate::paint(painter, option, index);
+    // The cell's background and focus without the colour's name: the square stands for it.
     QStyleOptionViewItem plain = option;
+    initStyleOption(&plain, index);
     plain.text.clear();
-    QStyledItemDelegate::paint(painter, plain, index);
+    const QStyle* style = plain.widget ? plain.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, plain.widget);
     const std::string name = storable_text(index.data().toString()).value_or(std::string());
     const Colour colour = colour_from_text(name).value_or(clWhite);
     const QRect cell = option.rect;

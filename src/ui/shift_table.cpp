@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 #include "colour_choice.h"
 #include "cp1250_input.h"
@@ -14,9 +15,18 @@ namespace tabrel {
 
 namespace {
 
-const char* const kHeaders[kShiftColumnCount] = {
-    "Lp\n[-]",    "Początek\n[h]", "Czas trwania\n[h]", "Symbol dyżuru\n[-]",
-    "Kolor\n[-]", "Nazwa\n[-]",    "Obsada\n[szt.]",    "Obsada św.\n[szt.]"};
+// Column captions; a language file writes a line break as the two characters "\n".
+QStringList headers() {
+    const std::string texts[kShiftColumnCount] = {
+        tr("sag_Shifts0", "Lp\\n[-]"),           tr("sag_Shifts1", "Początek\\n[h]"),
+        tr("sag_Shifts2", "Czas trwania\\n[h]"), tr("sag_Shifts3", "Symbol dyżuru\\n[-]"),
+        tr("sag_Shifts4", "Kolor\\n[-]"),        tr("sag_Shifts5", "Nazwa\\n[-]"),
+        tr("sag_Shifts6", "Obsada\\n[szt.]"),    tr("sag_Shifts7", "Obsada św.\\n[szt.]")};
+    QStringList list;
+    for (const std::string& text : texts)
+        list << qt_text(text).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+    return list;
+}
 
 std::string cell_text(const QTableWidgetItem* item) {
     return item ? storable_text(item->text()).value_or(std::string()) : std::string();
@@ -30,15 +40,17 @@ ShiftTable::ShiftTable(Prompter& prompter, QWidget* parent)
       delegate_(new ShiftCellDelegate(prompter, this)) {
     setObjectName(QStringLiteral("sag_Shifts"));
     setItemDelegate(delegate_);
-    QStringList headers;
-    for (const char* h : kHeaders) headers << QString::fromUtf8(h);
-    setHorizontalHeaderLabels(headers);
+    setHorizontalHeaderLabels(headers());
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed |
                     QAbstractItemView::EditKeyPressed);
-    setColumnWidth(kNumberColumn, 30);
-    setColumnWidth(kColourColumn, 50);
+    resizeColumnsToContents();
+    setColumnWidth(kNumberColumn, std::max(columnWidth(kNumberColumn), 30));
+    setColumnWidth(kColourColumn, std::max(columnWidth(kColourColumn), 50));
+    // Every column in sight, up to "Obsada św.", without scrolling sideways.
+    setMinimumWidth(horizontalHeader()->length() + 2 * frameWidth() +
+                    verticalScrollBar()->sizeHint().width());
     connect(delegate_, &ShiftCellDelegate::cell_edited, this, &ShiftTable::cell_edited);
 }
 

@@ -3,6 +3,8 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 
+#include "language_applier.h"
+
 namespace tabrel {
 
 namespace {
@@ -10,6 +12,7 @@ namespace {
 QGroupBox* titled_box(const char* name, const char* title, QWidget* parent) {
     auto* box = new QGroupBox(QString::fromUtf8(title), parent);
     box->setObjectName(QString::fromLatin1(name));
+    box->setProperty(kRadioGroupProperty, true);
     return box;
 }
 

@@ -8,6 +8,7 @@
 
 #include "editing/worker_list_rows.h"
 #include "group_row_delegate.h"
+#include "language_applier.h"
 #include "qt_text.h"
 #include "worker_row_delegate.h"
 
@@ -68,6 +69,7 @@ StaffLists::StaffLists(const Roster& roster, const Options& options, ViewState& 
 void StaffLists::build_worker_switches() {
     rg_ShowWorkers = new QGroupBox(QString::fromUtf8("Pokaż: "), this);
     rg_ShowWorkers->setObjectName(QStringLiteral("rg_ShowWorkers"));
+    rg_ShowWorkers->setProperty(kRadioGroupProperty, true);
     auto* choice = new QButtonGroup(rg_ShowWorkers);
     auto* row = new QHBoxLayout(rg_ShowWorkers);
     row->setContentsMargins(4, 0, 4, 0);

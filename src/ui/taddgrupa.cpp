@@ -9,8 +9,9 @@
 #include <QVBoxLayout>
 
 #include "cp1250_input.h"
-#include "language_applier.h"
 #include "editing/light_colour.h"
+#include "field_caption.h"
+#include "language_applier.h"
 #include "model/time_value.h"
 #include "planner/rotation.h"
 #include "qt_text.h"
@@ -22,6 +23,12 @@ namespace {
 
 QString u(const char* utf8) {
     return QString::fromUtf8(utf8);
+}
+
+// A tab's page, named so that a language file can caption its tab.
+QWidget* page(const char* name, QWidget* widget) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
 }
 
 QToolButton* tool(const char* name, const char* caption, const char* hint, QWidget* parent) {
@@ -75,10 +82,11 @@ Tf_GroupAdd::Tf_GroupAdd(AppState& app, QWidget* parent) : QDialog(parent), app_
     setWindowTitle(u("Dodaj/Edytuj grupę"));
     setModal(true);
     tabs = new QTabWidget(this);
-    tabs->addTab(build_data_tab(), u("&Dane"));
-    tabs->addTab(build_shifts_tab(), u("&Zmiany"));
-    tabs->addTab(build_norm_tab(), u("&Normatyw"));
-    tabs->addTab(build_automat_tab(), u("&Automat"));
+    tabs->setUsesScrollButtons(false);
+    tabs->addTab(page("ts_Data", build_data_tab()), u("&Dane"));
+    tabs->addTab(page("ts_Shifts", build_shifts_tab()), u("&Zmiany"));
+    tabs->addTab(page("ts_Norma", build_norm_tab()), u("&Normatyw"));
+    tabs->addTab(page("ts_Automat", build_automat_tab()), u("&Automat"));
     b_OK = button("b_OK", "OK", this);
     sb_Cancel = button("sb_Cancel", "Anuluj", this);
     auto* buttons = new QHBoxLayout;
@@ -101,8 +109,8 @@ QWidget* Tf_GroupAdd::build_data_tab() {
     e_GroupName->setObjectName(QStringLiteral("e_GroupName"));
     guard_line_file_field(e_GroupName, app_.prompter());
     p_ColorChoose = new ColourPanel(page);
-    form->addRow(u("Nazwa: "), e_GroupName);
-    form->addRow(u("Kolor: "), p_ColorChoose);
+    form->addRow(field_caption(e_GroupName, "Nazwa: "), e_GroupName);
+    form->addRow(field_caption(p_ColorChoose, "Kolor: "), p_ColorChoose);
     return page;
 }
 
@@ -150,7 +158,7 @@ QWidget* Tf_GroupAdd::build_norm_tab() {
     b_SaveAsDefault = button("b_SaveAsDefault", "Zapisz jako domyślne", page);
     connect(b_SaveAsDefault, &QPushButton::clicked, this, &Tf_GroupAdd::b_SaveAsDefaultClick);
     auto* layout = new QFormLayout(page);
-    layout->addRow(u("Czas trwania dyżuru \"8\" [godz.]:  "), me_day8);
+    layout->addRow(field_caption(me_day8, "Czas trwania dyżuru \"8\" [godz.]:  "), me_day8);
     for (QWidget* w :
          std::initializer_list<QWidget*>{cb_SaturdayLikeHoliday, cb_DayOffForHolidayOnSaturday,
                                          cb_HoliHolidayNigths, cb_WithoutHolidays, b_SaveAsDefault})

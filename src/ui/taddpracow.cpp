@@ -12,10 +12,12 @@
 #include "colour_choice.h"
 #include "cp1250_input.h"
 #include "editing/light_colour.h"
+#include "field_caption.h"
 #include "i18n/text.h"
 #include "model/time_value.h"
 #include "planner/pattern_input.h"
 #include "qt_text.h"
+#include "time_field.h"
 
 namespace tabrel {
 
@@ -46,9 +48,12 @@ QSlider* preference(const char* name, QWidget* parent) {
 
 QHBoxLayout* between(const char* left, QSlider* slider, const char* right) {
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(u(left)));
+    const QString name = slider->objectName();
+    row->addWidget(
+        named(new QLabel(u(left)), (name + QStringLiteral("Left")).toLatin1().constData()));
     row->addWidget(slider, 1);
-    row->addWidget(new QLabel(u(right)));
+    row->addWidget(
+        named(new QLabel(u(right)), (name + QStringLiteral("Right")).toLatin1().constData()));
     return row;
 }
 
@@ -79,13 +84,15 @@ Tf_WorkerAdd::Tf_WorkerAdd(AppState& app, QWidget* parent) : QDialog(parent), ap
     setWindowTitle(u("Dodaj/Edytuj pracownika"));
     setModal(true);
     tabs = new QTabWidget(this);
-    tabs->addTab(build_data_tab(), u("&Dane"));
-    tabs->addTab(build_group_tab(), u("&Grupa"));
-    tabs->addTab(build_address_tab(), u("&Adres"));
-    tabs->addTab(build_other_tab(), u("D&odatkowe"));
-    tabs->addTab(build_leave_tab(), u("&Urlopy"));
-    tabs->addTab(build_time_tab(), u("&Czas pracy"));
-    tabs->addTab(build_automat_tab(), u("A&utomat"));
+    // Every tab in sight: the dialog is as wide as its tab row.
+    tabs->setUsesScrollButtons(false);
+    tabs->addTab(named(build_data_tab(), "ts_Data"), u("&Dane"));
+    tabs->addTab(named(build_group_tab(), "ts_Group"), u("&Grupa"));
+    tabs->addTab(named(build_address_tab(), "ts_Address"), u("&Adres"));
+    tabs->addTab(named(build_other_tab(), "ts_Other"), u("D&odatkowe"));
+    tabs->addTab(named(build_leave_tab(), "ts_Leave"), u("&Urlopy"));
+    tabs->addTab(named(build_time_tab(), "ts_WorkTime"), u("&Czas pracy"));
+    tabs->addTab(named(build_automat_tab(), "ts_Automat"), u("Au&tomat"));
     cb_Old = named(new QCheckBox(u("Zablokowany"), this), "cb_Old");
     cb_Old->hide();
     l_id = named(new QLabel(this), "l_id");
@@ -140,11 +147,11 @@ QWidget* Tf_WorkerAdd::build_data_tab() {
             [this] { list_chosen(cb_Occupation, true); });
     for (QLineEdit* name : {e_Surname, e_Name, e_Nick}) name->installEventFilter(this);
     auto* form = new QFormLayout(page);
-    form->addRow(u("Nazwisko: "), e_Surname);
-    form->addRow(u("Imię: "), e_Name);
-    form->addRow(u("Nazwa krótka (maks. 2 znaki): "), e_Nick);
-    form->addRow(u("Kolor: "), p_ColorChoose);
-    form->addRow(u("Stanowisko: "), cb_Occupation);
+    form->addRow(field_caption(e_Surname, "Nazwisko: "), e_Surname);
+    form->addRow(field_caption(e_Name, "Imię: "), e_Name);
+    form->addRow(field_caption(e_Nick, "Nazwa krótka (maks. 2 znaki): "), e_Nick);
+    form->addRow(field_caption(p_ColorChoose, "Kolor: "), p_ColorChoose);
+    form->addRow(field_caption(cb_Occupation, "Stanowisko: "), cb_Occupation);
     return page;
 }
 
@@ -155,7 +162,7 @@ QWidget* Tf_WorkerAdd::build_group_tab() {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(clb_Group);
     auto* row = new QFormLayout;
-    row->addRow(u("Grupa: "), cb_Group);
+    row->addRow(field_caption(cb_Group, "Grupa: "), cb_Group);
     layout->addLayout(row);
     return page;
 }
@@ -169,11 +176,11 @@ QWidget* Tf_WorkerAdd::build_address_tab() {
     e_PhoneNumber = text_field("e_PhoneNumber", page);
     e_Email = text_field("e_Email", page);
     auto* form = new QFormLayout(page);
-    form->addRow(u("Adres: "), e_Address);
-    form->addRow(u("Poczta: "), e_PostOffice);
-    form->addRow(u("Kod: "), e_ZipCode);
-    form->addRow(u("Telefon: "), e_PhoneNumber);
-    form->addRow(u("E-mail: "), e_Email);
+    form->addRow(field_caption(e_Address, "Adres: "), e_Address);
+    form->addRow(field_caption(e_PostOffice, "Poczta: "), e_PostOffice);
+    form->addRow(field_caption(e_ZipCode, "Kod: "), e_ZipCode);
+    form->addRow(field_caption(e_PhoneNumber, "Telefon: "), e_PhoneNumber);
+    form->addRow(field_caption(e_Email, "E-mail: "), e_Email);
     return page;
 }
 
@@ -188,12 +195,12 @@ QWidget* Tf_WorkerAdd::build_other_tab() {
     e_user2 = text_field("e_user2", page);
     e_user3 = text_field("e_user3", page);
     auto* form = new QFormLayout(page);
-    form->addRow(u("PESEL: "), e_pesel);
-    form->addRow(u("Wykształcenie: "), cb_education);
-    form->addRow(u("Kursy: "), e_courses);
-    form->addRow(u("Inne 1: "), e_user1);
-    form->addRow(u("Inne 2: "), e_user2);
-    form->addRow(u("Inne 3: "), e_user3);
+    form->addRow(field_caption(e_pesel, "PESEL: "), e_pesel);
+    form->addRow(field_caption(cb_education, "Wykształcenie: "), cb_education);
+    form->addRow(field_caption(e_courses, "Kursy: "), e_courses);
+    form->addRow(field_caption(e_user1, "Inne 1: "), e_user1);
+    form->addRow(field_caption(e_user2, "Inne 2: "), e_user2);
+    form->addRow(field_caption(e_user3, "Inne 3: "), e_user3);
     return page;
 }
 
@@ -204,10 +211,12 @@ QWidget* Tf_WorkerAdd::build_leave_tab() {
     se_CareDays = spin("se_CareDays", 0, kMaxCareDays, page);
     se_RehaDays = spin("se_RehaDays", 0, kMaxRehaDays, page);
     auto* form = new QFormLayout(page);
-    form->addRow(u("godzin urlopu wypoczynkowego: "), me_CurrentYearHoliday);
-    form->addRow(u("godzin urlopu wyp. z poprz. roku: "), me_LastYearHoliday);
-    form->addRow(u("dni opieki: "), se_CareDays);
-    form->addRow(u("dni urlopu rehabilitacyjnego: "), se_RehaDays);
+    form->addRow(field_caption(me_CurrentYearHoliday, "godzin urlopu wypoczynkowego: "),
+                 me_CurrentYearHoliday);
+    form->addRow(field_caption(me_LastYearHoliday, "godzin urlopu wyp. z poprz. roku: "),
+                 me_LastYearHoliday);
+    form->addRow(field_caption(se_CareDays, "dni opieki: "), se_CareDays);
+    form->addRow(field_caption(se_RehaDays, "dni urlopu rehabilitacyjnego: "), se_RehaDays);
     return page;
 }
 
@@ -216,14 +225,15 @@ QWidget* Tf_WorkerAdd::build_time_tab() {
     e_PartTime = named(new QLineEdit(page), "e_PartTime");
     e_PartTime->installEventFilter(this);
     l_LastMonthAutoHours = named(new QLabel(page), "l_LastMonthAutoHours");
-    me_LastMonthHours = time_field("me_LastMonthHours", "###9:99;_", page);
+    me_LastMonthHours = time_field("me_LastMonthHours", "#009:99; ", page);
     cb_wn_Norma = named(new QCheckBox(u("Normatyw miesięczny: "), page), "cb_wn_Norma");
     me_wnq_Norma = time_field("me_wnq_Norma", "009:99;_", page);
     connect(cb_wn_Norma, &QCheckBox::toggled, me_wnq_Norma, &QWidget::setEnabled);
     auto* form = new QFormLayout(page);
-    form->addRow(u("Wymiar etatu [%]: "), e_PartTime);
-    form->addRow(u("godzin z poprzedniego miesiąca: "), l_LastMonthAutoHours);
-    form->addRow(u("korekta ręczna:"), me_LastMonthHours);
+    form->addRow(field_caption(e_PartTime, "Wymiar etatu [%]: "), e_PartTime);
+    form->addRow(field_caption(l_LastMonthAutoHours, "godzin z poprzedniego miesiąca: "),
+                 l_LastMonthAutoHours);
+    form->addRow(field_caption(me_LastMonthHours, "korekta ręczna:"), me_LastMonthHours);
     form->addRow(cb_wn_Norma, me_wnq_Norma);
     return page;
 }
@@ -258,12 +268,12 @@ QWidget* Tf_WorkerAdd::build_automat_tab() {
     grid->addWidget(rb_WithoutAuto, 2, 0, 1, 4);
     grid->addWidget(rb_Auto8, 3, 0);
     grid->addWidget(e_SystemPattern8, 3, 1);
-    grid->addWidget(new QLabel(u("zaczynając od:"), page), 3, 2);
+    grid->addWidget(field_caption(se_AutoSystemStartFrom8, "zaczynając od:"), 3, 2);
     grid->addWidget(se_AutoSystemStartFrom8, 3, 3);
     grid->addWidget(cb_AutoAsWeek, 4, 1);
     grid->addWidget(rb_AutoScheme, 5, 0);
     grid->addWidget(e_SystemPattern, 5, 1);
-    grid->addWidget(new QLabel(u("zaczynając od:"), page), 5, 2);
+    grid->addWidget(field_caption(se_AutoSystemStartFrom, "zaczynając od:"), 5, 2);
     grid->addWidget(se_AutoSystemStartFrom, 5, 3);
     grid->setRowStretch(6, 1);
     return page;
@@ -334,16 +344,16 @@ void Tf_WorkerAdd::load(const WorkerForm& f) {
     e_user1->setText(qt_text(f.user1));
     e_user2->setText(qt_text(f.user2));
     e_user3->setText(qt_text(f.user3));
-    me_CurrentYearHoliday->setText(qt_text(f.urlop));
-    me_LastYearHoliday->setText(qt_text(f.urlop_prev));
+    show_time_text(*me_CurrentYearHoliday, qt_text(f.urlop));
+    show_time_text(*me_LastYearHoliday, qt_text(f.urlop_prev));
     se_CareDays->setValue(f.opieka);
     se_RehaDays->setValue(f.reha);
     e_PartTime->setText(qt_text(f.etat));
     l_LastMonthAutoHours->setText(qt_text(min2h(f.carry_auto, "txt", false)));
     l_LastMonthAutoHours->setProperty("minutes", f.carry_auto);
-    me_LastMonthHours->setText(qt_text(f.carry_manual));
+    show_time_text(*me_LastMonthHours, qt_text(f.carry_manual));
     cb_wn_Norma->setChecked(f.own_norm_set);
-    me_wnq_Norma->setText(qt_text(f.own_norm));
+    show_time_text(*me_wnq_Norma, qt_text(f.own_norm));
     me_wnq_Norma->setEnabled(f.own_norm_set);
     tb_PrefsDaysNights->setValue(f.pref_dn);
     tb_PrefsNormalHoliday->setValue(f.pref_zs);
@@ -414,6 +424,7 @@ void Tf_WorkerAdd::prepare_new() {
     edited_index_.reset();
     stored_.reset();
     l_id->clear();
+    tabs->setCurrentIndex(0);
 }
 
 void Tf_WorkerAdd::prepare_edit(int worker_index) {

@@ -1,5 +1,7 @@
 #include "taddwolne.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -72,9 +74,19 @@ void Tf_DayOffAdd::build_layout() {
     fields->addWidget(l_DayOffLength, 2, 0, 1, 3);
     fields->addWidget(l_DayOffLengthValue, 2, 3);
 
+    fields->setHorizontalSpacing(12);
+    fields->setColumnStretch(1, 1);
+    fields->setColumnStretch(3, 1);
+
     auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(12);
     layout->addLayout(fields);
+    layout->addStretch();
     layout->addWidget(buttons);
+    // Room for the longest kind and for the title.
+    setMinimumWidth(std::max(cb_DayOffType->sizeHint().width(),
+                             fontMetrics().horizontalAdvance(windowTitle()) + 120) +
+                    60);
 }
 
 void Tf_DayOffAdd::show(DayOffForm& form) {

@@ -21,6 +21,7 @@
 #include "taddgrupa.h"
 #include "taddpracow.h"
 #include "tkonfig.h"
+#include "user_guide.h"
 #include "worker_commands.h"
 
 namespace tabrel {
@@ -89,7 +90,12 @@ void Tf_MainForm::create_dialogs() {
     worker_editor(app_, this).customise_list = [this](bool occupations) {
         run_options(true, occupations);
     };
-    connect(options_dialog_, &Tf_Options::language_changed, this, &Tf_MainForm::recompute_norm);
+    // The texts the window composes itself follow the new language too.
+    connect(options_dialog_, &Tf_Options::language_changed, this, [this] {
+        recompute_norm();
+        show_roster();
+        show_panel_edge();
+    });
     context_ =
         std::make_unique<EditContext>(EditContext{app_.roster(), app_.options(), app_.prompter(),
                                                   app_.view(), *duty_dialog_, *day_off_dialog_});
@@ -124,6 +130,8 @@ void Tf_MainForm::bind_commands() {
     bind_action(actions_.a_About, this, [this] { show_about_box(this); });
     bind_action(actions_.a_Options, this, [this] { run_options(false, false); });
     bind_action(actions_.a_Close, this, [this] { close(); });
+    bind_action(actions_.mi_Tutorial, this,
+                [this] { open_user_guide(app_.folders().resources, app_.prompter()); });
     bind_restore_menu(*this, app_);
     bind_action(actions_.a_CustomNorma, this, [this](bool on) { custom_norm_toggled(on); });
     bind_action(actions_.a_NewPeriod, this, [this](bool on) {
@@ -175,6 +183,10 @@ void Tf_MainForm::bind_keys() {
         on_key(lists_->cb_grupa, enter, this, [this] { actions_.a_GroupEdit->trigger(); });
         on_key(lists_->cb_kadra_new, enter, this, [this] { actions_.a_WorkerEdit->trigger(); });
     }
+    connect(lists_->cb_grupa, &QListWidget::itemDoubleClicked, actions_.a_GroupEdit,
+            &QAction::trigger);
+    connect(lists_->cb_kadra_new, &QListWidget::itemDoubleClicked, actions_.a_WorkerEdit,
+            &QAction::trigger);
 }
 
 void Tf_MainForm::build_calendar_menu() {
@@ -285,8 +297,13 @@ void Tf_MainForm::run_guide() {
 void Tf_MainForm::toggle_panel() {
     const bool show = lists_->isHidden();
     lists_->setVisible(show);
-    calendar_area_->xpan->setText(QString::fromUtf8(show ? "»" : "«"));
+    show_panel_edge();
     if (show) lists_->cb_kadra_new->setFocus();
+}
+
+// The edge points the way the panel goes on the next click.
+void Tf_MainForm::show_panel_edge() {
+    calendar_area_->xpan->setText(QString::fromUtf8(lists_->isHidden() ? "«" : "»"));
 }
 
 // Saves the month left and loads the month the controls show.

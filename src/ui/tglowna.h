@@ -62,6 +62,7 @@ private:
     void update_guide();
     void run_guide();
     void toggle_panel();
+    void show_panel_edge();
     void switch_month();
     void step_month(YearMonth (*step)(YearMonth));
     void recompute_norm();

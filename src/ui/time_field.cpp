@@ -28,6 +28,24 @@ void show_time(QLineEdit& field, int minutes, bool wrap) {
     field.setText(qt_text(min2h(minutes, "txt", wrap)).rightJustified(width, blank));
 }
 
+void show_time_text(QLineEdit& field, const QString& text) {
+    const QString mask = field.inputMask();
+    const qsizetype colon = mask.indexOf(QLatin1Char(':'));
+    const qsizetype colon_in_text = text.indexOf(QLatin1Char(':'));
+    if (colon < 0 || colon_in_text < 0) {
+        field.setText(text);
+        return;
+    }
+    const bool signed_place = mask.startsWith(QLatin1Char('#'));
+    QString hours = text.left(colon_in_text).trimmed();
+    const bool negative = hours.startsWith(QLatin1Char('-'));
+    if (negative) hours.remove(0, 1);
+    const qsizetype digits = colon - (signed_place ? 1 : 0);
+    QString shown = hours.rightJustified(digits, QLatin1Char('0')) + text.mid(colon_in_text);
+    if (signed_place) shown.prepend(negative ? QLatin1Char('-') : QLatin1Char(' '));
+    field.setText(shown);
+}
+
 std::optional<TimeValue> read_time(const QLineEdit& field, Prompter& prompter) {
     try {
         return h2min(field.text().toStdString());

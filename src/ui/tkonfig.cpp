@@ -7,9 +7,11 @@
 #include <QLocale>
 #include <QVBoxLayout>
 
+#include "field_caption.h"
 #include "i18n/language_file.h"
 #include "language_applier.h"
 #include "qt_text.h"
+#include "qt_translations.h"
 #include "storage/options_file.h"
 #include "taddgrupa.h"
 #include "time_field.h"
@@ -117,10 +119,10 @@ QWidget* Tf_Options::build_company_page() {
     m_Company = new QPlainTextEdit(this);
     m_Company->setObjectName(QStringLiteral("m_Company"));
     auto* form = new QFormLayout(page);
-    form->addRow(QString::fromUtf8("Nazwa firmy:"), m_Company);
-    form->addRow(QString::fromUtf8("Adres:"), e_Address);
-    form->addRow(QString::fromUtf8("Kod pocztowy:"), e_ZipCode);
-    form->addRow(QString::fromUtf8("Miejscowość:"), e_Place);
+    form->addRow(field_caption(m_Company, "Nazwa firmy:"), m_Company);
+    form->addRow(field_caption(e_Address, "Adres:"), e_Address);
+    form->addRow(field_caption(e_ZipCode, "Kod pocztowy:"), e_ZipCode);
+    form->addRow(field_caption(e_Place, "Miejscowość:"), e_Place);
     return page;
 }
 
@@ -145,13 +147,14 @@ QWidget* Tf_Options::build_general_page() {
     cb_Language->setObjectName(QStringLiteral("cb_Language"));
     cb_Language->addItems({QStringLiteral("english"), QStringLiteral("polski")});
     auto* form = new QFormLayout(page);
-    form->addRow(QString::fromUtf8("Symbol dyżuru \"8\":"), e_Symb_8);
-    form->addRow(QString::fromUtf8("Symbol dopracowania:"), e_Symb_D);
-    form->addRow(QString::fromUtf8("Symbol innego dyżuru:"), e_SymbOther);
-    form->addRow(QString::fromUtf8("Na kalendarzu pokazuj:"), cb_CalendarDisplay);
-    form->addRow(QString::fromUtf8("Archiwizuj co (dni, 0 - nigdy):"), se_AutoArchiving);
+    form->addRow(field_caption(e_Symb_8, "Symbol dyżuru \"8\":"), e_Symb_8);
+    form->addRow(field_caption(e_Symb_D, "Symbol dopracowania:"), e_Symb_D);
+    form->addRow(field_caption(e_SymbOther, "Symbol innego dyżuru:"), e_SymbOther);
+    form->addRow(field_caption(cb_CalendarDisplay, "Na kalendarzu pokazuj:"), cb_CalendarDisplay);
+    form->addRow(field_caption(se_AutoArchiving, "Archiwizuj co (dni, 0 - nigdy):"),
+                 se_AutoArchiving);
     form->addRow(cb_DeletePrintoutsFilesAfterClose);
-    form->addRow(QString::fromUtf8("Język:"), cb_Language);
+    form->addRow(field_caption(cb_Language, "Język:"), cb_Language);
     return page;
 }
 
@@ -172,22 +175,22 @@ QWidget* Tf_Options::build_overtime_page() {
     auto* hundred = new QGroupBox(QString::fromUtf8("Nadgodziny 100%"), page);
     hundred->setObjectName(QStringLiteral("gb_Overtime100"));
     auto* hundred_form = new QFormLayout(hundred);
-    hundred_form->addRow(QString::fromUtf8("powyżej (godzin):"), me_OvertimeAbove);
-    hundred_form->addRow(QString::fromUtf8("od godziny:"), me_OvertimeFrom);
-    hundred_form->addRow(QString::fromUtf8("do godziny:"), me_OvertimeTo);
+    hundred_form->addRow(field_caption(me_OvertimeAbove, "powyżej (godzin):"), me_OvertimeAbove);
+    hundred_form->addRow(field_caption(me_OvertimeFrom, "od godziny:"), me_OvertimeFrom);
+    hundred_form->addRow(field_caption(me_OvertimeTo, "do godziny:"), me_OvertimeTo);
     hundred_form->addRow(cb_OvertimeHoliday);
     hundred_form->addRow(cb_OvertimeZeroDuty);
     auto* night = new QGroupBox(QString::fromUtf8("Pora nocna"), page);
     night->setObjectName(QStringLiteral("gb_Night"));
     auto* night_form = new QFormLayout(night);
-    night_form->addRow(QString::fromUtf8("od godziny:"), me_NightFrom);
-    night_form->addRow(QString::fromUtf8("czas trwania:"), me_NightLength);
+    night_form->addRow(field_caption(me_NightFrom, "od godziny:"), me_NightFrom);
+    night_form->addRow(field_caption(me_NightLength, "czas trwania:"), me_NightLength);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(hundred);
     layout->addWidget(cb_AutoMoveOvertime);
     layout->addWidget(night);
     auto* day = new QFormLayout;
-    day->addRow(QString::fromUtf8("Godzina rozpoczęcia doby:"), me_DayStart);
+    day->addRow(field_caption(me_DayStart, "Godzina rozpoczęcia doby:"), me_DayStart);
     layout->addLayout(day);
     layout->addStretch();
     return page;
@@ -210,8 +213,8 @@ QWidget* Tf_Options::build_lists_page() {
     m_Educations = new QPlainTextEdit(page);
     m_Educations->setObjectName(QStringLiteral("m_Educations"));
     auto* form = new QFormLayout(page);
-    form->addRow(QString::fromUtf8("Zawody:"), m_Occupations);
-    form->addRow(QString::fromUtf8("Wykształcenie:"), m_Educations);
+    form->addRow(field_caption(m_Occupations, "Zawody:"), m_Occupations);
+    form->addRow(field_caption(m_Educations, "Wykształcenie:"), m_Educations);
     return page;
 }
 
@@ -371,9 +374,10 @@ void Tf_Options::cb_LanguageChange(int index) {
         choose_language(app_.folders().resources, index, system_is_polish(), app_.prompter());
     if (!file) return;
     app_.options().lang = index;
+    const std::string name = language_name(index, system_is_polish());
+    use_qt_translations(name);
     Options lists;
-    read_suggestions(load_options_file(app_.data_folder()),
-                     language_name(index, system_is_polish()), lists);
+    read_suggestions(load_options_file(app_.data_folder()), name, lists);
     show_lists(lists);
     apply_language_to_all(*file);
     emit language_changed();

@@ -31,6 +31,8 @@ Tf_Login::Tf_Login(SettingsStore& store, Mode mode, QWidget* parent)
     layout->addWidget(e_pass);
     layout->addWidget(sb_Ok, 0, Qt::AlignRight);
     connect(sb_Ok, &QPushButton::clicked, this, &Tf_Login::ok_clicked);
+    // The title bar's buttons take room too; the whole title stays readable.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 160);
 }
 
 void Tf_Login::ok_clicked() {

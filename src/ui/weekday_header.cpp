@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "language_applier.h"
+
 namespace tabrel {
 
 namespace {
@@ -14,6 +16,9 @@ const char* const kWeekdays[] = {"Poniedziałek", "Wtorek", "Środa",    "Czwart
 WeekdayHeader::WeekdayHeader(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("hc_DayNames"));
     setFixedHeight(fontMetrics().height() + 6);
+    QStringList names;
+    for (const char* name : kWeekdays) names << QString::fromUtf8(name);
+    setProperty(kItemsProperty, names);
 }
 
 void WeekdayHeader::follow(const GridGeometry& geometry) {
@@ -23,12 +28,13 @@ void WeekdayHeader::follow(const GridGeometry& geometry) {
 
 void WeekdayHeader::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const QStringList names = property(kItemsProperty).toStringList();
     const int step = geometry_.shifts * (geometry_.column_width + GridGeometry::kLine);
     for (int day = 0; day < 7; ++day) {
         const QRect rect(day * step, 0, geometry_.weekday_width(), height());
         painter.fillRect(rect, palette().color(QPalette::Button));
         painter.setPen(day >= 5 ? QColor(Qt::red) : palette().color(QPalette::ButtonText));
-        const QString name = QString::fromUtf8(kWeekdays[day]);
+        const QString name = names.value(day);
         painter.drawText(rect, Qt::AlignCenter,
                          fontMetrics().elidedText(name, Qt::ElideRight, rect.width() - 2));
     }

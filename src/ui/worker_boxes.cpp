@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
+#include "language_applier.h"
 #include "qt_text.h"
 #include "worktime/norm_box.h"
 #include "worktime/summary_boxes.h"
@@ -27,6 +28,7 @@ QLabel* value(QGroupBox* group, const char* name, const char* caption, const cha
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* title = new QLabel(QString::fromUtf8(caption), group);
+    title->setObjectName(QString::fromLatin1(name) + QStringLiteral("Caption"));
     if (*hint) {
         label->setToolTip(QString::fromUtf8(hint));
         title->setToolTip(label->toolTip());
@@ -40,6 +42,8 @@ QLabel* value(QGroupBox* group, const char* name, const char* caption, const cha
 WorkerBoxes::WorkerBoxes(QWidget* parent) : QWidget(parent) {
     st_Workers = new QLabel(this);
     st_Workers->setObjectName(QStringLiteral("st_Workers"));
+    // Its language-file text is the caption the worker's name follows, looked up when shown.
+    st_Workers->setProperty(kTagProperty, kSkippedTag);
     QGroupBox* norm = box("gb_WorkerNorma", "Normatyw pracownika ", this);
     l_wnq_Norma = value(norm, "l_wnq_Norma", "Normatyw: ");
     l_wnq_NormaUsed = value(norm, "l_wnq_NormaUsed", "Wykorzystany: ");
@@ -71,12 +75,13 @@ WorkerBoxes::WorkerBoxes(QWidget* parent) : QWidget(parent) {
 
 void WorkerBoxes::show_worker(const Worker* worker) {
     if (!worker) {
-        st_Workers->setText(QStringLiteral(" :: Pracownik: "));
-        for (QLabel* label : findChildren<QLabel*>(QRegularExpression(QStringLiteral("^l_"))))
+        st_Workers->setText(qt_text(worker_title(nullptr)));
+        for (QLabel* label :
+             findChildren<QLabel*>(QRegularExpression(QStringLiteral("^l_(?!.*Caption$)"))))
             label->setText(QStringLiteral("0"));
         return;
     }
-    st_Workers->setText(qt_text(worker_title(*worker)));
+    st_Workers->setText(qt_text(worker_title(worker)));
     const SummaryBoxes boxes = summary_boxes(*worker);
     l_wnq_Norma->setText(qt_text(boxes.norm.norm));
     l_wnq_NormaUsed->setText(qt_text(boxes.norm.used));

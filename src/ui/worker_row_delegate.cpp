@@ -14,6 +14,7 @@ namespace {
 constexpr int kMarkLeft = 2;
 constexpr int kMarkRight = 16;
 constexpr int kTextLeft = 20;
+constexpr int kTallyGap = 4;
 
 void draw_mark(QPainter& painter, const QRect& row, const WorkerRowLook& look,
                const QPalette& palette) {
@@ -61,17 +62,28 @@ void WorkerRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     QFont font = option.font;
     font.setBold(look.bold);
     font.setStrikeOut(look.strike_out);
+    QFont tally_font = font;
+    tally_font.setBold(false);
+    tally_font.setStrikeOut(false);
+    const QString tally = qt_text(look.tally);
+    const int tally_width = QFontMetrics(tally_font).horizontalAdvance(tally);
     painter->setFont(font);
     painter->setPen(qt_colour(look.text_colour, palette));
-    painter->drawText(text_rect, Qt::AlignLeft | Qt::AlignVCenter, qt_text(look.name));
-    if (!look.tally.empty()) {
-        font.setBold(false);
-        font.setStrikeOut(false);
-        painter->setFont(font);
+    painter->drawText(
+        text_rect, Qt::AlignLeft | Qt::AlignVCenter,
+        fitted_name(qt_text(look.name), QFontMetrics(font), text_rect.width(), tally_width));
+    if (!tally.isEmpty()) {
+        painter->setFont(tally_font);
         painter->setPen(qt_colour(look.tally_colour, palette));
-        painter->drawText(text_rect, Qt::AlignRight | Qt::AlignVCenter, qt_text(look.tally));
+        painter->drawText(text_rect, Qt::AlignRight | Qt::AlignVCenter, tally);
     }
     painter->restore();
+}
+
+QString WorkerRowDelegate::fitted_name(const QString& name, const QFontMetrics& metrics, int width,
+                                       int tally_width) {
+    const int room = tally_width > 0 ? width - tally_width - kTallyGap : width;
+    return metrics.elidedText(name, Qt::ElideRight, std::max(room, 0));
 }
 
 QSize WorkerRowDelegate::sizeHint(const QStyleOptionViewItem& option,

@@ -21,6 +21,11 @@ public:
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+    // The name as drawn in `width` pixels that also hold the figures (`tally_width` pixels, 0
+    // for none): elided so that it ends before them.
+    static QString fitted_name(const QString& name, const QFontMetrics& metrics, int width,
+                               int tally_width);
+
 private:
     const Roster& roster_;
     const Options& options_;

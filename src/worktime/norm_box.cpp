@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "i18n/cp1250.h"
+#include "i18n/text.h"
 
 namespace tabrel {
 
@@ -26,8 +27,9 @@ NormBox norm_box(const NormBoxInput& t) {
     return box;
 }
 
-std::string worker_title(const Worker& worker) {
-    return cp(" :: Pracownik: ") + worker.nazwisko + " " + worker.imie;
+std::string worker_title(const Worker* worker) {
+    const std::string caption = tr("st_Workers", " :: Pracownik: ");
+    return worker ? caption + worker->nazwisko + " " + worker->imie : caption;
 }
 
 }  // namespace tabrel

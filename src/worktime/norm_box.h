@@ -30,7 +30,8 @@ struct NormBox {
 
 NormBox norm_box(const NormBoxInput& totals);
 
-// The title line above the worker boxes: " :: Pracownik: " + surname + " " + first name.
-std::string worker_title(const Worker& worker);
+// The title line above the worker boxes: " :: Pracownik: " + surname + " " + first name, or
+// the caption alone without a worker.
+std::string worker_title(const Worker* worker);
 
 }  // namespace tabrel

@@ -260,7 +260,7 @@ TEST(NormBox, ShowsNormUseRemainderOvertimeAndThePreviousPeriod) {
     Worker w;
     w.nazwisko = "Nowak";
     w.imie = "Anna";
-    EXPECT_EQ(worker_title(w), " :: Pracownik: Nowak Anna");
+    EXPECT_EQ(worker_title(&w), " :: Pracownik: Nowak Anna");
 }
 
 }  // namespace

@@ -154,6 +154,61 @@ private slots:
         QVERIFY(!form.grid()->tile_named("p0_3")->border);
     }
 
+    void double_click_opens_the_editor_of_the_row() {
+        Program p;
+        p.app.roster().groups = {ward_group()};
+        p.app.roster().workers = {ward_worker(1, "Nowak", "AK")};
+        Tf_MainForm form(p.app);
+        show_on_month(form, 2025, 3);
+        for (auto [list, editor] : {std::pair{form.lists()->cb_grupa, "Tf_GroupAdd"},
+                                    {form.lists()->cb_kadra_new, "Tf_WorkerAdd"}}) {
+            QString opened;
+            const DialogAnswer answer([&](QDialog* dialog) {
+                opened = dialog->objectName();
+                dialog->reject();
+            });
+            const QPoint row = list->visualItemRect(list->item(0)).center();
+            QTest::mousePress(list->viewport(), Qt::LeftButton, {}, row);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+            QCOMPARE(opened, QString::fromLatin1(editor));
+        }
+    }
+
+    void planner_question_is_asked_over_the_duties_it_placed() {
+        Program p;
+        p.app.roster().groups = {ward_group()};
+        p.app.roster().workers = {ward_worker(1, "Nowak", "AK")};
+        Worker& w = p.app.roster().workers[0];
+        w.pref_system = true;
+        w.pref_system_pattern = "12";
+        Tf_MainForm form(p.app);
+        show_on_month(form, 2025, 3);
+        int pale_tiles = -1;
+        p.prompter.on_ask = [&](const std::string&) {
+            pale_tiles = 0;
+            for (const Tile& tile : form.grid()->layout().tiles)
+                pale_tiles += tile.background == kUnacceptedBackground;
+        };
+        p.prompter.answers = {false};
+        form.actions().a_automatic->trigger();
+        QCOMPARE(p.prompter.asked.size(), size_t(1));
+        QVERIFY(pale_tiles > 10);
+        QVERIFY(form.grid()->layout().tiles.empty());
+    }
+
+    void a_long_name_ends_before_the_figures() {
+        const QFontMetrics metrics(QApplication::font());
+        const QString tally = QStringLiteral("12:00/13/4");
+        const int figures = metrics.horizontalAdvance(tally);
+        const QString name = QString::fromUtf8("Grzegorzewska-Szczepańska Małgorzata");
+        const QString shown = WorkerRowDelegate::fitted_name(name, metrics, 200, figures);
+        QVERIFY(shown.endsWith(QChar(0x2026)));
+        QVERIFY(metrics.horizontalAdvance(shown) + figures < 200);
+        QCOMPARE(
+            WorkerRowDelegate::fitted_name(QStringLiteral("Nowak Anna"), metrics, 200, figures),
+            QStringLiteral("Nowak Anna"));
+    }
+
     void a_duty_placed_in_december_is_there_again_after_january() {
         Program p;
         p.app.roster().groups = {ward_group()};

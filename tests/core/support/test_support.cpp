@@ -11,6 +11,7 @@ namespace tabrel::test {
 
 bool FakePrompter::ask(const std::string& text) {
     asked.push_back(text);
+    if (on_ask) on_ask(text);
     if (answers.empty()) return true;
     bool a = answers.front();
     answers.pop_front();

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@ namespace tabrel::test {
 struct FakePrompter : Prompter {
     std::vector<std::string> asked, informed, errors;
     std::deque<bool> answers;
+    std::function<void(const std::string&)> on_ask;  // runs before each question is answered
 
     bool ask(const std::string& text) override;
     void inform(const std::string& text) override { informed.push_back(text); }
