@@ -71,7 +71,8 @@ void EditCommands::day_properties() {
 
 void EditCommands::run_planner() {
     if (!app_.roster().current()) return;
-    uloz_tabrel(app_.roster(), app_.options(), app_.prompter());
+    // The planner counts the groups the worker list shows ("Pokaż: ").
+    uloz_tabrel(app_.roster(), app_.options(), app_.prompter(), app_.view().show_all_workers);
     emit redisplay(kEverything);
 }
 
