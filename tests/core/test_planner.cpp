@@ -176,10 +176,12 @@ TEST(Planner, NothingPlacedAsksNothing) {
     EXPECT_EQ(shifts_of(ward, 5), "..1...........................");
 }
 
-// Worker 5's "1000" stays below the norm; worker 6's "1" is trimmed, so the run has a reference.
+// Worker 5's "1000" stays below the norm; worker 6's "1" is trimmed, so the run has a reference
+// (the required two on shift 1).
 TEST(Planner, TopUpNeedsThisRunsReferenceAndIsNoLongerThanTheLongestShift) {
     for (const bool trimming : {false, true}) {
         Ward ward(kYear, kJune);
+        ward.roster.groups[0].profile.shifts[0].zobsada = 2;
         ward.roster.groups[0].profile.shifts[1].zile = 600;
         rotation(ward, 5, "1000");
         if (trimming) rotation(ward, 6, "1");
