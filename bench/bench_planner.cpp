@@ -77,7 +77,7 @@ void BM_PlannerVersusSummaries(benchmark::State& state) {
     for (auto _ : state) {
         Roster roster = ward;
         auto start = Clock::now();
-        uloz_tabrel(roster, options, prompter);
+        uloz_tabrel(roster, options, prompter, false);
         const double took = seconds_since(start);
         planner_seconds += took;
         state.SetIterationTime(took);

@@ -16,7 +16,8 @@ std::string usage_text() {
            "  tabrel-cli --data DIR month-resave YYYY-MM\n"
            "  tabrel-cli --data DIR print TEMPLATE.wzr YYYY-MM [--group ID] [--worker ID] "
            "[--day N] [--out DIR]\n"
-           "  tabrel-cli --data DIR plan YYYY-MM --group ID (--accept | --decline)\n";
+           "  tabrel-cli --data DIR plan YYYY-MM --group ID (--accept | --decline) "
+           "[--all-groups]\n";
 }
 
 int fail(const std::string& message) {

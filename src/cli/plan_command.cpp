@@ -34,6 +34,7 @@ struct PlanRequest {
     std::string month;
     std::string group;
     std::optional<bool> accept;
+    bool all_groups = false;
 };
 
 std::optional<PlanRequest> parse(const std::vector<std::string>& args, std::string& error) {
@@ -47,6 +48,8 @@ std::optional<PlanRequest> parse(const std::vector<std::string>& args, std::stri
         const bool answer = args[i] == "--accept";
         if ((answer || args[i] == "--decline") && !r.accept) {
             r.accept = answer;
+        } else if (args[i] == "--all-groups" && !r.all_groups) {
+            r.all_groups = true;
         } else if (args[i] == "--group" && i + 1 < args.size() && r.group.empty()) {
             r.group = args[++i];
         } else {
@@ -67,9 +70,13 @@ int run_plan_command(const std::filesystem::path& data_dir, const std::vector<st
     const auto request = parse(args, error);
     if (!request) return usage_error(error);
     AnsweringPrompter prompter(*request->accept);
+    std::vector<std::string> month_args{request->month, "--group", request->group};
+    if (request->all_groups) month_args.push_back("--all-groups");
+    // The planner measures used time in the same reading the summaries are printed in.
     return run_changed_month_command(
-        data_dir, {request->month, "--group", request->group},
-        [&](Roster& roster, const Options& options) { uloz_tabrel(roster, options, prompter); });
+        data_dir, month_args, [&](Roster& roster, const Options& options) {
+            uloz_tabrel(roster, options, prompter, request->all_groups);
+        });
 }
 
 }  // namespace tabrel

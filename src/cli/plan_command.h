@@ -6,9 +6,11 @@
 
 namespace tabrel {
 
-// "plan YYYY-MM --group ID (--accept | --decline)": loads the month as the program does, runs
-// the automatic planner on the group answering its acceptance question as told, saves the
-// month as a month switch would and prints the month as the `month` command does.
+// "plan YYYY-MM --group ID (--accept | --decline) [--all-groups]": loads the month as the
+// program does, runs the automatic planner on the group answering its acceptance question as
+// told, saves the month as a month switch would and prints the month as the `month` command
+// does. The planner and the printed summaries count the group's entries, or every group's with
+// --all-groups.
 int run_plan_command(const std::filesystem::path& data_dir, const std::vector<std::string>& args);
 
 }  // namespace tabrel

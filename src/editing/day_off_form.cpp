@@ -44,10 +44,11 @@ constexpr ChoiceRow kChoices[kDayOffChoices] = {
     {"cb_DayOffType17", "Okolicznościowy", 'k'},
 };
 
-// Leave accounts are unsigned; a booking larger than what is left empties the account.
+// Leave accounts are signed: annual leave may be booked beyond what is left, and giving the
+// entry back later must restore exactly what was there.
 template <typename Account>
 void take(Account& account, int64_t amount) {
-    account = static_cast<Account>(std::max<int64_t>(int64_t{account} - amount, 0));
+    account = static_cast<Account>(account - amount);
 }
 
 }  // namespace

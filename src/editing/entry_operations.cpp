@@ -1,8 +1,9 @@
 #include "editing/entry_operations.h"
 
 #include <algorithm>
-#include <limits>
 
+#include "editing/covered_marks.h"
+#include "editing/leave_booking.h"
 #include "i18n/text.h"
 #include "model/day_off_type.h"
 #include "worktime/hour_split.h"
@@ -30,40 +31,6 @@ uint16_t current_group_id(const Roster& roster) {
 CalendarDay* calendar_day(Roster& roster, int day) {
     if (day < 1 || day > static_cast<int>(roster.calendar.days.size())) return nullptr;
     return &roster.calendar.days[day - 1];
-}
-
-template <typename Counter>
-Counter added(Counter balance, int64_t amount) {
-    return static_cast<Counter>(
-        std::clamp<int64_t>(int64_t{balance} + amount, 0, std::numeric_limits<Counter>::max()));
-}
-
-void give_back_leave(Roster& roster, Worker& worker, const DayOff& entry) {
-    // A range read inverted from a file covers no day, so it gives back none.
-    const int days = std::max(entry.to_day - entry.from_day + 1, 0);
-    switch (entry.kind) {
-        case 'u':
-        case 'a':
-            worker.urlop =
-                added(worker.urlop, leave_minutes(roster.calendar, worker, entry.from_day,
-                                                  entry.to_day, current_day8(roster)));
-            break;
-        case 'o':
-            worker.opieka = added(worker.opieka, days);
-            break;
-        case 'h':
-            worker.reha = added(worker.reha, days);
-            break;
-        default:
-            break;
-    }
-}
-
-void clear_covered(Worker& worker, const DayOff& entry) {
-    if (entry.kind == kNoDutyLetter) return;
-    const int last = std::min<int>(entry.to_day, kMonthSlots);
-    for (int day = std::max<int>(entry.from_day, 1); day <= last; ++day)
-        worker.duties[day - 1].day_off_marker = false;
 }
 
 }  // namespace
@@ -139,8 +106,9 @@ int usun_wolne(Roster& roster, const Options& options, Prompter& prompter, int w
         if (!how.any_group && entry.group_id != group_id) continue;
         lower_extra(roster, day);
         give_back_leave(roster, worker, entry);
-        clear_covered(worker, entry);
         entry.seq = 0;
+        // A day another day off also covers keeps its mark.
+        if (entry.kind != kNoDutyLetter) mark_covered_days(worker, entry.from_day, entry.to_day);
         ++removed;
     }
     recompute_worker(roster, options, worker_index);

@@ -3,9 +3,13 @@
 #include <algorithm>
 
 #include "editing/covered_leave.h"
+#include "editing/covered_marks.h"
 #include "editing/entry_operations.h"
 #include "editing/grid_drop.h"
+#include "editing/leave_booking.h"
 #include "i18n/text.h"
+#include "model/day_off_type.h"
+#include "worktime/leave_account.h"
 
 namespace tabrel {
 
@@ -55,8 +59,9 @@ Redisplay move_duty_tile(EditContext& context, const TileRef& tile, int day, int
     return {.duties = true, .days_off = true, .day = 0, .worker_list = true};
 }
 
-// A longer entry keeps its last day; one moved past that day would end before it begins, so it
-// then ends on its new first day.
+// The entry keeps its length; one that would then run past the month is cut to it with the
+// usual notice and gives back the care or rehabilitation days it lost. Its covered-day marks
+// move with it, and its leave value is counted anew for its new days.
 Redisplay move_day_off_tile(EditContext& context, const TileRef& tile, int day) {
     Roster& roster = context.roster;
     Worker* worker = tile_worker(roster, tile);
@@ -67,13 +72,18 @@ Redisplay move_day_off_tile(EditContext& context, const TileRef& tile, int day) 
                                    "Wybrany pracownik ma już wstawione wolne w wybranym dniu."));
         return {};
     }
-    DayOff entry = worker->days_off[tile.day];
-    const bool one_day = entry.from_day == entry.to_day;
-    entry.from_day = static_cast<uint8_t>(day);
-    entry.to_day = one_day ? entry.from_day : std::max(entry.to_day, entry.from_day);
-    worker->days_off[day - 1] = entry;
+    const DayOff before = worker->days_off[tile.day];
+    DayOff moved = before;
+    moved.from_day = static_cast<uint8_t>(day);
+    moved.to_day = static_cast<uint8_t>(day + (before.to_day - before.from_day));
     worker->days_off[tile.day].seq = 0;
+    dodaj_wolne(roster, context.prompter, moved, tile.worker);
     lower_extra(roster, source_day);
+    if (before.kind != kNoDutyLetter) {
+        mark_covered_days(*worker, before.from_day, before.to_day);
+        give_back_cut_days(*worker, before, worker->days_off[day - 1]);
+        aktualizuj_urlop(roster.calendar, *worker, day, current_day8(roster));
+    }
     recompute_worker(roster, context.options, tile.worker);
     return {.duties = false, .days_off = true, .day = 0, .worker_list = true};
 }

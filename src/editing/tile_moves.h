@@ -12,8 +12,9 @@ namespace tabrel {
 Redisplay move_duty_tile(EditContext& context, const TileRef& tile, int day, int shift_no,
                          bool ctrl);
 
-// A day-off tile dropped on day `day`: the entry starts there instead. Its leave accounts and
-// covered-day marks stay as they were.
+// A day-off tile dropped on day `day`: the entry starts there instead and keeps its length (cut
+// to the month with a notice). Its covered-day marks move with it and its leave accounts follow
+// its new days.
 Redisplay move_day_off_tile(EditContext& context, const TileRef& tile, int day);
 
 }  // namespace tabrel

@@ -17,8 +17,9 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-uint16_t leave_of(const std::string& text) {
-    return static_cast<uint16_t>(std::max<TimeValue>(h2min(text), 0));
+// A balance below zero stays below zero: it is leave already taken beyond the entitlement.
+int32_t leave_of(const std::string& text) {
+    return h2min(text);
 }
 
 uint8_t bounded(int value, int maximum) {

@@ -33,18 +33,20 @@ struct Worker {
     std::string user3;
     std::string pref_system_pattern = "1200";
     std::string pref_8_shift_no = "1";
-    uint16_t urlop = 0;
-    uint16_t urlop_prev = 0;
+    // Leave balances are signed: annual leave may be booked beyond what is left, and giving it
+    // back must restore the balance exactly.
+    int32_t urlop = 0;
+    int32_t urlop_prev = 0;
     uint16_t id = 0;
     uint16_t grupa = 0;
     int16_t carry_total = 0;
     int16_t carry_auto = 0;
     int16_t carry_manual = 0;
     double etat = 100;
-    uint8_t opieka = 0;
+    int16_t opieka = 0;
     uint8_t pref_dn = 0;
     uint8_t pref_zs = 0;
-    uint8_t reha = 0;
+    int16_t reha = 0;
     uint8_t duty_count = 0;   // duties of the shown month
     uint8_t leave_count = 0;  // leave days of the shown month
     uint8_t pref_system_start_from = 1;
@@ -56,10 +58,10 @@ struct Worker {
     bool pref_system = false;
     bool own_norm_set = false;
     bool pref_system_as_week = false;
-    std::array<Duty, kMonthSlots> duties{};     // slot d-1: the duty of day d
+    std::array<Duty, kMonthSlots> duties{};      // slot d-1: the duty of day d
     std::array<DayOff, kMonthSlots> days_off{};  // slot d-1: the day off starting on day d
-    int16_t norma = 0;     // the worker's norm for the shown month
-    int16_t own_norm = 0;  // the worker's own month norm
+    int16_t norma = 0;                           // the worker's norm for the shown month
+    int16_t own_norm = 0;                        // the worker's own month norm
     WorkerMonthSummary summary;
 };
 

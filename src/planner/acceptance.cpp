@@ -23,23 +23,31 @@ void accept_all(Roster& roster) {
     }
 }
 
-void discard_unaccepted(Roster& roster, const Options& options, Prompter& prompter) {
-    const int days = roster.month_days();
-    for (int i = 0; i < static_cast<int>(roster.workers.size()); ++i)
+void discard_unaccepted(const PlanRun& run) {
+    const int days = run.roster.month_days();
+    for (int i = 0; i < static_cast<int>(run.roster.workers.size()); ++i)
         usun_dyzur(
-            roster, options, prompter, i, 1, days,
+            run.roster, run.options, run.prompter, i, 1, days,
             {.any_group = true, .recompute = false, .unaccepted_only = true, .silent = true});
+}
+
+void refresh_all(const PlanRun& run) {
+    for (int i = 0; i < static_cast<int>(run.roster.workers.size()); ++i) run.refresh(i);
 }
 
 }  // namespace
 
-void accept_or_discard(Roster& roster, const Options& options, Prompter& prompter) {
-    if (!any_unaccepted(roster)) return;
-    if (prompter.ask(tr("msg_AutoDutiesAccept", "Czy zatwierdzić automatycznie wpisane dyżury?")))
-        accept_all(roster);
-    else
-        discard_unaccepted(roster, options, prompter);
-    recompute_worker(roster, options, roster.current_worker);
+void accept_or_discard(const PlanRun& run, const MonthSnapshot& before) {
+    if (!any_unaccepted(run.roster)) {
+        restore_snapshot(run.roster, before);
+    } else if (run.prompter.ask(
+                   tr("msg_AutoDutiesAccept", "Czy zatwierdzić automatycznie wpisane dyżury?"))) {
+        accept_all(run.roster);
+    } else {
+        restore_snapshot(run.roster, before);
+        if (any_unaccepted(run.roster)) discard_unaccepted(run);
+    }
+    refresh_all(run);
 }
 
 }  // namespace tabrel

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "app/prompter.h"
-#include "model/roster.h"
-#include "storage/options.h"
+#include "planner/month_snapshot.h"
+#include "planner/plan_run.h"
 
 namespace tabrel {
 
-// When any worker of the register holds an unaccepted duty, asks "Czy zatwierdzić
-// automatycznie wpisane dyżury?": Yes accepts every duty, No removes every unaccepted duty of
-// every worker, whatever its group. Either way the selected worker's summary is recomputed.
-// Nothing is asked, and nothing changes, when there is no unaccepted duty.
-void accept_or_discard(Roster& roster, const Options& options, Prompter& prompter);
+// The end of a run. When any worker of the register holds an unaccepted duty, asks "Czy
+// zatwierdzić automatycznie wpisane dyżury?": Yes accepts every duty; No puts the month back as
+// `before` holds it and removes any unaccepted duty left in it. A run that left no unaccepted
+// duty asks nothing and leaves the month as it was before. Every worker's summary is then
+// computed in the run's reading.
+void accept_or_discard(const PlanRun& run, const MonthSnapshot& before);
 
 }  // namespace tabrel

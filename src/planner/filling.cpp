@@ -27,14 +27,16 @@ StaffingSlot first_slot(const Roster& roster, Wanted wanted) {
 }
 
 // The first rotation worker of the group with a duty on the donor slot and none on the target
-// day; -1 when there is none.
+// day; -1 when there is none. Only a duty the planner placed for this group and nobody accepted
+// may move: hand-placed duties and other groups' duties stay where they are.
 int donor_worker(const Roster& roster, StaffingSlot donor, int target_day) {
     const uint16_t group_id = roster.current()->id;
     for (int i = 0; i < static_cast<int>(roster.workers.size()); ++i) {
         const Worker& w = roster.workers[i];
         const Duty& duty = w.duties[donor.day];
-        if (belongs_to(w, group_id) && w.pref_system && duty.seq != 0 &&
-            duty.shift_no == donor.shift + 1 && w.duties[target_day].seq == 0)
+        if (belongs_to(w, group_id) && w.pref_system && duty.seq != 0 && !duty.accepted &&
+            duty.group_id == group_id && duty.shift_no == donor.shift + 1 &&
+            w.duties[target_day].seq == 0)
             return i;
     }
     return -1;

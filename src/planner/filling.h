@@ -12,8 +12,9 @@ namespace tabrel {
 StaffingSlot znajdz_puste_iledy(const Roster& roster);
 
 // Finds the first over-staffed donor slot for `target` (more than one duty, and more than
-// required unless the target has none) and moves one duty there: that of the first rotation
-// worker of the group who works the donor slot and is free on the target day. The moved duty
+// required unless the target has none) and moves one duty there: the unaccepted duty the
+// planner gave the first rotation worker of the group who works the donor slot and is free on
+// the target day. The moved duty
 // keeps its length and acceptance and takes the target shift's start. Returns the donor, also
 // when no worker could move; not found when there is no donor.
 StaffingSlot znajdz_nadmiarowe_iledy(Roster& roster, const Options& options, Prompter& prompter,

@@ -34,11 +34,12 @@ int chosen_day(const Roster& roster, const Worker& w, float reference) {
 
 }  // namespace
 
-void top_up(Roster& roster, const Options& options, int worker_index, float shift1_reference) {
+void top_up(Roster& roster, const Options& options, int worker_index, float shift1_reference,
+            int longest) {
     const Group* group = roster.current();
     if (!group || group->profile.shifts.empty()) return;
     const Worker& w = roster.workers[worker_index];
-    const int rest = w.norma - used_time(w);
+    const int rest = std::min(w.norma - used_time(w), longest);
     if (rest <= 0) return;
     const int day = chosen_day(roster, w, shift1_reference);
     if (day < 0) return;

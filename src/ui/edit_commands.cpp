@@ -72,9 +72,10 @@ void EditCommands::day_properties() {
 
 void EditCommands::run_planner() {
     if (!app_.roster().current()) return;
-    // The closing question is asked over the duties placed, in their not yet accepted look.
+    // The closing question is asked over the duties placed, in their not yet accepted look; the
+    // planner counts the groups the worker list shows ("Pokaż: ").
     ShowingPrompter prompter(app_.prompter(), [this] { emit redisplay(kEverything); });
-    uloz_tabrel(app_.roster(), app_.options(), prompter);
+    uloz_tabrel(app_.roster(), app_.options(), prompter, app_.view().show_all_workers);
     emit redisplay(kEverything);
 }
 

@@ -76,10 +76,10 @@ bool aktualizuj_urlop(const MonthCalendar& calendar, Worker& worker, int day, ui
     if (!entry) return false;
     const int64_t fresh =
         std::max<int64_t>(leave_minutes(calendar, worker, entry->from_day, entry->to_day, day8), 0);
-    if (pays_from_annual_leave(entry->kind)) {
-        const int64_t balance = int64_t{worker.urlop} + entry->minutes - fresh;
-        worker.urlop = static_cast<uint16_t>(std::clamp<int64_t>(balance, 0, UINT16_MAX));
-    }
+    // The balance is signed and never cut, so the corrections of one entry always add up to
+    // the difference between what it was first booked at and what it is worth now.
+    if (pays_from_annual_leave(entry->kind))
+        worker.urlop = static_cast<int32_t>(worker.urlop + entry->minutes - fresh);
     entry->minutes = static_cast<uint16_t>(fresh);
     return true;
 }

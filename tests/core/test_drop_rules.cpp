@@ -181,13 +181,13 @@ TEST(DropRules, DayOffTileMove) {
     EXPECT_EQ(g.worker().days_off[4].from_day, 5);
     EXPECT_EQ(g.worker().days_off[4].to_day, 5);
     EXPECT_EQ(g.roster.calendar.days[2].extra_count, 0);
-    EXPECT_TRUE(g.worker().duties[2].day_off_marker);  // marks stay as they were
+    EXPECT_FALSE(g.worker().duties[2].day_off_marker);  // the marks move with the entry
 
-    g.drop(Kind::Tile, 8, 1, false, "u0_9");  // a longer entry keeps its last day
-    EXPECT_EQ(g.worker().days_off[7].to_day, 12);
-    g.drop(Kind::Tile, 15, 1, false, "u0_7");  // ... but never ends before it begins
+    g.drop(Kind::Tile, 8, 1, false, "u0_9");  // a longer entry keeps its length
+    EXPECT_EQ(g.worker().days_off[7].to_day, 10);
+    g.drop(Kind::Tile, 15, 1, false, "u0_7");
     EXPECT_EQ(g.worker().days_off[14].from_day, 15);
-    EXPECT_EQ(g.worker().days_off[14].to_day, 15);
+    EXPECT_EQ(g.worker().days_off[14].to_day, 17);
 }
 
 TEST(DropRules, TrashAsksNothingButUsunAsksForAnOnRequestDuty) {

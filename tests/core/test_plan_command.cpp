@@ -80,5 +80,27 @@ TEST(PlanCommand, DeclinedRunLeavesTheHandPlanningAndRefusalsChangeNothing) {
     EXPECT_EQ(test::slurp(ward.data / "2024_06.tbr"), month);
 }
 
+// Worker 6 has "Wagary" (not counted toward the norm) over the day of the duty: a declined run,
+// in either reading, leaves the month file as a plain resave writes it.
+TEST(PlanCommand, DeclinedRunSavesTheMonthAsAResaveDoes) {
+    if (!std::filesystem::exists(TABREL_CLI)) GTEST_SKIP() << "tabrel-cli is not built";
+    std::string saved;
+    for (const char* command : {"month-resave 2024-06", "plan 2024-06 --group 1 --decline",
+                                "plan 2024-06 --group 1 --decline --all-groups"}) {
+        PlannedWard ward;
+        test::spit(ward.data / "2024_06.tbr", "[dyzury]\r\n" + duty_line(1, 6, 3) +
+                                                  "[wolne]\r\nw1=1\xA4"
+                                                  "6\xA4"
+                                                  "2\xA4"
+                                                  "4\xA4"
+                                                  "0\xA4n\r\n");
+        const test::CliRun run = test::run_cli(ward.data.path(), command);
+        ASSERT_EQ(run.status, 0) << command << run.err;
+        const std::string month = test::slurp(ward.data / "2024_06.tbr");
+        if (saved.empty()) saved = month;
+        EXPECT_EQ(month, saved) << command;
+    }
+}
+
 }  // namespace
 }  // namespace tabrel

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
+#include <tuple>
 
 #include "i18n/cp1250.h"
 #include "planner/filling.h"
@@ -8,6 +11,8 @@
 #include "planner/staffing.h"
 #include "planner/top_up.h"
 #include "planner/uloz_tabrel.h"
+#include "storage/month_file.h"
+#include "storage/staff_file.h"
 #include "support/ward_fixture.h"
 #include "worktime/hour_split.h"
 
@@ -72,7 +77,7 @@ TEST(Planner, AlgorithmOneStaggersRotationWorkersAndAlgorithmTwoDoesNot) {
         ward.roster.groups[0].Algorithm = algorithm;
         ward.roster.groups[0].NormaResidueDistribution = kNever;
         for (uint16_t id : {5, 6, 7}) rotation(ward, id, "1000");
-        uloz_tabrel(ward.roster, ward.options, ward.prompter);
+        uloz_tabrel(ward.roster, ward.options, ward.prompter, false);
 
         const std::string from_day_1 = "1...1...1...1...1...1...1...1.";
         EXPECT_EQ(shifts_of(ward, 5), from_day_1);
@@ -92,7 +97,7 @@ TEST(Planner, FullTimeEightWorkerIsNeitherTrimmedNorToppedUp) {
         ward.roster.groups[0].profile.day8 = day8;
         eight(ward, 5, 100);
         colleague_every_day(ward, 6);
-        uloz_tabrel(ward.roster, ward.options, ward.prompter);
+        uloz_tabrel(ward.roster, ward.options, ward.prompter, false);
         EXPECT_EQ(shifts_of(ward, 5), "..11111..11111..11111..11111..") << day8;
         EXPECT_EQ(ward.worker().duties[2].duration, day8);
         EXPECT_EQ(ward.worker().duty_count, 20);
@@ -104,7 +109,7 @@ TEST(Planner, PartTimeEightWorkerIsTrimmedEarliestFirstAndToppedUp) {
     Ward ward(kYear, kJune);
     eight(ward, 5, 53);
     colleague_every_day(ward, 6);
-    uloz_tabrel(ward.roster, ward.options, ward.prompter);
+    uloz_tabrel(ward.roster, ward.options, ward.prompter, false);
 
     const Worker& w = ward.worker();
     ASSERT_EQ(w.norma, 4823);
@@ -120,7 +125,7 @@ TEST(Planner, PartTimeEightWorkerIsTrimmedEarliestFirstAndToppedUp) {
     never.roster.groups[0].NormaResidueDistribution = kNever;
     eight(never, 5, 53);
     colleague_every_day(never, 6);
-    uloz_tabrel(never.roster, never.options, never.prompter);
+    uloz_tabrel(never.roster, never.options, never.prompter, false);
     EXPECT_EQ(shifts_of(never, 5), "................11111..11111..");
 }
 
@@ -131,7 +136,7 @@ TEST(Planner, OneShiftGroupTrimsOnlyByTheHolidaySlider) {
         ward.roster.groups[0].NormaResidueDistribution = kNever;
         ward.lay_out();
         rotation(ward, 5, "1").pref_zs = pref_zs;
-        uloz_tabrel(ward.roster, ward.options, ward.prompter);
+        uloz_tabrel(ward.roster, ward.options, ward.prompter, false);
         // Leaning to "Święta" keeps the Sundays and gives up the earliest ordinary days.
         EXPECT_EQ(shifts_of(ward, 5),
                   pref_zs == 3 ? std::string(30, '1') : ".1......1......1.....111111111");
@@ -150,7 +155,7 @@ TEST(Planner, DeclinedRunRemovesEveryUnacceptedDutyOfTheRegister) {
     rotation(ward, 8, "1200").old = true;
 
     ward.prompter.answers = {false};
-    uloz_tabrel(ward.roster, ward.options, ward.prompter);
+    uloz_tabrel(ward.roster, ward.options, ward.prompter, false);
     ASSERT_EQ(ward.prompter.asked.size(), 1u);
     EXPECT_EQ(cp1250_to_utf8(ward.prompter.asked[0]), kQuestion);
     EXPECT_FALSE(any_unaccepted(ward.roster));
@@ -166,9 +171,72 @@ TEST(Planner, NothingPlacedAsksNothing) {
     neutral(ward.worker()).pref_without_auto = true;
     ward.duty(3, 1, 420, 720);
     colleague_every_day(ward, 6);
-    uloz_tabrel(ward.roster, ward.options, ward.prompter);
+    uloz_tabrel(ward.roster, ward.options, ward.prompter, false);
     EXPECT_TRUE(ward.prompter.asked.empty());
     EXPECT_EQ(shifts_of(ward, 5), "..1...........................");
+}
+
+// Worker 5's "1000" stays below the norm; worker 6's "1" is trimmed, so the run has a reference
+// (the required two on shift 1).
+TEST(Planner, TopUpNeedsThisRunsReferenceAndIsNoLongerThanTheLongestShift) {
+    for (const bool trimming : {false, true}) {
+        Ward ward(kYear, kJune);
+        ward.roster.groups[0].profile.shifts[0].zobsada = 2;
+        ward.roster.groups[0].profile.shifts[1].zile = 600;
+        rotation(ward, 5, "1000");
+        if (trimming) rotation(ward, 6, "1");
+        uloz_tabrel(ward.roster, ward.options, ward.prompter, false);
+
+        const Worker& w = ward.worker();
+        int longest = 0;
+        for (const Duty& d : w.duties) longest = std::max<int>(longest, d.seq ? d.duration : 0);
+        EXPECT_EQ(longest, 720) << trimming;
+        EXPECT_EQ(w.duty_count, trimming ? 9 : 8);
+    }
+}
+
+// A worker of groups 1 and 2 on the rotation, with a hand-placed on-request duty and a duty of
+// group 2 on over-staffed days while day 1 wants a day shift.
+TEST(Planner, RunNeverMovesOrRemovesDutiesItDidNotPlace) {
+    for (const bool accept : {true, false}) {
+        Ward ward(kYear, kJune);
+        ward.roster.groups[0].profile.shifts[0].zobsada = 1;
+        neutral(ward.hire(6));
+        rotation(ward, 5, "1").grupy = "1|2|";
+        ward.duty(5, 1, 420, 720);
+        ward.worker().duties[4].on_request = true;
+        ward.worker().duties[4].note = "prosba";
+        ward.duty(8, 1, 480, 600, 0, 2);
+        for (int day : {5, 8}) ward.duty(day, 1, 420, 720, 0, 1, 6);
+        const Worker before = ward.worker();
+        ward.prompter.answers = {accept};
+        uloz_tabrel(ward.roster, ward.options, ward.prompter, false);
+
+        for (int day : {5, 8}) {
+            const Duty& now = ward.worker().duties[day - 1];
+            const Duty& then = before.duties[day - 1];
+            EXPECT_EQ(std::tie(now.seq, now.start, now.duration, now.group_id, now.note,
+                               now.on_request, now.accepted),
+                      std::tie(then.seq, then.start, then.duration, then.group_id, then.note,
+                               then.on_request, then.accepted))
+                << day << accept;
+        }
+    }
+}
+
+// Worker 5 of groups 1 and 2 has a group-2 duty: the group's own reading sees nothing used and
+// plans the rotation; the reading of every group sees time used and leaves the worker alone.
+TEST(Planner, UsedTimeIsMeasuredInTheChosenReading) {
+    for (const bool all_groups : {false, true}) {
+        Ward ward(kYear, kJune);
+        ward.roster.groups[0].NormaResidueDistribution = kNever;
+        rotation(ward, 5, "1000").grupy = "1|2|";
+        ward.duty(2, 1, 480, 600, 0, 2);
+        uloz_tabrel(ward.roster, ward.options, ward.prompter, all_groups);
+        EXPECT_EQ(shifts_of(ward, 5),
+                  all_groups ? ".1............................" : "11..1...1...1...1...1...1...1.");
+        EXPECT_EQ(ward.worker().summary.worked_total, all_groups ? 600 : 8 * 720);
+    }
 }
 
 // Shift 1 is staffed once every day and twice on the 6th; the worker works the night of the
@@ -190,7 +258,7 @@ TEST(Planner, TopUpTakesTheLightestFreeDayTheRulesAllow) {
     ASSERT_EQ(w.norma, 9100);
 
     w.duties[1].weight = 0.9f;
-    top_up(ward.roster, ward.options, 0, 1.5f);
+    top_up(ward.roster, ward.options, 0, 1.5f, 9100);
     EXPECT_EQ(shifts_of(ward, 5), "..2.1.........................");
     EXPECT_EQ(w.duties[4].duration, 9100 - 720);
     EXPECT_EQ(w.duties[4].start, 420);
@@ -205,8 +273,80 @@ TEST(Planner, TopUpTakesTheLightestFreeDayTheRulesAllow) {
     v.duties[5].weight = 0.1f;  // shift 1 above the reference
     v.duties[6].weight = 0.5f;
     v.duties[19].weight = 0.5f;  // not lighter than the 7th
-    top_up(ruled.roster, ruled.options, 0, 1.5f);
+    top_up(ruled.roster, ruled.options, 0, 1.5f, 9100);
     EXPECT_EQ(shifts_of(ruled, 5), "..2...1.......................");
+}
+
+// A random small ward: rotation, "8" and hand-planned workers, some also in group 2, with hand
+// duties (some on request, some of group 2), days off and required staffing.
+Ward random_ward(unsigned seed) {
+    std::mt19937 random(seed);
+    auto pick = [&](int n) { return static_cast<int>(random() % n); };
+    Ward ward(kYear, kJune);
+    Group& g = ward.roster.groups[0];
+    g.Algorithm = static_cast<uint8_t>(pick(2));
+    g.NormaResidueDistribution = static_cast<uint8_t>(pick(3));
+    g.reset_before_automat = pick(2);
+    for (Shift& s : g.profile.shifts) s.zobsada = static_cast<uint8_t>(pick(3));
+    const std::string patterns[] = {"1000", "1200", "12", "1", "2100"};
+    const int workers = 4 + pick(4);
+    for (uint16_t id = 5; id < 5 + workers; ++id) {
+        Worker& w = id == 5 ? ward.worker() : ward.hire(id);
+        w.pref_dn = static_cast<uint8_t>(pick(7));
+        w.pref_zs = static_cast<uint8_t>(pick(7));
+        w.etat = pick(3) ? 100 : 50;
+        w.pref_system = pick(3) == 0;
+        w.pref_8 = !w.pref_system && pick(3) == 0;
+        w.pref_system_pattern = patterns[pick(5)];
+        if (pick(4) == 0) w.grupy = "1|2|";
+    }
+    for (int n = pick(10); n > 0; --n) {
+        const auto id = static_cast<uint16_t>(5 + pick(workers));
+        const int day = 1 + pick(30);
+        ward.duty(day, 1 + pick(2), 420, 480 + 60 * pick(5), 0, pick(5) ? 1 : 2, id);
+        ward.worker(id).duties[day - 1].on_request = pick(2);
+    }
+    for (int n = pick(4); n > 0; --n) {
+        const int from = 1 + pick(30);
+        const char kinds[] = {'u', 'z', 'n', '1', '\xBF'};
+        ward.day_off(from, std::min(30, from + pick(5)), kinds[pick(5)], 1,
+                     static_cast<uint16_t>(5 + pick(workers)));
+    }
+    odswiez_wszystkich(ward.roster, ward.options);
+    return ward;
+}
+
+// Declining puts every data file back as a plain save writes it; accepting keeps every duty
+// that was there before the run as it was.
+TEST(PlannerProperties, DeclineRestoresTheFilesAndAcceptKeepsEveryEarlierDuty) {
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        for (const bool accept : {false, true}) {
+            Ward ward = random_ward(seed);
+            Ward plain = random_ward(seed);
+            ward.prompter.answers = {accept};
+            uloz_tabrel(ward.roster, ward.options, ward.prompter, seed % 2);
+            for (size_t i = 0; accept && i < ward.roster.workers.size(); ++i) {
+                for (int d = 0; d < kMonthSlots; ++d) {
+                    const Duty& then = plain.roster.workers[i].duties[d];
+                    const Duty& now = ward.roster.workers[i].duties[d];
+                    if (then.seq == 0) continue;
+                    EXPECT_EQ(
+                        std::tie(now.seq, now.start, now.duration, now.group_id, now.shift_no,
+                                 now.note, now.on_request, now.day_off_marker),
+                        std::tie(then.seq, then.start, then.duration, then.group_id, then.shift_no,
+                                 then.note, then.on_request, then.day_off_marker))
+                        << seed << " worker " << i << " day " << d + 1;
+                }
+            }
+            if (accept) continue;
+            EXPECT_EQ(month_file_text(ward.roster, ward.options, "2024-06-30"),
+                      month_file_text(plain.roster, plain.options, "2024-06-30"))
+                << seed;
+            EXPECT_EQ(staff_file_text(ward.roster.workers, ','),
+                      staff_file_text(plain.roster.workers, ','))
+                << seed;
+        }
+    }
 }
 
 TEST(Staffing, CountsMembersDutiesBlockedOnesTooAndClears) {

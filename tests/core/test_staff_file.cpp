@@ -111,9 +111,13 @@ TEST(StaffFile, BadValueStopsTheLoadNamingTheLineAndKeepsEarlierWorkers) {
                   "poprawn\xB9 liczb\xB9.");
     }
     ASSERT_EQ(r.workers.size(), 1u);
-    EXPECT_THROW(read_staff("p" S "1" S "1" S "-5", r), ConversionError);
-    EXPECT_THROW(read_staff("p" S "1" S "1" S "0" S "0" S "300", r), ConversionError);
+    // Leave balances are signed, so only values beyond their range stop the load.
+    EXPECT_THROW(read_staff("p" S "1" S "1" S "-3000000000", r), ConversionError);
+    EXPECT_THROW(read_staff("p" S "1" S "1" S "0" S "0" S "40000", r), ConversionError);
     EXPECT_EQ(r.workers.size(), 1u);
+    read_staff("p" S "9" S "1" S "-1675" S "0" S "0" S "-1", r);  // leave taken beyond it
+    EXPECT_EQ(r.workers.back().urlop, -1675);
+    EXPECT_EQ(r.workers.back().reha, -1);
 }
 
 }  // namespace
