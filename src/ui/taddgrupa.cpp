@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "cp1250_input.h"
-#include "language_applier.h"
 #include "editing/light_colour.h"
+#include "language_applier.h"
 #include "model/time_value.h"
 #include "planner/rotation.h"
 #include "qt_text.h"
@@ -229,6 +229,9 @@ void Tf_GroupAdd::a_OKExecute() {
     try {
         store_group(app_.roster(), form(), edited_id_);
     } catch (const TimeConversionError& e) {
+        app_.prompter().error(e.what());
+        return;
+    } catch (const NoFreeIdError& e) {
         app_.prompter().error(e.what());
         return;
     }
