@@ -19,8 +19,9 @@ std::string file_name(const fs::path& path) {
 
 }  // namespace
 
-MonthSwitch::MonthSwitch(Roster& roster, Options& options, Prompter& prompter, const Locale& locale)
-    : roster_(roster), options_(options), prompter_(prompter), locale_(locale) {}
+MonthSwitch::MonthSwitch(Roster& roster, Options& options, Prompter& prompter, const Locale& locale,
+                         LoadPurpose purpose)
+    : roster_(roster), options_(options), prompter_(prompter), locale_(locale), purpose_(purpose) {}
 
 NormStatus MonthSwitch::cb_MonthChange(int year, int month) {
     if (!roster_.month_file.empty() && !restore_in_progress() && !leave_shown_month())
@@ -66,7 +67,7 @@ bool MonthSwitch::save_shown_month() {
 }
 
 void MonthSwitch::load_shown_month(NormStatus& status) {
-    const MonthLoadResult loaded = wczytaj_dyzury_i_wolne(roster_, options_, prompter_);
+    const MonthLoadResult loaded = wczytaj_dyzury_i_wolne(roster_, options_, prompter_, purpose_);
     load_failed_ = loaded.failed;
     if (loaded.failed) {
         prompter_.error(loaded.message + "\r\n" +

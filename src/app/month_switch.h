@@ -3,6 +3,7 @@
 #include "app/locale.h"
 #include "app/prompter.h"
 #include "model/roster.h"
+#include "storage/load_purpose.h"
 #include "storage/options.h"
 #include "worktime/normatyw.h"
 
@@ -13,7 +14,9 @@ namespace tabrel {
 // partial state, neither at the next switch nor at exit.
 class MonthSwitch {
 public:
-    MonthSwitch(Roster& roster, Options& options, Prompter& prompter, const Locale& locale);
+    // Loading for reading leaves every file of the data folder as it is.
+    MonthSwitch(Roster& roster, Options& options, Prompter& prompter, const Locale& locale,
+                LoadPurpose purpose = LoadPurpose::Editing);
 
     // cb_MonthChange (month 1..12): saves the month shown so far (unless a restore is in
     // progress or its load failed), loads the month entered, rebuilds the calendar and the
@@ -46,6 +49,7 @@ private:
     Options& options_;
     Prompter& prompter_;
     const Locale& locale_;
+    LoadPurpose purpose_;
     bool load_failed_ = false;
 };
 

@@ -139,9 +139,9 @@ RestoreResult restore_workers(AppState& app) {
 bool restore_archive_file(AppState& app, const fs::path& archive, const ArchiveProgress& progress) {
     const ArchiveResult extracted = restore_archive(archive, app.data_folder(), progress);
     if (!extracted.ok) {
-        const ArchiveError e =
-            extracted.error == ArchiveError::None ? ArchiveError::ArchiveRead : extracted.error;
-        app.prompter().error(archive_error_text(e));
+        ArchiveResult failed = extracted;
+        if (failed.error == ArchiveError::None) failed.error = ArchiveError::ArchiveRead;
+        app.prompter().error(archive_failure_text(failed, archive));
         return false;
     }
     const fs::path folder = restore_folder(app.data_folder());

@@ -19,9 +19,13 @@ bool is_mask(const std::string& name) {
 }
 
 int report(const ArchiveResult& result, const fs::path& archive) {
+    for (const fs::path& file : result.skipped)
+        std::cerr << "tabrel-cli: left out, its name cannot be stored in an archive: "
+                  << file.string() << '\n';
     if (result.ok) return 0;
     if (result.error == ArchiveError::None) return fail("no such archive: " + archive.string());
-    return fail(cp1250_to_utf8(archive_error_text(result.error)) + ": " + archive.string());
+    const fs::path& culprit = result.file.empty() ? archive : result.file;
+    return fail(cp1250_to_utf8(archive_error_text(result.error)) + ": " + culprit.string());
 }
 
 int create(const fs::path& archive, const std::vector<std::string>& names) {

@@ -98,7 +98,7 @@ int run_calendar_command(const fs::path& data_dir, const std::vector<std::string
     const auto request = parse_arguments(args, error);
     if (!request) return fail(error);
     if (!fs::is_directory(data_dir)) return fail("no such data folder: " + data_dir.string());
-    // Loading makes companion copies, so a running program must not hold the folder.
+    // A running program may be writing the folder meanwhile.
     DataFolderLock lock(data_dir);
     if (lock.status() != DataFolderLock::Status::Held)
         return fail("the data folder is in use or cannot be locked: " + data_dir.string());
@@ -106,7 +106,7 @@ int run_calendar_command(const fs::path& data_dir, const std::vector<std::string
     CliPrompter prompter(std::cerr);
     Roster roster;
     roster.data_folder = data_dir;
-    const StaffLoadResult load = wczytaj(roster, prompter);
+    const StaffLoadResult load = wczytaj(roster, prompter, LoadPurpose::Reading);
     if (load.groups_failed || load.staff_failed)
         return fail("a file did not load completely: " + cp1250_to_utf8(load.message));
     const auto group = choose_group(roster, request->group_id);

@@ -9,15 +9,18 @@
 
 namespace tabrel {
 
-LoadedMonth::LoadedMonth(const std::filesystem::path& data_dir)
-    : lock_(data_dir), prompter_(std::cerr), months_(roster_, options_, prompter_, locale_) {
+LoadedMonth::LoadedMonth(const std::filesystem::path& data_dir, LoadPurpose purpose)
+    : lock_(data_dir),
+      prompter_(std::cerr),
+      purpose_(purpose),
+      months_(roster_, options_, prompter_, locale_, purpose) {
     roster_.data_folder = data_dir;
 }
 
 std::string LoadedMonth::open(int year, int month, std::optional<int> group_id) {
     if (lock_.status() != DataFolderLock::Status::Held)
         return "the data folder is in use or cannot be locked: " + roster_.data_folder.string();
-    const StaffLoadResult load = wczytaj(roster_, prompter_);
+    const StaffLoadResult load = wczytaj(roster_, prompter_, purpose_);
     if (load.groups_failed || load.staff_failed)
         return "a file did not load completely: " + cp1250_to_utf8(load.message);
     roster_.rebuild_worker_ids();

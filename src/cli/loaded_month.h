@@ -14,10 +14,11 @@
 namespace tabrel {
 
 // The data folder loaded as the program loads it, with one month shown; the folder is locked
-// for as long as the object lives, since loading makes companion copies.
+// for as long as the object lives, so that no running program writes it meanwhile. Loaded for
+// reading, it changes no file.
 class LoadedMonth {
 public:
-    explicit LoadedMonth(const std::filesystem::path& data_dir);
+    LoadedMonth(const std::filesystem::path& data_dir, LoadPurpose purpose);
 
     // An error text (UTF-8), empty when the month is shown.
     std::string open(int year, int month, std::optional<int> group_id);
@@ -35,6 +36,7 @@ private:
     Locale locale_;
     Roster roster_;
     Options options_;
+    LoadPurpose purpose_;
     MonthSwitch months_;
     NormStatus status_;
 };

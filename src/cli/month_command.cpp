@@ -128,7 +128,7 @@ int run(const fs::path& data_dir, const std::vector<std::string>& args, bool res
     const auto request = parse_arguments(args, !resave, error);
     if (!request) return fail(error);
     if (!fs::is_directory(data_dir)) return fail("no such data folder: " + data_dir.string());
-    LoadedMonth month(data_dir);
+    LoadedMonth month(data_dir, resave || change ? LoadPurpose::Editing : LoadPurpose::Reading);
     error = month.open(request->year, request->month, request->group_id);
     if (!error.empty()) return fail(error);
     if (change) {

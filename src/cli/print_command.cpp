@@ -116,7 +116,7 @@ int run_print_command(const fs::path& data_dir, const std::vector<std::string>& 
     if (!fs::is_regular_file(template_path))
         return fail("no such template: " + request->template_path.string());
 
-    LoadedMonth month(data_dir);
+    LoadedMonth month(data_dir, LoadPurpose::Reading);
     error = month.open(request->year, request->month, request->group_id);
     if (!error.empty()) return fail(error);
     GenerationContext ctx(month.roster(), month.options(), month.locale());

@@ -55,7 +55,7 @@ int dump_command(const fs::path& data_folder, const std::vector<std::string>& ar
     CliPrompter prompter(std::cerr);
     Roster roster;
     roster.data_folder = data_folder;
-    const StaffLoadResult load = wczytaj(roster, prompter);
+    const StaffLoadResult load = wczytaj(roster, prompter, LoadPurpose::Reading);
     if (load.groups_failed || load.staff_failed) return fail("a file did not load completely");
     std::cout << roster_json(roster).dump(2) << '\n';
     return 0;

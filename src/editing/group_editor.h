@@ -88,7 +88,8 @@ Group group_from_form(const GroupForm& form, const Roster& roster,
                       std::optional<uint16_t> edited_id);
 
 // OK's steps on the roster: the edited group is replaced, a new one appended and made the
-// current group. Returns the group's index. Throws TimeConversionError (nothing is changed).
+// current group. Returns the group's index. Throws TimeConversionError, or NoFreeIdError for
+// a new group when every id is taken (nothing is changed).
 int store_group(Roster& roster, const GroupForm& form, std::optional<uint16_t> edited_id);
 
 // "Zapisz jako domyślne": the "8" length and the four day rules into the default profile.

@@ -102,7 +102,8 @@ struct StoredWorker {
 };
 
 // OK's steps on the roster: the edited worker replaced, or a new one appended with a new id
-// and empty slots; its summary recomputed. Throws TimeConversionError (nothing is changed).
+// and empty slots; its summary recomputed. Throws TimeConversionError, or NoFreeIdError for a
+// new worker when every id is taken (nothing is changed).
 StoredWorker store_worker(Roster& roster, const Options& options, const WorkerForm& form,
                           std::optional<int> edited_index, char decimal);
 

@@ -1,6 +1,7 @@
 #include "model/roster.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "app/prompter.h"
 #include "i18n/text.h"
@@ -61,14 +62,29 @@ bool Roster::dodaj_wolne(DayOff d, int worker_index, Prompter& prompter) {
     return true;
 }
 
+NoFreeIdError::NoFreeIdError()
+    : std::runtime_error(tr("msg_NoFreeId",
+                            "Nie można dodać: wszystkie numery (1–65535) są "
+                            "już zajęte.")) {}
+
 uint16_t Roster::id(char kind) const {
-    uint16_t largest = 0;
+    constexpr uint16_t kHighest = std::numeric_limits<uint16_t>::max();
+    std::vector<bool> taken(size_t{kHighest} + 1);
+    taken[0] = true;  // 0 marks a slot that is not stored
     if (kind == 'g') {
-        for (const auto& g : groups) largest = std::max(largest, g.id);
+        for (const auto& g : groups) taken[g.id] = true;
     } else {
-        for (const auto& w : workers) largest = std::max(largest, w.id);
+        for (const auto& w : workers) taken[w.id] = true;
     }
-    return largest + 1;
+    if (!taken[kHighest]) {
+        // Largest + 1: an id never goes back below one already handed out.
+        size_t largest = kHighest;
+        while (!taken[largest]) --largest;
+        return static_cast<uint16_t>(largest + 1);
+    }
+    const auto free = std::find(taken.begin(), taken.end(), false);
+    if (free == taken.end()) throw NoFreeIdError();
+    return static_cast<uint16_t>(free - taken.begin());
 }
 
 void Roster::rebuild_worker_ids() {

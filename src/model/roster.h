@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,12 @@
 namespace tabrel {
 
 struct Prompter;
+
+// Every id a record can have (1..65535) is taken. The message is cp1250.
+class NoFreeIdError : public std::runtime_error {
+public:
+    NoFreeIdError();
+};
 
 // The whole in-memory state: groups, staff and the one shown month.
 struct Roster {
@@ -56,7 +63,9 @@ struct Roster {
     // ends before it begins stays as it is and covers no day.
     bool dodaj_wolne(DayOff d, int worker_index, Prompter& prompter);
 
-    // Largest id + 1 of groups ('g') or workers ('k'); 1 for an empty array.
+    // A new id for groups ('g') or workers ('k'), deleted records counting as holders: the
+    // largest id + 1 (1 for an empty array), or the lowest free one above 0 when the largest
+    // is the highest an id can be. Throws NoFreeIdError when every id is taken.
     uint16_t id(char kind) const;
 
     void rebuild_worker_ids();

@@ -26,6 +26,7 @@ struct Source {
 
 struct Plan {
     std::vector<Source> sources;
+    std::vector<fs::path> skipped;  // names the container cannot store
     std::string file_list;
     uint64_t total = 0;
 };
@@ -36,17 +37,39 @@ bool is_the_archive(const fs::path& file, const fs::path& archive) {
     return fs::equivalent(file, archive, ec);
 }
 
+// A plain file name (no mask, no " /s") that is the archive: storing the archive in itself
+// would leave an archive of nothing in its place.
+bool names_the_archive(const std::string& entry, const fs::path& archive) {
+    if (entry.find_first_of("*?") != std::string::npos || entry.ends_with(" /s") ||
+        entry.ends_with(" /S"))
+        return false;
+    std::error_code ec;
+    const fs::path file = fs::absolute(entry, ec).lexically_normal();
+    return !ec && is_the_archive(file, archive);
+}
+
 // Expands the entries into the files to store, in order, and builds the file-list text.
 ArchiveError plan_archive(const std::vector<std::string>& entries, const fs::path& archive,
-                          Plan& plan) {
+                          Plan& plan, fs::path& failed_file) {
     std::set<fs::path> seen;
     for (const auto& entry : entries) {
+        if (names_the_archive(entry, archive)) {
+            failed_file = archive;
+            return ArchiveError::ArchiveItself;
+        }
         for (const auto& file : expand_file_mask(entry)) {
             if (is_the_archive(file, archive) || !seen.insert(file).second) continue;
+            auto stored = stored_member_name(file);
+            if (!stored) {
+                plan.skipped.push_back(file);
+                continue;
+            }
             std::error_code ec;
             const uint64_t size = fs::file_size(file, ec);
-            auto stored = stored_member_name(file);
-            if (ec || !stored) return ArchiveError::FileRead;
+            if (ec) {
+                failed_file = file;
+                return ArchiveError::FileRead;
+            }
             Source source{file, std::move(*stored), dos_date_of_file(file)};
             plan.file_list += source.stored_name + "\t" +
                               std::to_string(static_cast<int32_t>(source.dos_date)) + "=" +
@@ -145,7 +168,8 @@ ArchiveError write_file_member(ContainerWriter& writer, const Source& source) {
 }
 
 ArchiveError write_container(const Plan& plan, const fs::path& archive,
-                             const ArchiveProgress& progress, int& system_error) {
+                             const ArchiveProgress& progress, int& system_error,
+                             fs::path& failed_file) {
     AtomicFile out(archive);
     if (!out.is_open()) {
         system_error = out.error();
@@ -154,8 +178,10 @@ ArchiveError write_container(const Plan& plan, const fs::path& archive,
     ContainerWriter writer(out, plan.total, progress);
     ArchiveError e = writer.header(static_cast<int32_t>(plan.sources.size()));
     if (e == ArchiveError::None) e = write_text_member(writer, plan.file_list);
-    for (size_t i = 0; e == ArchiveError::None && i < plan.sources.size(); ++i)
+    for (size_t i = 0; e == ArchiveError::None && i < plan.sources.size(); ++i) {
         e = write_file_member(writer, plan.sources[i]);
+        if (e == ArchiveError::FileRead) failed_file = plan.sources[i].path;
+    }
     if (e == ArchiveError::None) e = writer.zero();
     if (e == ArchiveError::None && !out.commit()) e = ArchiveError::ArchiveWrite;
     if (e == ArchiveError::ArchiveWrite) system_error = out.error();
@@ -168,15 +194,18 @@ ArchiveResult create_archive(const std::vector<std::string>& names_or_masks,
                              const fs::path& archive, const ArchiveProgress& progress) {
     std::error_code ec;
     const fs::path target = fs::absolute(archive, ec).lexically_normal();
-    if (ec) return {false, ArchiveError::ArchiveWrite};
+    if (ec) return {false, ArchiveError::ArchiveWrite, 0, {}, {}};
     Plan plan;
-    ArchiveError e = plan_archive(names_or_masks, target, plan);
+    ArchiveResult result;
+    result.error = plan_archive(names_or_masks, target, plan, result.file);
     // The header holds the total as a signed 32-bit number; a larger one cannot be stored.
-    if (e == ArchiveError::None && plan.total > std::numeric_limits<int32_t>::max())
-        e = ArchiveError::ArchiveWrite;
-    int system_error = 0;
-    if (e == ArchiveError::None) e = write_container(plan, target, progress, system_error);
-    return {e == ArchiveError::None, e, system_error};
+    if (result.error == ArchiveError::None && plan.total > std::numeric_limits<int32_t>::max())
+        result.error = ArchiveError::ArchiveWrite;
+    if (result.error == ArchiveError::None)
+        result.error = write_container(plan, target, progress, result.system_error, result.file);
+    result.ok = result.error == ArchiveError::None;
+    result.skipped = std::move(plan.skipped);
+    return result;
 }
 
 }  // namespace tabrel

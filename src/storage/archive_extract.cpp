@@ -20,10 +20,11 @@ public:
     ArchiveError begin_member(const std::string& stored_name, uint32_t) override {
         const auto name = member_file_name(stored_name);
         if (!name) return ArchiveError::FileRead;
+        current_ = target_ / *name;
         std::error_code ec;
         fs::create_directories(target_, ec);
         if (ec) return ArchiveError::Overwrite;
-        file_ = std::make_unique<AtomicFile>(target_ / *name);
+        file_ = std::make_unique<AtomicFile>(current_);
         return checked(file_->is_open());
     }
 
@@ -36,6 +37,7 @@ public:
     }
 
     int system_error() const { return system_error_; }
+    const fs::path& current() const { return current_; }
 
 private:
     ArchiveError checked(bool written) {
@@ -45,6 +47,7 @@ private:
     }
 
     fs::path target_;
+    fs::path current_;  // the file being restored
     std::unique_ptr<AtomicFile> file_;
     int system_error_ = 0;
 };
@@ -55,7 +58,10 @@ ArchiveResult extract_archive(const fs::path& archive, const fs::path& target,
                               const ArchiveProgress& progress) {
     ExtractingVisitor visitor(target);
     ArchiveResult result = read_archive(archive, visitor, progress);
-    if (result.error == ArchiveError::Overwrite) result.system_error = visitor.system_error();
+    if (result.error == ArchiveError::Overwrite) {
+        result.system_error = visitor.system_error();
+        result.file = visitor.current();
+    }
     return result;
 }
 

@@ -145,11 +145,11 @@ ArchiveResult read_archive(const fs::path& archive, MemberVisitor& visitor,
                            const ArchiveProgress& progress) {
     std::error_code ec;
     const bool there = fs::exists(archive, ec);
-    if (ec) return {false, ArchiveError::ArchiveRead};
-    if (!there) return {false, ArchiveError::None};
+    if (ec) return {false, ArchiveError::ArchiveRead, 0, {}, {}};
+    if (!there) return {false, ArchiveError::None, 0, {}, {}};
     ArchiveWalk walk(visitor, progress);
     const ArchiveError e = walk.run(archive);
-    return {e == ArchiveError::None, e};
+    return {e == ArchiveError::None, e, 0, {}, {}};
 }
 
 }  // namespace tabrel

@@ -23,6 +23,11 @@ std::string kind_text(ConversionError::Kind kind) {
 ConversionError::ConversionError(std::string text, Kind kind)
     : message_("'" + text + "' " + kind_text(kind)) {}
 
+ConversionError ConversionError::too_many_shifts(const std::string& group_name) {
+    return ConversionError(tr("msg_TooManyShifts", "grupa ma więcej niż 4 zmiany: ") + "'" +
+                           group_name + "'");
+}
+
 void ConversionError::locate(const std::string& file, int line) {
     message_ = tr("msg_FileReadError", "Błąd odczytu pliku ") + file +
                tr("msg_FileReadErrorLine", ", wiersz ") + std::to_string(line) + ": " + message_ +

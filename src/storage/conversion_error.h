@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <utility>
 
 namespace tabrel {
 
@@ -13,6 +14,10 @@ public:
 
     ConversionError(std::string text, Kind kind);
 
+    // A group with more shift lines than a group can hold: the extra shifts would be lost at
+    // the next save, so the file is not taken in part.
+    static ConversionError too_many_shifts(const std::string& group_name);
+
     // Names the file and its 1-based line in the message.
     void locate(const std::string& file, int line);
 
@@ -20,6 +25,8 @@ public:
     const char* what() const noexcept override { return message_.c_str(); }
 
 private:
+    explicit ConversionError(std::string message) : message_(std::move(message)) {}
+
     std::string message_;
 };
 

@@ -122,7 +122,9 @@ void read_groups(std::string_view text, Roster& roster) {
                 read_group_line(r, buffer);
             } else {
                 Shift s = read_shift_line(r);
-                if (buffer.profile.shifts.size() < kMaxShifts) buffer.profile.shifts.push_back(s);
+                if (buffer.profile.shifts.size() == kMaxShifts)
+                    throw ConversionError::too_many_shifts(buffer.nazwa);
+                buffer.profile.shifts.push_back(s);
             }
         } catch (ConversionError& e) {
             e.locate(kGroupsFileName, static_cast<int>(kept[k] + 1));

@@ -19,8 +19,8 @@ std::string groups_file_text(const std::vector<Group>& groups);
 
 // Appends the groups of a grupy.ini text to the roster. A group line fills a reading buffer
 // that keeps what earlier lines left in fields a shorter line lacks; the following shift
-// lines fill its shift table (at most kMaxShifts, further lines are ignored). A bad value
-// throws ConversionError naming the file and the line; the groups before it stay appended.
+// lines fill its shift table. A bad value, or a shift line past kMaxShifts, throws
+// ConversionError naming the file and the line; the groups before it stay appended.
 void read_groups(std::string_view text, Roster& roster);
 
 }  // namespace tabrel

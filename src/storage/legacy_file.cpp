@@ -33,6 +33,11 @@ public:
         return section_.text(key, fallback);
     }
     bool has(const std::string& key) const { return section_.find(key) != nullptr; }
+    // Stops the load at the key's line.
+    [[noreturn]] void refuse(const std::string& key, ConversionError error) const {
+        error.locate(kLegacyFileName, section_.find(key)->line);
+        throw error;
+    }
     Colour colour(const std::string& key, Colour fallback) const {
         return located(
             key, [&](const std::string& text) { return parse_colour(text); }, fallback);
@@ -96,6 +101,9 @@ Group read_group(const SectionReader& s) {
     p.auto_staff_h = s.integer<uint8_t>("auto_staff_h", 2);
     for (int i = 0; i < kMaxShifts && s.has("zod" + std::to_string(i)); ++i)
         p.shifts.push_back(read_shift(s, i));
+    const std::string beyond = "zod" + std::to_string(kMaxShifts);
+    if (p.shifts.size() == kMaxShifts && s.has(beyond))
+        s.refuse(beyond, ConversionError::too_many_shifts(g.nazwa));
     if (p.shifts.empty()) give_default_shifts(p);
     g.default_profile.day8 = p.day8;
     g.default_profile.sob_swieto = p.sob_swieto;
@@ -148,9 +156,9 @@ Worker read_worker(const SectionReader& s) {
 
 }  // namespace
 
-bool wczytaj_stary_tabrel_ini(Roster& roster, Prompter& prompter) {
+bool wczytaj_stary_tabrel_ini(Roster& roster, Prompter& prompter, LoadPurpose purpose) {
     const auto path = roster.data_folder / kLegacyFileName;
-    keep_companions(path, {4, 0}, prompter);
+    if (purpose == LoadPurpose::Editing) keep_companions(path, {4, 0}, prompter);
     auto text = read_file(path);
     if (!text) return false;
     const IniFile ini = IniFile::parse(*text);

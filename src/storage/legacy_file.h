@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/roster.h"
+#include "storage/load_purpose.h"
 
 namespace tabrel {
 
@@ -12,9 +13,11 @@ constexpr const char* kLegacyFileName = "tabrel.ini";
 constexpr Colour kLegacyGroupColour = clWhite;
 
 // Appends the groups ("g0", "g1" ...) and workers ("k0", "k1" ...) of the legacy tabrel.ini in
-// the roster's data folder, after renewing its ".bak" copy. Each list ends at its first missing
-// section; missing keys and non-numeric integers take their defaults. False when the file
-// cannot be read. A colour or `etat` that is not one throws ConversionError naming the line.
-bool wczytaj_stary_tabrel_ini(Roster& roster, Prompter& prompter);
+// the roster's data folder, after renewing its ".bak" copy when loading for editing. Each list ends
+// at its first missing section; missing keys and non-numeric integers take their defaults. False
+// when the file cannot be read. A colour or `etat` that is not one, and a group with more shifts
+// than a group can hold, throw ConversionError naming the line.
+bool wczytaj_stary_tabrel_ini(Roster& roster, Prompter& prompter,
+                              LoadPurpose purpose = LoadPurpose::Editing);
 
 }  // namespace tabrel

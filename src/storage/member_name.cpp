@@ -37,10 +37,11 @@ std::optional<std::string> stored_member_name(const std::filesystem::path& absol
     const std::string full = absolute_file.string();
     const size_t cut = full.rfind('/') + 1;  // 0 when there is no folder part
     const auto name = utf8_to_cp1250(lower_utf8(std::string_view(full).substr(cut)));
-    if (!name || name->empty()) return std::nullopt;
+    if (!name || name->empty() || name->find('\\') != std::string::npos) return std::nullopt;
     const std::string folder = lower_utf8(std::string_view(full).substr(0, cut));
-    auto folder_cp = utf8_to_cp1250(folder);
-    return (folder_cp ? *folder_cp : cp1250_or_question_marks(folder)) + *name;
+    std::string stored = utf8_to_cp1250(folder).value_or(cp1250_or_question_marks(folder));
+    std::replace(stored.begin(), stored.end(), '/', '\\');
+    return stored + *name;
 }
 
 std::optional<std::filesystem::path> member_file_name(std::string_view stored) {
@@ -51,6 +52,10 @@ std::optional<std::filesystem::path> member_file_name(std::string_view stored) {
                                      [](char c) { return static_cast<unsigned char>(c) < 0x20; });
     if (control) return std::nullopt;
     return std::filesystem::path(cp1250_to_utf8(name));
+}
+
+std::string path_for_message(const std::filesystem::path& path) {
+    return cp1250_or_question_marks(path.string());
 }
 
 }  // namespace tabrel

@@ -5,6 +5,7 @@
 #include "app/locale.h"
 #include "model/roster.h"
 #include "storage/ini_file.h"
+#include "storage/load_purpose.h"
 #include "storage/options.h"
 
 namespace tabrel {
@@ -31,10 +32,11 @@ struct MonthLoadResult {
 };
 
 // Fills the shown month's part of the roster from its file: empties every slot first, renews
-// the companion copies, reads the group settings, the day-off norm flags (into `options`), the
-// duties, the days off, the carries and own norms (with `ng_przenos`, the automatic carry of
-// the previous month's file). The month paths must be set. A bad value stops the load; what
-// was read before it stays.
-MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, Options& options, Prompter& prompter);
+// the companion copies (when loading for editing), reads the group settings, the day-off norm flags
+// (into `options`), the duties, the days off, the carries and own norms (with `ng_przenos`, the
+// automatic carry of the previous month's file). The month paths must be set. A bad value stops the
+// load; what was read before it stays.
+MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, Options& options, Prompter& prompter,
+                                       LoadPurpose purpose = LoadPurpose::Editing);
 
 }  // namespace tabrel

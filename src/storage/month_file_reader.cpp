@@ -184,14 +184,15 @@ void read_month(Roster& roster, Options& options, Prompter& prompter, const IniF
 
 }  // namespace
 
-MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, Options& options, Prompter& prompter) {
+MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, Options& options, Prompter& prompter,
+                                       LoadPurpose purpose) {
     empty_month(roster);
     MonthLoadResult result;
     const fs::path& path = roster.month_file;
     std::error_code ec;
-    fs::remove(restore_marker(path), ec);
+    if (purpose == LoadPurpose::Editing) fs::remove(restore_marker(path), ec);
     if (fs::exists(path, ec)) {
-        keep_companions(path, kMonthCompanions, prompter);
+        if (purpose == LoadPurpose::Editing) keep_companions(path, kMonthCompanions, prompter);
         auto bytes = read_file(path);
         // A file that is there but cannot be read must not pass for an empty month.
         if (!bytes) {

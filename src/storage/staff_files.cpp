@@ -1,6 +1,7 @@
 #include "storage/staff_files.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "app/locale.h"
 #include "app/prompter.h"
@@ -56,9 +57,9 @@ void fail(StaffLoadResult& result, bool& failed, const std::string& message, Pro
     prompter.error(message);
 }
 
-void load_legacy(Roster& roster, Prompter& prompter, StaffLoadResult& result) {
+void load_legacy(Roster& roster, Prompter& prompter, LoadPurpose purpose, StaffLoadResult& result) {
     try {
-        if (wczytaj_stary_tabrel_ini(roster, prompter)) return;
+        if (wczytaj_stary_tabrel_ini(roster, prompter, purpose)) return;
         fail(result, result.groups_failed, unreadable(kLegacyFileName), prompter);
     } catch (const ConversionError& e) {
         fail(result, result.groups_failed, e.message(), prompter);
@@ -66,10 +67,10 @@ void load_legacy(Roster& roster, Prompter& prompter, StaffLoadResult& result) {
     result.staff_failed = true;
 }
 
-void load_groups(Roster& roster, Prompter& prompter, StaffLoadResult& result) {
+void load_groups(Roster& roster, Prompter& prompter, LoadPurpose purpose, StaffLoadResult& result) {
     const fs::path path = roster.data_folder / kGroupsFileName;
     if (!present(path)) return;
-    keep_companions(path, kStaffCompanions, prompter);
+    if (purpose == LoadPurpose::Editing) keep_companions(path, kStaffCompanions, prompter);
     auto text = read_file(path);
     if (!text) return fail(result, result.groups_failed, unreadable(kGroupsFileName), prompter);
     try {
@@ -79,39 +80,53 @@ void load_groups(Roster& roster, Prompter& prompter, StaffLoadResult& result) {
     }
 }
 
-// Unpacks kadra.ini from kadra.inr; false when the archive cannot be read.
-bool extract_staff(const fs::path& folder, Prompter& prompter, StaffLoadResult& result) {
+// kadra.ini as kadra.inr holds it, taken into memory: the other members of the container are
+// not ours to restore, so nothing else is read from it and nothing is written.
+std::optional<std::string> staff_from_archive(const fs::path& folder, Prompter& prompter,
+                                              LoadPurpose purpose, StaffLoadResult& result) {
     const fs::path archive = folder / kStaffArchiveName;
-    if (!present(archive)) return true;
-    keep_companions(archive, kStaffCompanions, prompter);
-    ArchiveResult unpacked = extract_archive(archive, folder);
+    if (purpose == LoadPurpose::Editing) keep_companions(archive, kStaffCompanions, prompter);
+    std::optional<std::string> text;
+    ArchiveResult unpacked = read_archive_member(archive, kStaffFileName, text);
     if (!unpacked.ok) {
-        ArchiveError e =
-            unpacked.error == ArchiveError::None ? ArchiveError::ArchiveRead : unpacked.error;
-        fail(result, result.staff_failed,
-             archive_error_text(e) + ": " + kStaffArchiveName +
-                 why_not_written(folder / kStaffFileName, unpacked.system_error),
+        if (unpacked.error == ArchiveError::None) unpacked.error = ArchiveError::ArchiveRead;
+        fail(result, result.staff_failed, archive_failure_text(unpacked, kStaffArchiveName),
              prompter);
-        return false;
+        return std::nullopt;
     }
-    remove_quietly(folder / "kadra.ini.bak");
-    remove_quietly(folder / "kadra.ini.err");
-    return true;
+    if (!text) {
+        fail(result, result.staff_failed,
+             tr("msg_StaffMemberMissing", "Archiwum ") + kStaffArchiveName +
+                 tr("msg_StaffMemberMissing2", " nie zawiera pliku ") + kStaffFileName,
+             prompter);
+        return std::nullopt;
+    }
+    if (purpose == LoadPurpose::Editing) {
+        remove_quietly(folder / "kadra.ini.bak");
+        remove_quietly(folder / "kadra.ini.err");
+    }
+    return text;
 }
 
-void load_staff(Roster& roster, Prompter& prompter, StaffLoadResult& result) {
-    if (!extract_staff(roster.data_folder, prompter, result)) return;
-    const fs::path path = roster.data_folder / kStaffFileName;
-    if (!present(path)) return;
-    auto text = read_file(path);
-    if (!text) return fail(result, result.staff_failed, unreadable(kStaffFileName), prompter);
+// The staff come from kadra.inr, or from a plain kadra.ini when there is no archive. A plain
+// kadra.ini stays until a save has put the same staff into kadra.inr.
+void load_staff(Roster& roster, Prompter& prompter, LoadPurpose purpose, StaffLoadResult& result) {
+    const fs::path& folder = roster.data_folder;
+    std::optional<std::string> text;
+    if (present(folder / kStaffArchiveName)) {
+        text = staff_from_archive(folder, prompter, purpose, result);
+        if (!text) return;
+    } else if (present(folder / kStaffFileName)) {
+        text = read_file(folder / kStaffFileName);
+        if (!text) return fail(result, result.staff_failed, unreadable(kStaffFileName), prompter);
+    } else {
+        return;
+    }
     try {
         read_staff(*text, roster);
     } catch (const ConversionError& e) {
-        // Kept, so that no state is lost when kadra.ini is the only copy of it.
-        return fail(result, result.staff_failed, e.message(), prompter);
+        fail(result, result.staff_failed, e.message(), prompter);
     }
-    remove_quietly(path);
 }
 
 bool write_groups(const Roster& roster, Prompter& prompter) {
@@ -177,17 +192,17 @@ bool retire_legacy_file(const fs::path& folder, Prompter& prompter) {
 
 }  // namespace
 
-StaffLoadResult wczytaj(Roster& roster, Prompter& prompter) {
+StaffLoadResult wczytaj(Roster& roster, Prompter& prompter, LoadPurpose purpose) {
     roster.groups.clear();
     roster.workers.clear();
     StaffLoadResult result;
     if (present(roster.data_folder / kLegacyFileName)) {
         result.legacy = true;
-        load_legacy(roster, prompter, result);
+        load_legacy(roster, prompter, purpose, result);
         return result;
     }
-    load_groups(roster, prompter, result);
-    load_staff(roster, prompter, result);
+    load_groups(roster, prompter, purpose, result);
+    load_staff(roster, prompter, purpose, result);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/roster.h"
+#include "storage/load_purpose.h"
 
 namespace tabrel {
 
@@ -19,16 +20,20 @@ struct StaffLoadResult {
 };
 
 // Fills the emptied groups and workers of the roster from the data folder: tabrel.ini when
-// present, else grupy.ini and kadra.inr. Makes the companion copies first. Each file that
-// stops loading is told to the user once; what was read before the fault stays.
-StaffLoadResult wczytaj(Roster& roster, Prompter& prompter);
+// present, else grupy.ini and the kadra.ini member of kadra.inr (a plain kadra.ini when there
+// is no kadra.inr). Loading for editing makes the companion copies first; loading for reading
+// changes no file. Each file that stops loading is told to the user once; what was read
+// before the fault stays.
+StaffLoadResult wczytaj(Roster& roster, Prompter& prompter,
+                        LoadPurpose purpose = LoadPurpose::Editing);
 
 struct StaffSaveOptions {
     bool keep_groups_file = false;  // do not write grupy.ini (its load failed)
     bool keep_staff_file = false;   // do not write kadra.inr (its load failed)
 };
 
-// Writes grupy.ini and kadra.inr from the roster and then retires tabrel.ini, which is kept
+// Writes grupy.ini and kadra.inr from the roster (a plain kadra.ini is removed once kadra.inr
+// holds the staff) and then retires tabrel.ini, which is kept
 // when a write failed or a file was kept by the options. False when a file could not be
 // written (the user has been told through the prompter).
 bool zapisz(const Roster& roster, Prompter& prompter, const Locale& locale,

@@ -239,6 +239,9 @@ void Tf_GroupAdd::a_OKExecute() {
     } catch (const TimeConversionError& e) {
         app_.prompter().error(e.what());
         return;
+    } catch (const NoFreeIdError& e) {
+        app_.prompter().error(e.what());
+        return;
     }
     store_auto_calc();
     accept();

@@ -506,6 +506,9 @@ void Tf_WorkerAdd::sb_OkClick() {
     } catch (const TimeConversionError& e) {
         app_.prompter().error(e.what());
         return;
+    } catch (const NoFreeIdError& e) {
+        app_.prompter().error(e.what());
+        return;
     }
     accept();
 }

@@ -92,6 +92,13 @@ std::string lower(std::string s) {
 
 // --- building hostile containers by hand ---
 
+// A folder as archives store it: lower case, "\\" between the parts.
+std::string stored_folder(const fs::path& folder) {
+    std::string s = lower(folder.string());
+    std::replace(s.begin(), s.end(), '/', '\\');
+    return s;
+}
+
 std::string i32(int32_t v) {
     std::string s;
     for (int i = 0; i < 4; ++i) s += static_cast<char>(static_cast<uint32_t>(v) >> (8 * i));
@@ -172,7 +179,7 @@ TEST(Archive, SmallFileGivesExactHeaderFileListAndMember) {
 
     ASSERT_TRUE(create_archive({file.string()}, archive).ok);
 
-    const std::string stored = lower(dir.path().string()) + "/dane/kadra.ini";
+    const std::string stored = stored_folder(dir.path()) + "\\dane\\kadra.ini";
     const std::string list = stored + "\t1483690639=5\r\n";
     const std::string bytes = slurp(archive);
     const Parsed p = parse(bytes);
@@ -263,7 +270,7 @@ TEST(Archive, PolishFileNameIsStoredInCp1250LowerCaseAndRestored) {
     std::vector<ArchiveMember> listed;
     ASSERT_TRUE(list_archive(dir / "a.bak", listed).ok);
     ASSERT_EQ(listed.size(), 1u);
-    EXPECT_TRUE(listed[0].name.ends_with("/grafik_\xB3\xF3\x64\x9F.ini"));
+    EXPECT_TRUE(listed[0].name.ends_with("\\grafik_\xB3\xF3\x64\x9F.ini"));
     ASSERT_TRUE(extract_archive(dir / "a.bak", dir / "out").ok);
     EXPECT_EQ(slurp(dir / "out" / "grafik_łódź.ini"), "x");
 }
@@ -284,19 +291,19 @@ TEST(Archive, MasksIncludeHiddenFilesSkipDuplicatesAndTheArchiveAndDescendWithS)
         std::vector<ArchiveMember> listed;
         EXPECT_TRUE(list_archive(archive, listed).ok);
         std::vector<std::string> names;
-        for (const auto& m : listed) names.push_back(m.name.substr(lower(d.string()).size()));
+        for (const auto& m : listed) names.push_back(m.name.substr(stored_folder(d).size()));
         EXPECT_EQ(parse(slurp(archive)).count, static_cast<int32_t>(names.size()));
         return names;
     };
 
     EXPECT_EQ(stored({(d / "*.ini").string(), (d / "*.tbr").string()}),
-              (std::vector<std::string>{"/.hidden.ini", "/b.ini", "/a.ini", "/c.tbr"}));
+              (std::vector<std::string>{"\\.hidden.ini", "\\b.ini", "\\a.ini", "\\c.tbr"}));
     EXPECT_EQ(stored({(d / "*.ini /s").string()}),
-              (std::vector<std::string>{"/.hidden.ini", "/b.ini", "/a.ini", "/sub/d.ini",
-                                        "/sub/deeper/e.ini"}));
+              (std::vector<std::string>{"\\.hidden.ini", "\\b.ini", "\\a.ini", "\\sub\\d.ini",
+                                        "\\sub\\deeper\\e.ini"}));
     EXPECT_EQ(stored({(d / "a.ini").string(), (d / "*.INI").string(),
                       (d / "sub" / ".." / "a.ini").string(), (d / "nothing.ini").string()}),
-              (std::vector<std::string>{"/a.ini", "/.hidden.ini", "/b.ini"}));
+              (std::vector<std::string>{"\\a.ini", "\\.hidden.ini", "\\b.ini"}));
 }
 
 TEST(FileMask, StarAndQuestionMarkMatchInEitherLetterCase) {
@@ -323,16 +330,40 @@ TEST(Archive, FailedCreationKeepsThePreviousArchive) {
                                        [&](uint64_t, uint64_t) { fs::remove(dir / "b.ini"); });
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.error, ArchiveError::FileRead);
+    EXPECT_EQ(result.file, dir / "b.ini");
+    EXPECT_EQ(archive_failure_text(result, dir / "x.bak"),
+              cp("Błąd odczytu pliku: ") + (dir / "b.ini").string());
     EXPECT_EQ(slurp(dir / "x.bak"), previous);
 
-    // A name cp1250 cannot hold, and a folder that does not exist.
-    spit(dir / "кадра.ini", "k");
-    EXPECT_EQ(create_archive({(dir / "*.ini").string()}, dir / "x.bak").error,
-              ArchiveError::FileRead);
+    // A folder that does not exist.
     EXPECT_EQ(create_archive({(dir / "a.ini").string()}, dir / "none" / "x.bak").error,
               ArchiveError::ArchiveWrite);
     EXPECT_EQ(slurp(dir / "x.bak"), previous);
-    EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{"a.ini", "x.bak", "кадра.ini"}));
+    EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{"a.ini", "x.bak"}));
+}
+
+TEST(Archive, UnstorableNamesAreLeftOutAndTheArchiveIsNoInputOfItself) {
+    TempDir dir;
+    for (const char* name : {"a.ini", "back\\slash.ini", "Łódź.ini", "日本.ini"})
+        spit(dir / name, "x");
+    const ArchiveResult some = create_archive({(dir / "*.ini").string()}, dir / "x.bak");
+    ASSERT_TRUE(some.ok);
+    EXPECT_EQ(some.skipped, (std::vector<fs::path>{dir / "back\\slash.ini", dir / "日本.ini"}));
+    EXPECT_EQ(skipped_files_text(some),
+              cp("Pominięto pliki, których nazw nie można zapisać w archiwum:\r\n") +
+                  (dir / "back\\slash.ini").string() + "\r\n" + (dir / "??.ini").string());
+    ASSERT_TRUE(extract_archive(dir / "x.bak", dir / "out").ok);
+    EXPECT_EQ(names_in(dir / "out"), (std::vector<std::string>{"a.ini", "łódź.ini"}));
+
+    const std::string previous = slurp(dir / "x.bak");
+    for (const fs::path& itself : {dir / "x.bak", dir / "sub" / ".." / "x.bak"}) {
+        const ArchiveResult r =
+            create_archive({(dir / "a.ini").string(), itself.string()}, dir / "x.bak");
+        EXPECT_EQ(r.error, ArchiveError::ArchiveItself) << itself;
+        EXPECT_EQ(archive_failure_text(r, dir / "x.bak"),
+                  cp("Archiwum nie może zawierać samego siebie: ") + (dir / "x.bak").string());
+    }
+    EXPECT_EQ(slurp(dir / "x.bak"), previous);
 }
 
 TEST(Archive, MissingArchiveIsNoErrorAndWritesNothing) {

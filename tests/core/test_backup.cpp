@@ -33,7 +33,8 @@ std::vector<std::string> member_files(const fs::path& archive) {
     std::vector<ArchiveMember> members;
     EXPECT_TRUE(list_archive(archive, members).ok);
     std::vector<std::string> names;
-    for (const ArchiveMember& m : members) names.push_back(fs::path(m.name).filename().string());
+    for (const ArchiveMember& m : members)
+        names.push_back(m.name.substr(m.name.find_last_of("\\/") + 1));
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -23,6 +24,13 @@ std::string quoted(const std::string& s) {
 
 std::string lower_ascii(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+// A folder as archives store it: lower case, "\" between the parts.
+std::string stored_folder(const fs::path& folder) {
+    std::string s = lower_ascii(folder.string());
+    std::replace(s.begin(), s.end(), '/', '\\');
     return s;
 }
 
@@ -56,8 +64,8 @@ TEST(Cli, ArchiveCreateListExtractRoundTrip) {
 
     CliRun listed = run_cli("archive list " + quoted(archive));
     ASSERT_EQ(listed.status, 0) << listed.err;
-    EXPECT_EQ(listed.out,
-              lower_ascii(src) + "/kadra.ini\t5\n" + lower_ascii(src) + "/2024_05.tbr\t40000\n");
+    EXPECT_EQ(listed.out, stored_folder(src) + "\\kadra.ini\t5\n" + stored_folder(src) +
+                              "\\2024_05.tbr\t40000\n");
 
     CliRun extracted =
         run_cli("archive extract " + quoted(archive) + " " + quoted((dir / "out").string()));
@@ -210,4 +218,105 @@ TEST(Cli, ResaveLeavesAFolderInUseAlone) {
     EXPECT_NE(r.err.find("in use"), std::string::npos) << r.err;
     EXPECT_EQ(slurp(dir / "tabrel.ini"), kLegacyIni);
     EXPECT_FALSE(fs::exists(dir / "grupy.ini"));
+}
+
+namespace {
+
+using Snapshot = std::map<std::string, std::string>;
+
+// Every file of the folder with its bytes; the lock file is the folder's lock, not data.
+Snapshot snapshot(const fs::path& folder) {
+    Snapshot files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().filename() != "tabrel.lock")
+            files[entry.path().filename().string()] = slurp(entry.path());
+    return files;
+}
+
+// A line of a data file: the fields with "¤" between them, then CR LF.
+std::string line(std::initializer_list<std::string> fields) {
+    std::string text;
+    for (const std::string& field : fields) text += (text.empty() ? "" : "\xA4") + field;
+    return text + "\r\n";
+}
+
+std::string on(const TempDir& dir, const std::string& args) {
+    return "--data " + quoted(dir.path().string()) + " " + args;
+}
+
+}  // namespace
+
+TEST(Cli, ReadingCommandsChangeNoFileAndAPlainStaffFileStaysUntilItsArchiveIsWritten) {
+    TempDir dir;
+    spit(dir / "grupy.ini", line({"g", "1"}) + line({"z", "420", "720"}));
+    const std::string staff = line({"p", "5", "1"});
+    spit(dir / "kadra.ini", staff);
+    spit(dir / "2025_04.tbr", "[dyzury]\r\nd1=" + line({"1", "5", "3", "720", "1", "420", "0"}));
+    const Snapshot before = snapshot(dir.path());
+    CliRun dumped = run_cli(on(dir, "dump"));
+    ASSERT_EQ(dumped.status, 0) << dumped.err;
+    for (const char* reading : {"month 2025-04", "calendar 2025-04"}) {
+        CliRun r = run_cli(on(dir, reading));
+        EXPECT_EQ(r.status, 0) << reading << r.err;
+    }
+    EXPECT_EQ(snapshot(dir.path()), before);
+
+    ASSERT_EQ(run_cli(on(dir, "month-resave 2025-04")).status, 0);
+    EXPECT_EQ(slurp(dir / "kadra.ini"), staff);
+    ASSERT_EQ(run_cli(on(dir, "resave")).status, 0);
+    EXPECT_FALSE(fs::exists(dir / "kadra.ini"));
+    EXPECT_EQ(run_cli(on(dir, "dump")).out, dumped.out);
+}
+
+TEST(Cli, AFifthShiftStopsTheGroupLoadAndLeavesTheFileAsItIs) {
+    std::string groups = line({"g", "1"}) + line({"z", "420"}) +
+                         line({"g", "2", "", "", "", "", "", "", "", "", "", "B"});
+    std::string legacy = "[g0]\r\nid=1\r\nnazwa=B\r\n";
+    for (int i = 0; i < 5; ++i) {
+        groups += line({"z", "420"});
+        legacy += "zod" + std::to_string(i) + "=420\r\n";
+    }
+    const struct {
+        const char* file;
+        std::string text;
+    } cases[] = {{"grupy.ini", groups}, {"tabrel.ini", legacy}};
+    for (const auto& c : cases) {
+        TempDir dir;
+        spit(dir / c.file, c.text);
+        CliRun r = run_cli(on(dir, "resave"));
+        EXPECT_EQ(r.status, 1) << c.file;
+        EXPECT_NE(
+            r.err.find(c.file + std::string(", wiersz 8: grupa ma więcej niż 4 zmiany: 'B'.")),
+            std::string::npos)
+            << r.err;
+        for (const auto& [name, bytes] : snapshot(dir.path())) {
+            const bool companion = name.ends_with(".bak") || name.ends_with(".err");
+            EXPECT_TRUE(name == c.file || companion) << name;
+            EXPECT_EQ(bytes, c.text) << name;
+        }
+    }
+}
+
+TEST(Cli, ArchiveCreateRefusesTheArchiveAsInputAndLeavesOutUnstorableNames) {
+    TempDir dir;
+    spit(dir / "x.bak", "previous");
+    CliRun itself = run_cli("archive create " + quoted((dir / "x.bak").string()) + " " +
+                            quoted((dir / "x.bak").string()));
+    EXPECT_EQ(itself.status, 1);
+    EXPECT_NE(
+        itself.err.find("Archiwum nie może zawierać samego siebie: " + (dir / "x.bak").string()),
+        std::string::npos)
+        << itself.err;
+    EXPECT_EQ(slurp(dir / "x.bak"), "previous");
+
+    fs::create_directory(dir / "d");
+    for (const char* name : {"a.ini", "Łódź.ini", "日本.ini"}) spit(dir / "d" / name, name);
+    CliRun some = run_cli("archive create " + quoted((dir / "x.bak").string()) + " " +
+                          quoted((dir / "d" / "*.ini").string()));
+    ASSERT_EQ(some.status, 0) << some.err;
+    EXPECT_EQ(some.err, "tabrel-cli: left out, its name cannot be stored in an archive: " +
+                            (dir / "d" / "日本.ini").string() + "\n");
+    CliRun listed = run_cli("archive list " + quoted((dir / "x.bak").string()));
+    const std::string folder = stored_folder(dir / "d");
+    EXPECT_EQ(listed.out, folder + "\\a.ini\t5\n" + folder + "\\łódź.ini\t11\n");
 }

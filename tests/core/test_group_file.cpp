@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "i18n/cp1250.h"
 #include "storage/conversion_error.h"
 #include "storage/group_file.h"
 
@@ -64,15 +65,16 @@ TEST(GroupFile, WritesEveryFieldByteExactlyAndReadsItBack) {
     EXPECT_TRUE(r.groups[1].profile.shifts.empty());
 }
 
-TEST(GroupFile, ShiftLinesBelongToTheGroupLineBeforeThem) {
+TEST(GroupFile, ShiftLinesBelongToTheGroupLineBeforeThemAndAFifthStopsTheLoad) {
     Roster r;
-    read_groups(std::string(kSurgeryLines) + "   \r\n\r\n" +
-                    "g" S "5" S "0" S "0" S "0" S "0" S "420" S "0" S "0" S "0" S "0" S "B" S
-                    "clRed\n"
-                    "g" S "6" S
-                    "0\n"
-                    "z" S "1\nz" S "2\nz" S "3\nz" S "4\nz" S "5",
-                r);
+    const std::string four_shifts = std::string(kSurgeryLines) + "   \r\n\r\n" +
+                                    "g" S "5" S "0" S "0" S "0" S "0" S "420" S "0" S "0" S "0" S
+                                    "0" S "B" S
+                                    "clRed\n"
+                                    "g" S "6" S
+                                    "0\n"
+                                    "z" S "1\nz" S "2\nz" S "3\nz" S "4";
+    read_groups(four_shifts, r);
     ASSERT_EQ(r.groups.size(), 3u);
     EXPECT_EQ(r.groups[0].profile.shifts.size(), 2u);
     EXPECT_TRUE(r.groups[1].profile.shifts.empty());
@@ -81,6 +83,17 @@ TEST(GroupFile, ShiftLinesBelongToTheGroupLineBeforeThem) {
     // A bare shift line starts from zero: no colour, no texts.
     EXPECT_EQ(r.groups[2].profile.shifts[0].zkolor, 0u);
     EXPECT_EQ(r.groups[2].profile.shifts[0].zsymbol, "");
+
+    // The fifth shift would be lost at the next save.
+    Roster five;
+    try {
+        read_groups(four_shifts + "\nz" S "5", five);
+        ADD_FAILURE() << "a fifth shift line was taken";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.message(), cp("Błąd odczytu pliku grupy.ini, wiersz 12: grupa ma więcej niż "
+                                  "4 zmiany: 'B'."));
+    }
+    EXPECT_EQ(five.groups.size(), 2u);
 }
 
 TEST(GroupFile, ShortLinesKeepTheBufferExceptWhereDefaultsAreExplicit) {

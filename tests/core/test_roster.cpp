@@ -46,6 +46,29 @@ TEST(Roster, IdsAreLargestPlusOneCountingDeletedRecords) {
     EXPECT_EQ(r.id('k'), 13);
 }
 
+TEST(Roster, IdsPastTheHighestAreTheLowestFreeAndRunOutWithAMessage) {
+    Roster r;
+    for (uint16_t id : {1, 2, 65535}) {
+        Group g;
+        g.id = id;
+        r.dodaj_grupe(g, false);
+        Worker w;
+        w.id = static_cast<uint16_t>(65536 - id);
+        r.dodaj_pracow(w, false, 0);
+    }
+    EXPECT_EQ(r.id('g'), 3);
+    EXPECT_EQ(r.id('k'), 2);
+    r.groups.resize(65535);
+    for (size_t i = 0; i < r.groups.size(); ++i) r.groups[i].id = static_cast<uint16_t>(i + 1);
+    try {
+        r.id('g');
+        ADD_FAILURE() << "an id was handed out twice";
+    } catch (const NoFreeIdError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  cp("Nie można dodać: wszystkie numery (1–65535) są już zajęte."));
+    }
+}
+
 TEST(Roster, DutyInsertionFillsSlotTakesShiftStartAndKeepsStrangersDetached) {
     Roster r = february_with_one_worker();
     Duty d;
@@ -84,8 +107,7 @@ TEST(Roster, DayOffMarksCoveredDaysExceptNoDutyKindAndIsCutToTheMonth) {
     EXPECT_EQ(r.workers[0].days_off[27].to_day, 28);
     EXPECT_TRUE(r.workers[0].duties[27].day_off_marker);
     ASSERT_EQ(p.informed.size(), 1u);
-    EXPECT_EQ(cp1250_to_utf8(p.informed[0]),
-              "Poprawiono końcowy dzień trwania wolnego z 31 na 28");
+    EXPECT_EQ(cp1250_to_utf8(p.informed[0]), "Poprawiono końcowy dzień trwania wolnego z 31 na 28");
 
     off.worker_id = 99;
     EXPECT_FALSE(r.dodaj_wolne(off, -1, p));

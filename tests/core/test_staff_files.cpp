@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 
 #include "app/locale.h"
 #include "i18n/cp1250.h"
+#include "storage/archive.h"
 #include "storage/companion_copies.h"
 #include "storage/group_file.h"
 #include "storage/staff_file.h"
@@ -164,7 +166,7 @@ TEST(StaffFiles, UnreadableArchiveStopsTheStaffLoadOnly) {
     EXPECT_EQ(result.message, prompter.errors[0]);
 }
 
-TEST(StaffFiles, PlainStaffFileIsReadAndRemovedButKeptWhenItsLoadStops) {
+TEST(StaffFiles, PlainStaffFileIsReadAndRemovedOnceTheArchiveHoldsItButKeptWhenItsLoadStops) {
     test::TempDir dir;
     test::FakePrompter prompter;
     const std::string good = staff_file_text(sample_roster(dir.path()).workers, ',');
@@ -173,7 +175,13 @@ TEST(StaffFiles, PlainStaffFileIsReadAndRemovedButKeptWhenItsLoadStops) {
     r.data_folder = dir.path();
     EXPECT_FALSE(wczytaj(r, prompter).staff_failed);
     EXPECT_EQ(r.workers.size(), 1u);
+    EXPECT_EQ(test::slurp(dir / "kadra.ini"), good);  // the only copy until kadra.inr holds it
+    ASSERT_TRUE(zapisz(r, prompter, Locale{}));
     EXPECT_FALSE(fs::exists(dir / "kadra.ini"));
+    std::optional<std::string> packed;
+    ASSERT_TRUE(read_archive_member(dir / "kadra.inr", "KADRA.INI", packed).ok);
+    EXPECT_EQ(packed, good);
+    fs::remove(dir / "kadra.inr");
 
     const std::string bad = good + "p" S "2" S "x\r\n";
     test::spit(dir / "kadra.ini", bad);
@@ -183,6 +191,42 @@ TEST(StaffFiles, PlainStaffFileIsReadAndRemovedButKeptWhenItsLoadStops) {
     EXPECT_EQ(test::slurp(dir / "kadra.ini"), bad);
     ASSERT_EQ(prompter.errors.size(), 1u);
     EXPECT_NE(prompter.errors[0].find("kadra.ini, wiersz 2"), std::string::npos);
+}
+
+TEST(StaffFiles, TheArchiveGivesOnlyItsStaffFileAndMustHoldOne) {
+    test::TempDir foreign, dir;
+    test::FakePrompter prompter;
+    const Roster sample = sample_roster(dir.path());
+    const std::string good = staff_file_text(sample.workers, ',');
+    test::spit(foreign / "kadra.ini", good);
+    for (const char* name :
+         {"2024_03.tbr", "grupy.ini", "konfiguracja.ini", "tabrel.lock", "kadra.inr"})
+        test::spit(foreign / name, "foreign");
+    ASSERT_TRUE(create_archive({(foreign / "*.*").string()}, dir / "kadra.inr").ok);
+    const std::string groups = groups_file_text(sample.groups);
+    test::spit(dir / "grupy.ini", groups);
+    const std::string archive = test::slurp(dir / "kadra.inr");
+
+    Roster r;
+    r.data_folder = dir.path();
+    EXPECT_FALSE(wczytaj(r, prompter).staff_failed);
+    EXPECT_EQ(staff_file_text(r.workers, ','), good);
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"grupy.ini", "grupy.ini.bak", "grupy.ini.err",
+                                               "kadra.inr", "kadra.inr.bak", "kadra.inr.err"}));
+    EXPECT_EQ(test::slurp(dir / "grupy.ini"), groups);
+    EXPECT_EQ(test::slurp(dir / "kadra.inr"), archive);
+
+    ASSERT_TRUE(create_archive({(foreign / "grupy.ini").string()}, dir / "kadra.inr").ok);
+    const std::string without_staff = test::slurp(dir / "kadra.inr");
+    const StaffLoadResult result = wczytaj(r, prompter);
+    EXPECT_TRUE(result.staff_failed);
+    EXPECT_EQ(prompter.errors,
+              std::vector<std::string>{"Archiwum kadra.inr nie zawiera pliku kadra.ini"});
+    EXPECT_TRUE(zapisz(r, prompter, Locale{}, {false, result.staff_failed}));
+    EXPECT_EQ(test::slurp(dir / "kadra.inr"), without_staff);
 }
 
 }  // namespace
