@@ -26,6 +26,11 @@ uint8_t bounded(int value, int maximum) {
     return static_cast<uint8_t>(std::clamp(value, 0, maximum));
 }
 
+// Leave days may stand below zero when more was booked than granted; the editor keeps them.
+int16_t leave_days_of(int value, int maximum) {
+    return static_cast<int16_t>(std::clamp(value, -kMaxOverdrawnDays, maximum));
+}
+
 uint8_t start_of(int value) {
     return static_cast<uint8_t>(std::clamp(value, 1, 255));
 }
@@ -218,8 +223,8 @@ Worker worker_from_form(const WorkerForm& form, const Worker& base, char decimal
     w.own_norm = h2min(form.own_norm);
     w.own_norm_set = form.own_norm_set;
     copy_planner(form, w);
-    w.opieka = bounded(form.opieka, kMaxCareDays);
-    w.reha = bounded(form.reha, kMaxRehaDays);
+    w.opieka = leave_days_of(form.opieka, kMaxCareDays);
+    w.reha = leave_days_of(form.reha, kMaxRehaDays);
     w.kolor = form.kolor;
     w.old = form.old;
     w.grupa = 0;

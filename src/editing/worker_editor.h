@@ -58,6 +58,7 @@ struct WorkerForm {
 
 constexpr int kMaxCareDays = 2;
 constexpr int kMaxRehaDays = 20;
+constexpr int kMaxOverdrawnDays = 366;
 constexpr int kMaxPreference = 6;
 
 // Indexes of the groups the group list shows, in its order.

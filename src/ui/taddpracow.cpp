@@ -72,6 +72,13 @@ std::string time_of(const QLineEdit* field) {
     return text.toStdString();
 }
 
+// A leave balance below zero gets a sign place, so OK does not lose its sign.
+void show_leave_text(QLineEdit& field, const QString& text) {
+    field.setInputMask(text.startsWith(QLatin1Char('-')) ? QStringLiteral("#009:99; ")
+                                                         : QStringLiteral("009:99;_"));
+    show_time_text(field, text);
+}
+
 int shift_count(const Roster& roster) {
     const Group* g = roster.current();
     return g ? static_cast<int>(g->profile.shifts.size()) : 0;
@@ -208,8 +215,8 @@ QWidget* Tf_WorkerAdd::build_leave_tab() {
     auto* page = new QWidget;
     me_CurrentYearHoliday = time_field("me_CurrentYearHoliday", "009:99;_", page);
     me_LastYearHoliday = time_field("me_LastYearHoliday", "009:99;_", page);
-    se_CareDays = spin("se_CareDays", 0, kMaxCareDays, page);
-    se_RehaDays = spin("se_RehaDays", 0, kMaxRehaDays, page);
+    se_CareDays = spin("se_CareDays", -kMaxOverdrawnDays, kMaxCareDays, page);
+    se_RehaDays = spin("se_RehaDays", -kMaxOverdrawnDays, kMaxRehaDays, page);
     auto* form = new QFormLayout(page);
     form->addRow(field_caption(me_CurrentYearHoliday, "godzin urlopu wypoczynkowego: "),
                  me_CurrentYearHoliday);
@@ -344,8 +351,8 @@ void Tf_WorkerAdd::load(const WorkerForm& f) {
     e_user1->setText(qt_text(f.user1));
     e_user2->setText(qt_text(f.user2));
     e_user3->setText(qt_text(f.user3));
-    show_time_text(*me_CurrentYearHoliday, qt_text(f.urlop));
-    show_time_text(*me_LastYearHoliday, qt_text(f.urlop_prev));
+    show_leave_text(*me_CurrentYearHoliday, qt_text(f.urlop));
+    show_leave_text(*me_LastYearHoliday, qt_text(f.urlop_prev));
     se_CareDays->setValue(f.opieka);
     se_RehaDays->setValue(f.reha);
     e_PartTime->setText(qt_text(f.etat));

@@ -169,6 +169,19 @@ TEST_F(WorkerEditorTest, EditKeepsIdSlotsAndPlace) {
     EXPECT_TRUE(store_worker(ward.roster, ward.options, form, 0, ',').redisplay);
 }
 
+TEST_F(WorkerEditorTest, OverdrawnLeaveSurvivesTheEditor) {
+    Worker& before = ward.worker();
+    before.urlop = -1675;
+    before.urlop_prev = -60;
+    before.opieka = -1;
+    before.reha = -2;
+    const Worker after = worker_from_form(worker_form(before, ward.roster, ','), before, ',');
+    EXPECT_EQ(after.urlop, -1675);
+    EXPECT_EQ(after.urlop_prev, -60);
+    EXPECT_EQ(after.opieka, -1);
+    EXPECT_EQ(after.reha, -2);
+}
+
 TEST_F(WorkerEditorTest, ATimeThatIsNoTimeChangesNothing) {
     WorkerForm form = new_form();
     form.carry_manual = "999:00";  // beyond what the record holds
