@@ -16,7 +16,9 @@ std::string usage_text() {
            "  tabrel-cli --data DIR month-resave YYYY-MM\n"
            "  tabrel-cli --data DIR print TEMPLATE.wzr YYYY-MM [--group ID] [--worker ID] "
            "[--day N] [--out DIR]\n"
-           "  tabrel-cli --data DIR plan YYYY-MM --group ID (--accept | --decline)\n";
+           "  tabrel-cli --data DIR plan YYYY-MM --group ID (--accept | --decline)\n"
+           "  tabrel-cli --data DIR ical YYYY-MM (--worker ID | --group ID) [--months N] "
+           "[--out FILE]\n";
 }
 
 int fail(const std::string& message) {
