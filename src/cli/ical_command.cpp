@@ -39,15 +39,13 @@ std::string take_option(const std::string& option, const std::string& value, Ica
     const auto number = cli_number(value);
     if (option == "--months") {
         if (!number || *number < 1 || *number > kMaxMonths)
-            return "--months needs a number from 1 to " + std::to_string(kMaxMonths) + ": " +
-                   value;
+            return "--months needs a number from 1 to " + std::to_string(kMaxMonths) + ": " + value;
         r.months = *number;
         return {};
     }
     if (option != "--worker" && option != "--group") return "unexpected argument: " + option;
     if (r.target) return "give either --worker or --group, once";
-    if (!number || *number < 1 || *number > 65535)
-        return "not an id for " + option + ": " + value;
+    if (!number || *number < 1 || *number > 65535) return "not an id for " + option + ": " + value;
     r.target = IcalTarget{option == "--worker" ? IcalTarget::Kind::Worker : IcalTarget::Kind::Group,
                           static_cast<uint16_t>(*number)};
     return {};
@@ -96,8 +94,9 @@ int run_ical_command(const fs::path& data_dir, const std::vector<std::string>& a
     if (!error.empty()) return fail(cp1250_to_utf8(error));
     const IcalTarget target = *request->target;
     if (!target_exists(roster, target))
-        return fail(std::string(target.kind == IcalTarget::Kind::Worker ? "no worker" : "no group") +
-                    " with id " + std::to_string(target.id));
+        return fail(
+            std::string(target.kind == IcalTarget::Kind::Worker ? "no worker" : "no group") +
+            " with id " + std::to_string(target.id));
     const Options options = read_options(load_options_file(data_dir), Locale{}, today());
     const ExportMonths months =
         export_months(roster, request->first.year, request->first.month, request->months);

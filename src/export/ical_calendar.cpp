@@ -17,8 +17,7 @@ namespace {
 
 bool wanted(const Roster& roster, IcalTarget target, uint16_t worker_id, uint16_t group_id) {
     if (roster.worker_index(worker_id) < 0) return false;
-    return target.kind == IcalTarget::Kind::Worker ? worker_id == target.id
-                                                   : group_id == target.id;
+    return target.kind == IcalTarget::Kind::Worker ? worker_id == target.id : group_id == target.id;
 }
 
 sys_days day_of(const MonthEntries& m, int day) {
@@ -67,8 +66,8 @@ std::vector<DayOffSpan> day_off_spans(const Roster& roster, IcalTarget target,
             const sys_days first = day_of(m, d.from_day);
             const sys_days last = day_of(m, d.to_day);
             const auto key = std::make_tuple(d.worker_id, d.group_id, d.kind, first);
-            const auto joined = d.from_day == 1 ? open_at_month_end.find(key)
-                                                : open_at_month_end.end();
+            const auto joined =
+                d.from_day == 1 ? open_at_month_end.find(key) : open_at_month_end.end();
             size_t index = spans.size();
             if (joined != open_at_month_end.end()) {
                 index = joined->second;
@@ -88,8 +87,7 @@ std::vector<DayOffSpan> day_off_spans(const Roster& roster, IcalTarget target,
 }  // namespace
 
 std::string ical_calendar(const Roster& roster, const Options& options, IcalTarget target,
-                          const std::vector<MonthEntries>& months,
-                          std::chrono::sys_seconds stamp) {
+                          const std::vector<MonthEntries>& months, std::chrono::sys_seconds stamp) {
     const IcalContext ctx{roster, options, uid_suffix(roster.data_folder), utc_value(stamp),
                           target.kind == IcalTarget::Kind::Group};
     std::string out =

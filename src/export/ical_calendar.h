@@ -25,7 +25,6 @@ struct IcalTarget {
 // next, so a calendar updates it instead of adding it again. `stamp` is the time of the export.
 // Entries of workers not in the register are left out.
 std::string ical_calendar(const Roster& roster, const Options& options, IcalTarget target,
-                          const std::vector<MonthEntries>& months,
-                          std::chrono::sys_seconds stamp);
+                          const std::vector<MonthEntries>& months, std::chrono::sys_seconds stamp);
 
 }  // namespace tabrel

@@ -63,8 +63,8 @@ std::string duty_summary(const IcalContext& ctx, const Duty& d) {
 }
 
 std::string duty_description(const Duty& d) {
-    std::string text = min2h(d.start, "txt", true) + " - " +
-                       min2h(int64_t{d.start} + d.duration, "txt", true);
+    std::string text =
+        min2h(d.start, "txt", true) + " - " + min2h(int64_t{d.start} + d.duration, "txt", true);
     if (!d.note.empty()) text += "\r\n" + d.note;
     if (d.overtime != 0)
         text += "\r\n" + tr("d_IcalOvertime", "Godziny nadliczbowe: ") +
@@ -74,8 +74,8 @@ std::string duty_description(const Duty& d) {
 
 std::string day_off_summary(const IcalContext& ctx, const DayOffSpan& span) {
     const auto index = day_off_index(span.kind);
-    const std::string name = index ? ctx.options.day_off[static_cast<size_t>(*index)].name
-                                   : tr("d_IcalDayOff", "Wolne");
+    const std::string name =
+        index ? ctx.options.day_off[static_cast<size_t>(*index)].name : tr("d_IcalDayOff", "Wolne");
     return prefix(ctx, span.worker_id) + name;
 }
 
@@ -86,9 +86,9 @@ std::string line(std::string_view name, std::string_view value) {
 }  // namespace
 
 std::string ical_duty_event(const IcalContext& ctx, const Duty& d, sys_days day) {
-    const std::string uid = "dyzur-" + date_value(day) + "-w" + std::to_string(d.worker_id) +
-                            "-g" + std::to_string(d.group_id) + "-s" +
-                            std::to_string(d.shift_no) + ctx.uid_suffix;
+    const std::string uid = "dyzur-" + date_value(day) + "-w" + std::to_string(d.worker_id) + "-g" +
+                            std::to_string(d.group_id) + "-s" + std::to_string(d.shift_no) +
+                            ctx.uid_suffix;
     const std::string zone = std::string(";TZID=") + kIcalTimeZone;
     return "BEGIN:VEVENT\r\n" + line("UID", uid) + line("DTSTAMP", ctx.stamp) +
            line("DTSTART" + zone, local_time_value(day, d.start)) +
@@ -100,9 +100,9 @@ std::string ical_duty_event(const IcalContext& ctx, const Duty& d, sys_days day)
 std::string ical_day_off_event(const IcalContext& ctx, const DayOffSpan& span) {
     const auto index = day_off_index(span.kind);
     const std::string uid = "wolne-" + date_value(span.first) + "-w" +
-                            std::to_string(span.worker_id) + "-g" +
-                            std::to_string(span.group_id) + "-k" +
-                            std::to_string(index ? *index : kDayOffTypeCount) + ctx.uid_suffix;
+                            std::to_string(span.worker_id) + "-g" + std::to_string(span.group_id) +
+                            "-k" + std::to_string(index ? *index : kDayOffTypeCount) +
+                            ctx.uid_suffix;
     return "BEGIN:VEVENT\r\n" + line("UID", uid) + line("DTSTAMP", ctx.stamp) +
            line("DTSTART;VALUE=DATE", date_value(span.first)) +
            line("DTEND;VALUE=DATE", date_value(span.last + std::chrono::days(1))) +

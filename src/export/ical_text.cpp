@@ -8,7 +8,9 @@ namespace {
 
 constexpr size_t kLineOctets = 75;
 
-bool continues_character(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool continues_character(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 }  // namespace
 
