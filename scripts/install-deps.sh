@@ -14,6 +14,7 @@ packages=(
     nlohmann-json3-dev
     zlib1g-dev
     libicu-dev
+    libical-dev
     xvfb
     xauth
     fonts-dejavu-core

@@ -17,7 +17,11 @@ std::string usage_text() {
            "  tabrel-cli --data DIR print TEMPLATE.wzr YYYY-MM [--group ID] [--worker ID] "
            "[--day N] [--out DIR]\n"
            "  tabrel-cli --data DIR plan YYYY-MM --group ID (--accept | --decline) "
-           "[--all-groups]\n";
+           "[--all-groups]
+"
+           "  tabrel-cli --data DIR ical YYYY-MM (--worker ID | --group ID) [--months N] "
+           "[--out FILE]
+";
 }
 
 int fail(const std::string& message) {

@@ -8,6 +8,7 @@
 #include "archive_commands.h"
 #include "calendar_command.h"
 #include "cli_messages.h"
+#include "ical_command.h"
 #include "month_command.h"
 #include "plan_command.h"
 #include "print_command.h"
@@ -28,6 +29,7 @@ const std::map<std::string, DataCommand> kDataCommands = {
     {"month-resave", run_month_resave_command},
     {"print", run_print_command},
     {"plan", run_plan_command},
+    {"ical", run_ical_command},
 };
 
 }  // namespace

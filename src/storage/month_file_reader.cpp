@@ -8,9 +8,9 @@
 #include "storage/companion_copies.h"
 #include "storage/conversion_error.h"
 #include "storage/ini_section.h"
-#include "storage/line_file.h"
 #include "storage/month_file.h"
 #include "storage/month_group.h"
+#include "storage/month_lines.h"
 #include "storage/month_paths.h"
 #include "storage/safe_file.h"
 
@@ -21,51 +21,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr CompanionRule kMonthCompanions{1, 10};
-
-template <typename T>
-T field(const std::vector<std::string>& fields, size_t i) {
-    if (i >= fields.size()) throw ConversionError("", ConversionError::Kind::Integer);
-    return static_cast<T>(
-        parse_integer(fields[i], std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
-}
-
-// Only the first character of the shift field counts.
-uint8_t shift_number(const std::vector<std::string>& f) {
-    const std::string first = f.size() > 4 ? f[4].substr(0, 1) : std::string();
-    return static_cast<uint8_t>(parse_integer(first, 0, 9));
-}
-
-Duty parse_duty(std::string_view value) {
-    const std::vector<std::string> f = split_fields(value);
-    Duty d;
-    d.group_id = field<uint16_t>(f, 0);
-    d.worker_id = field<uint16_t>(f, 1);
-    d.day_no = field<uint16_t>(f, 2);
-    d.duration = field<uint16_t>(f, 3);
-    d.shift_no = shift_number(f);
-    d.start = field<uint16_t>(f, 5);
-    d.overtime = field<int16_t>(f, 6);
-    d.note = f.size() > 7 ? f[7] : std::string();
-    d.on_request = f.size() > 8 && f[8] == "1";
-    d.day_off_marker = false;
-    d.accepted = true;
-    return d;
-}
-
-DayOff parse_day_off(std::string_view value) {
-    const std::vector<std::string> f = split_fields(value);
-    DayOff d;
-    d.group_id = field<uint16_t>(f, 0);
-    d.worker_id = field<uint16_t>(f, 1);
-    d.from_day = field<uint8_t>(f, 2);
-    d.to_day = field<uint8_t>(f, 3);
-    d.minutes = field<uint16_t>(f, 4);
-    // No kind is a control character or a blank: NUL stands for none in memory and is written
-    // as an empty field, and a blank at the line's end is lost when the file is read again.
-    const bool given = f.size() > 5 && !f[5].empty() && static_cast<unsigned char>(f[5][0]) > ' ';
-    d.kind = given ? f[5][0] : kOtherLetter;
-    return d;
-}
 
 void empty_month(Roster& roster) {
     for (Worker& w : roster.workers) {
@@ -82,22 +37,6 @@ void empty_month(Roster& roster) {
     roster.detached_carry_auto.clear();
     roster.duty_counter = 0;
     roster.day_off_counter = 0;
-}
-
-// Reads "d1", "d2" ... (or "w1" ...) up to the first missing number.
-template <typename Insert>
-void read_numbered(const IniSection& section, char prefix, const fs::path& path,
-                   const std::string& section_name, Insert insert) {
-    for (int n = 1;; ++n) {
-        const IniFile::Entry* e = section.find(prefix + std::to_string(n));
-        if (!e) return;
-        try {
-            insert(*e);
-        } catch (ConversionError& error) {
-            error.locate(path.filename().string() + " [" + section_name + "]", e->line);
-            throw;
-        }
-    }
 }
 
 // The previous month's file for the automatic carry; the user is told when it is there but

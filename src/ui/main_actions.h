@@ -25,6 +25,7 @@ struct MainActions {
     QAction* a_CustomNorma;
     QAction* a_NewPeriod;
     QAction* a_Templates;
+    QAction* a_IcalExport;
     QAction* a_RestoreMonth;
     QAction* a_RestoreWorkers;
     QAction* a_Options;

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QUrl>
 
+#include "ical_export_dialog.h"
 #include "printouts/window_lists.h"
 #include "recent_templates_menu.h"
 #include "tglowna.h"
@@ -29,6 +30,8 @@ WindowPrintouts::WindowPrintouts(AppState& app, Tf_MainForm& window)
     const auto lists = [&app](GenerationContext& ctx) { fill_window_lists(ctx, app.view()); };
     dialog_ = new Tf_Templates(app, printouts_, lists, open_with_desktop, &window);
     bind_action(window.actions().a_Templates, this, [this] { dialog_->run(); });
+    bind_action(window.actions().a_IcalExport, this,
+                [&app, &window] { run_ical_export(app, &window); });
     if (auto* recent = window.findChild<QMenu*>(QStringLiteral("pm_RecentTemplates")))
         bind_recent_templates_menu(recent, dialog_, app.data_folder());
 }

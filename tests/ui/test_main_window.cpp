@@ -161,10 +161,11 @@ private slots:
                  QString::fromUtf8("Rozpisz dyżury |Nadpracowania automatyczne|-|Dodaj dyżur|-|"
                                    "Usuń dyżury...")
                      .split('|'));
-        QCOMPARE(menu_texts(menus[4]->menu()->actions()),
-                 QString::fromUtf8("Konfiguracja|Szablony wydruków|Lista pracowników|-|"
-                                   "Odzyskaj z kopii zapasowej...")
-                     .split('|'));
+        QCOMPARE(
+            menu_texts(menus[4]->menu()->actions()),
+            QString::fromUtf8("Konfiguracja|Szablony wydruków|Eksport do kalendarza (iCalendar)...|"
+                              "Lista pracowników|-|Odzyskaj z kopii zapasowej...")
+                .split('|'));
     }
 
     void month_bar_offers_the_polish_months() {
