@@ -1,14 +1,19 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
-#include <vector>
+
+#include "month_arguments.h"
 
 namespace tabrel {
+
+struct PlanRequest {
+    MonthRequest month;  // with the group to plan
+    bool accept = false;
+};
 
 // "plan YYYY-MM --group ID (--accept | --decline)": loads the month as the program does, runs
 // the automatic planner on the group answering its acceptance question as told, saves the
 // month as a month switch would and prints the month as the `month` command does.
-int run_plan_command(const std::filesystem::path& data_dir, const std::vector<std::string>& args);
+int run_plan_command(const std::filesystem::path& data_dir, const PlanRequest& request);
 
 }  // namespace tabrel

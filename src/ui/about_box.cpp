@@ -4,19 +4,22 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include "app/program_version.h"
+
 namespace tabrel {
 
 namespace {
 
-// The compiler's build date ("Dec  7 2026") in the desktop's short date form.
-QString build_date() {
-    const QString text = QString::fromLatin1(__DATE__).simplified();
-    const QDate date = QLocale::c().toDate(text, QStringLiteral("MMM d yyyy"));
-    return date.isValid() ? QLocale::system().toString(date, QLocale::ShortFormat) : text;
+// The build date in the desktop's short date form.
+QString build_date_text() {
+    const Date built = build_date();
+    return QLocale::system().toString(QDate(built.year, built.month, built.day),
+                                      QLocale::ShortFormat);
 }
 
 QString about_text() {
-    return QStringLiteral("Data utworzenia: ") + build_date() + QStringLiteral("\nWersja: 3.50") +
+    return QStringLiteral("Data utworzenia: ") + build_date_text() + QStringLiteral("\nWersja: ") +
+           QString::fromStdString(program_version()) +
            QString::fromUtf8(
                "\nAutorzy: zespół programu Tabrel"
                "\nKontakt: zgłoszenia w repozytorium programu");
