@@ -130,12 +130,13 @@ void CommandLine::add_archive_commands() {
         add_command(*archive, "create", "Write an archive from files and masks",
                     "tabrel-cli archive create ARCHIVE NAME_OR_MASK...",
                     "tabrel-cli archive create backup.bak dane/kadra.ini 'dane/*.tbr'");
-    create->add_option("ARCHIVE", archive_, "The archive to write")->required();
+    create->add_option("ARCHIVE", archive_, "The archive to write")->required()->type_name("");
     create
         ->add_option("NAME_OR_MASK", archive_names_,
                      "A file, or a mask such as \"*.tbr\" (\" /s\" at its end: in subfolders "
                      "too)")
-        ->required();
+        ->required()
+        ->type_name("");
     create->callback(
         [this] { action_ = [this] { return archive_create(archive_, archive_names_); }; });
 
@@ -143,8 +144,10 @@ void CommandLine::add_archive_commands() {
         add_command(*archive, "extract", "Restore an archive's data members into DIR",
                     "tabrel-cli archive extract ARCHIVE DIR",
                     "tabrel-cli archive extract dane/backup/backup_07-12-2026.bak restored");
-    extract->add_option("ARCHIVE", archive_, "The archive to read")->required();
-    extract->add_option("DIR", archive_target_, "The folder to restore into")->required();
+    extract->add_option("ARCHIVE", archive_, "The archive to read")->required()->type_name("");
+    extract->add_option("DIR", archive_target_, "The folder to restore into")
+        ->required()
+        ->type_name("");
     extract->callback(
         [this] { action_ = [this] { return archive_extract(archive_, archive_target_); }; });
 
@@ -153,7 +156,7 @@ void CommandLine::add_archive_commands() {
                     "List an archive's members: a line each, the name, a TAB and "
                     "the size in bytes",
                     "tabrel-cli archive list ARCHIVE", "tabrel-cli archive list dane/kadra.inr");
-    list->add_option("ARCHIVE", archive_, "The archive to read")->required();
+    list->add_option("ARCHIVE", archive_, "The archive to read")->required()->type_name("");
     list->callback([this] { action_ = [this] { return archive_list(archive_); }; });
 }
 
