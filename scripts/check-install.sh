@@ -30,13 +30,15 @@ for file in bin/tabrel bin/tabrel-cli; do
     [ -x "$prefix/$file" ] || fail "$file is not installed"
 done
 for file in share/applications/tabrel.desktop share/icons/hicolor/scalable/apps/tabrel.svg \
-    share/tabrel/lang/polski.lng share/tabrel/lang/english.lng; do
+    share/tabrel/lang/polski.lng share/tabrel/lang/english.lng share/man/man1/tabrel-cli.1; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 for template in "$repo"/templates/*.wzr; do
     cmp -s "$template" "$prefix/share/tabrel/templates/$(basename "$template")" ||
         fail "template $(basename "$template") is not installed as shipped"
 done
+grep -q '^\.TH TABREL-CLI' "$prefix/share/man/man1/tabrel-cli.1" ||
+    fail "the manual page of tabrel-cli is not one"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/share/applications/tabrel.desktop"
 else

@@ -12,6 +12,8 @@ packages=(
     libgmock-dev
     libbenchmark-dev
     nlohmann-json3-dev
+    libcli11-dev
+    help2man
     zlib1g-dev
     libicu-dev
     libical-dev

@@ -28,7 +28,9 @@ int report(const ArchiveResult& result, const fs::path& archive) {
     return fail(cp1250_to_utf8(archive_error_text(result.error)) + ": " + culprit.string());
 }
 
-int create(const fs::path& archive, const std::vector<std::string>& names) {
+}  // namespace
+
+int archive_create(const fs::path& archive, const std::vector<std::string>& names) {
     // A mistyped file name would otherwise give an archive that silently lacks it.
     for (const std::string& name : names)
         if (!is_mask(name) && !fs::is_regular_file(name)) return fail("no such file: " + name);
@@ -36,31 +38,18 @@ int create(const fs::path& archive, const std::vector<std::string>& names) {
     return report(create_archive(names, archive, progress.callback()), archive);
 }
 
-int extract(const fs::path& archive, const fs::path& target) {
+int archive_extract(const fs::path& archive, const fs::path& target) {
     ProgressLine progress;
     return report(extract_archive(archive, target, progress.callback()), archive);
 }
 
-int list(const fs::path& archive) {
+int archive_list(const fs::path& archive) {
     std::vector<ArchiveMember> members;
     const ArchiveResult result = list_archive(archive, members);
     if (!result.ok) return report(result, archive);
     for (const ArchiveMember& m : members)
         std::cout << cp1250_to_utf8(m.name) << '\t' << m.size << '\n';
     return 0;
-}
-
-}  // namespace
-
-int run_archive_command(const std::vector<std::string>& args) {
-    const std::string sub = args.empty() ? "" : args[0];
-    if (sub == "create" && args.size() >= 3)
-        return create(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
-    if (sub == "extract" && args.size() == 3) return extract(args[1], args[2]);
-    if (sub == "list" && args.size() == 2) return list(args[1]);
-    if (sub == "create" || sub == "extract" || sub == "list")
-        return usage_error("wrong number of arguments for archive " + sub);
-    return usage_error("archive needs create, extract or list");
 }
 
 }  // namespace tabrel

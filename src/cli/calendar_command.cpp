@@ -3,6 +3,7 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <string>
 
 #include "app/locale.h"
 #include "cli_messages.h"
@@ -24,41 +25,6 @@ namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 
 namespace tabrel {
-
-namespace {
-
-struct Request {
-    int year = 0;
-    int month = 0;
-    std::optional<int> group_id;
-};
-
-std::optional<Request> parse_arguments(const std::vector<std::string>& args, std::string& error) {
-    Request r;
-    const bool plain = args.size() == 1;
-    const bool grouped = args.size() == 3 && args[1] == "--group";
-    if (!plain && !grouped) {
-        error = "usage: tabrel-cli --data DIR calendar YYYY-MM [--group ID]";
-        return std::nullopt;
-    }
-    const auto when = parse_year_month(args[0]);
-    if (!when) {
-        error = "not a month of the form YYYY-MM: " + args[0];
-        return std::nullopt;
-    }
-    r.year = when->year;
-    r.month = when->month;
-    if (grouped) {
-        r.group_id = cli_number(args[2]);
-        if (!r.group_id) {
-            error = "not a group id: " + args[2];
-            return std::nullopt;
-        }
-    }
-    return r;
-}
-
-}  // namespace
 
 Json calendar_json(const MonthCalendar& c, const NormStatus& status) {
     Json days = Json::array();
@@ -93,10 +59,7 @@ Json calendar_json(const MonthCalendar& c, const NormStatus& status) {
             {"cells", cells}};
 }
 
-int run_calendar_command(const fs::path& data_dir, const std::vector<std::string>& args) {
-    std::string error;
-    const auto request = parse_arguments(args, error);
-    if (!request) return fail(error);
+int run_calendar_command(const fs::path& data_dir, const MonthRequest& request) {
     if (!fs::is_directory(data_dir)) return fail("no such data folder: " + data_dir.string());
     // A running program may be writing the folder meanwhile.
     DataFolderLock lock(data_dir);
@@ -109,11 +72,11 @@ int run_calendar_command(const fs::path& data_dir, const std::vector<std::string
     const StaffLoadResult load = wczytaj(roster, prompter, LoadPurpose::Reading);
     if (load.groups_failed || load.staff_failed)
         return fail("a file did not load completely: " + cp1250_to_utf8(load.message));
-    const auto group = choose_group(roster, request->group_id);
-    if (!group) return fail("no group with id " + std::to_string(*request->group_id));
+    const auto group = choose_group(roster, request.group_id);
+    if (!group) return fail("no group with id " + std::to_string(*request.group_id));
     roster.current_group = static_cast<int16_t>(*group);
 
-    const fs::path month_path = month_file_path(data_dir, request->year, request->month);
+    const fs::path month_path = month_file_path(data_dir, request.when.year, request.when.month);
     const auto month_text = read_file(month_path);
     if (!month_text && fs::exists(month_path))
         return fail("the month file cannot be read: " + month_path.string());
@@ -130,8 +93,8 @@ int run_calendar_command(const fs::path& data_dir, const std::vector<std::string
         if (g.CustomNorma) custom_norm = static_cast<TimeValue>(g.Norma);
     }
     Options options = read_options(load_options_file(data_dir), Locale{}, today());
-    const NormStatus status =
-        normatyw(roster, options, {request->year, request->month, false, &month_file, custom_norm});
+    const NormStatus status = normatyw(
+        roster, options, {request.when.year, request.when.month, false, &month_file, custom_norm});
     std::cout << calendar_json(roster.calendar, status).dump(2) << '\n';
     return 0;
 }

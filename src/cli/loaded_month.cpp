@@ -6,6 +6,7 @@
 #include "month_arguments.h"
 #include "storage/options_file.h"
 #include "storage/staff_files.h"
+#include "worktime/normatyw.h"
 
 namespace tabrel {
 
@@ -29,6 +30,10 @@ std::string LoadedMonth::open(int year, int month, std::optional<int> group_id) 
     if (!group) return "no group with id " + std::to_string(*group_id);
     roster_.current_group = static_cast<int16_t>(*group);
     status_ = months_.cb_MonthChange(year, month);
+    // Without a group no month is loaded, yet the month asked for has its calendar: Sundays
+    // and statutory holidays.
+    if (roster_.groups.empty())
+        status_ = normatyw(roster_, options_, {year, month, false, nullptr, std::nullopt});
     if (months_.load_failed()) return "the month file did not load completely";
     return {};
 }

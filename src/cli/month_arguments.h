@@ -8,8 +8,12 @@
 
 namespace tabrel {
 
-// A whole decimal number and nothing else.
-std::optional<int> cli_number(std::string_view text);
+// The month a command works on and the group it shows.
+struct MonthRequest {
+    YearMonth when{0, 0};
+    std::optional<int> group_id;
+    bool all_groups = false;  // summaries count every group's entries
+};
 
 // "YYYY-MM" with a month 1..12.
 std::optional<YearMonth> parse_year_month(std::string_view text);

@@ -18,41 +18,6 @@ namespace tabrel {
 
 namespace {
 
-struct Request {
-    int year = 0;
-    int month = 0;
-    std::optional<int> group_id;
-    bool all_groups = false;
-};
-
-std::optional<Request> parse_arguments(const std::vector<std::string>& args, bool options_allowed,
-                                       std::string& error) {
-    Request r;
-    const auto when = args.empty() ? std::nullopt : parse_year_month(args[0]);
-    if (!when) {
-        error = args.empty() ? "a month YYYY-MM is needed"
-                             : "not a month of the form YYYY-MM: " + args[0];
-        return std::nullopt;
-    }
-    r.year = when->year;
-    r.month = when->month;
-    for (size_t i = 1; i < args.size(); ++i) {
-        if (options_allowed && args[i] == "--all-groups") {
-            r.all_groups = true;
-        } else if (options_allowed && args[i] == "--group" && i + 1 < args.size()) {
-            r.group_id = cli_number(args[++i]);
-            if (!r.group_id) {
-                error = "not a group id: " + args[i];
-                return std::nullopt;
-            }
-        } else {
-            error = "unexpected argument: " + args[i];
-            return std::nullopt;
-        }
-    }
-    return r;
-}
-
 std::string letter(char kind) {
     return kind == 0 ? "" : cp1250_to_utf8(std::string(1, kind));
 }
@@ -122,37 +87,34 @@ Json month_json(LoadedMonth& month, bool all_groups) {
             {"workers", workers_json(month.roster(), month.options(), all_groups)}};
 }
 
-int run(const fs::path& data_dir, const std::vector<std::string>& args, bool resave,
+int run(const fs::path& data_dir, const MonthRequest& request, bool resave,
         const MonthChange& change = {}) {
-    std::string error;
-    const auto request = parse_arguments(args, !resave, error);
-    if (!request) return fail(error);
     if (!fs::is_directory(data_dir)) return fail("no such data folder: " + data_dir.string());
     LoadedMonth month(data_dir, resave || change ? LoadPurpose::Editing : LoadPurpose::Reading);
-    error = month.open(request->year, request->month, request->group_id);
+    const std::string error = month.open(request.when.year, request.when.month, request.group_id);
     if (!error.empty()) return fail(error);
     if (change) {
         change(month.roster(), month.options());
         if (!month.save()) return fail("the month was not saved");
     }
     if (resave) return month.save() ? 0 : fail("the month was not saved");
-    std::cout << month_json(month, request->all_groups).dump(2) << '\n';
+    std::cout << month_json(month, request.all_groups).dump(2) << '\n';
     return 0;
 }
 
 }  // namespace
 
-int run_month_command(const fs::path& data_dir, const std::vector<std::string>& args) {
-    return run(data_dir, args, false);
+int run_month_command(const fs::path& data_dir, const MonthRequest& request) {
+    return run(data_dir, request, false);
 }
 
-int run_month_resave_command(const fs::path& data_dir, const std::vector<std::string>& args) {
-    return run(data_dir, args, true);
+int run_month_resave_command(const fs::path& data_dir, YearMonth when) {
+    return run(data_dir, {when, std::nullopt, false}, true);
 }
 
-int run_changed_month_command(const fs::path& data_dir, const std::vector<std::string>& args,
+int run_changed_month_command(const fs::path& data_dir, const MonthRequest& request,
                               const MonthChange& change) {
-    return run(data_dir, args, false, change);
+    return run(data_dir, request, false, change);
 }
 
 }  // namespace tabrel

@@ -1,7 +1,6 @@
 #include "print_command.h"
 
 #include <iostream>
-#include <optional>
 
 #include "app/program_folders.h"
 #include "app/user_templates.h"
@@ -9,7 +8,6 @@
 #include "editing/worker_list_rows.h"
 #include "i18n/cp1250.h"
 #include "loaded_month.h"
-#include "month_arguments.h"
 #include "printouts/printouts.h"
 #include "printouts/window_lists.h"
 
@@ -18,55 +16,6 @@ namespace fs = std::filesystem;
 namespace tabrel {
 
 namespace {
-
-struct PrintRequest {
-    fs::path template_path;
-    int year = 0;
-    int month = 0;
-    std::optional<int> group_id;
-    std::optional<int> worker_id;
-    std::optional<int> day;
-    std::optional<fs::path> out;
-};
-
-std::optional<PrintRequest> parse_arguments(const std::vector<std::string>& args,
-                                            std::string& error) {
-    PrintRequest r;
-    if (args.size() < 2) {
-        error = "a template and a month YYYY-MM are needed";
-        return std::nullopt;
-    }
-    r.template_path = args[0];
-    const auto when = parse_year_month(args[1]);
-    if (!when) {
-        error = "not a month of the form YYYY-MM: " + args[1];
-        return std::nullopt;
-    }
-    r.year = when->year;
-    r.month = when->month;
-    for (size_t i = 2; i < args.size(); ++i) {
-        const std::string& option = args[i];
-        if (i + 1 >= args.size()) {
-            error = "unexpected argument: " + option;
-            return std::nullopt;
-        }
-        const std::string& value = args[++i];
-        if (option == "--out") {
-            r.out = value;
-            continue;
-        }
-        std::optional<int>* target = option == "--group"    ? &r.group_id
-                                     : option == "--worker" ? &r.worker_id
-                                     : option == "--day"    ? &r.day
-                                                            : nullptr;
-        if (target == nullptr || !(*target = cli_number(value))) {
-            error = target == nullptr ? "unexpected argument: " + option
-                                      : "not a number for " + option + ": " + value;
-            return std::nullopt;
-        }
-    }
-    return r;
-}
 
 // A template named without a folder that is not in the current one is looked for where the
 // program's templates dialog finds its templates: the user's own, then the shipped ones.
@@ -107,24 +56,21 @@ std::string select(const PrintRequest& r, Roster& roster, GenerationContext& ctx
 
 }  // namespace
 
-int run_print_command(const fs::path& data_dir, const std::vector<std::string>& args) {
-    std::string error;
-    const auto request = parse_arguments(args, error);
-    if (!request) return fail(error);
+int run_print_command(const fs::path& data_dir, const PrintRequest& request) {
     if (!fs::is_directory(data_dir)) return fail("no such data folder: " + data_dir.string());
-    const fs::path template_path = find_template(request->template_path);
+    const fs::path template_path = find_template(request.template_path);
     if (!fs::is_regular_file(template_path))
-        return fail("no such template: " + request->template_path.string());
+        return fail("no such template: " + request.template_path.string());
 
     LoadedMonth month(data_dir, LoadPurpose::Reading);
-    error = month.open(request->year, request->month, request->group_id);
+    std::string error = month.open(request.when.year, request.when.month, request.group_id);
     if (!error.empty()) return fail(error);
     GenerationContext ctx(month.roster(), month.options(), month.locale());
-    error = select(*request, month.roster(), ctx);
+    error = select(request, month.roster(), ctx);
     if (!error.empty()) return fail(error);
 
     const fs::path out =
-        request->out ? *request->out : fs::absolute(data_dir).parent_path() / "wydruki";
+        request.out ? *request.out : fs::absolute(data_dir).parent_path() / "wydruki";
     Printouts printouts(out, {}, nullptr);
     const GenerationResult result = printouts.generuj(template_path, ctx);
     if (!result.written) return fail(cp1250_to_utf8(result.error));

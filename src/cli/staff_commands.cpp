@@ -32,8 +32,7 @@ std::unique_ptr<DataFolderLock> lock_folder(const fs::path& data_folder) {
 
 }  // namespace
 
-int resave_command(const fs::path& data_folder, const std::vector<std::string>& args) {
-    if (!args.empty()) return usage_error("resave takes no arguments");
+int resave_command(const fs::path& data_folder) {
     const auto lock = lock_folder(data_folder);
     if (!lock) return 1;
     CliPrompter prompter(std::cerr);
@@ -48,8 +47,7 @@ int resave_command(const fs::path& data_folder, const std::vector<std::string>& 
     return saved ? 0 : fail("the data could not be saved");
 }
 
-int dump_command(const fs::path& data_folder, const std::vector<std::string>& args) {
-    if (!args.empty()) return usage_error("dump takes no arguments");
+int dump_command(const fs::path& data_folder) {
     const auto lock = lock_folder(data_folder);
     if (!lock) return 1;
     CliPrompter prompter(std::cerr);

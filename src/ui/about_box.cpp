@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include "app/program_version.h"
 #include "i18n/text.h"
 #include "qt_text.h"
 
@@ -11,16 +12,17 @@ namespace tabrel {
 
 namespace {
 
-// The compiler's build date ("Dec  7 2026") in the desktop's short date form.
-QString build_date() {
-    const QString text = QString::fromLatin1(__DATE__).simplified();
-    const QDate date = QLocale::c().toDate(text, QStringLiteral("MMM d yyyy"));
-    return date.isValid() ? QLocale::system().toString(date, QLocale::ShortFormat) : text;
+// The build date in the desktop's short date form.
+QString build_date_text() {
+    const Date built = build_date();
+    return QLocale::system().toString(QDate(built.year, built.month, built.day),
+                                      QLocale::ShortFormat);
 }
 
 QString about_text() {
-    return qt_text(tr("msg_AboutBuilt", "Data utworzenia: ")) + build_date() + QLatin1Char('\n') +
-           qt_text(tr("msg_AboutVersion", "Wersja: ")) + QStringLiteral("3.50\n") +
+    return qt_text(tr("msg_AboutBuilt", "Data utworzenia: ")) + build_date_text() +
+           QLatin1Char('\n') + qt_text(tr("msg_AboutVersion", "Wersja: ")) +
+           QString::fromStdString(program_version()) + QLatin1Char('\n') +
            qt_text(tr("msg_AboutAuthors", "Autorzy: zespół programu Tabrel")) + QLatin1Char('\n') +
            qt_text(tr("msg_AboutContact", "Kontakt: zgłoszenia w repozytorium programu"));
 }

@@ -262,8 +262,8 @@ TEST(CalendarCommand, PrintsTheMonthOfTheChosenGroupAsJson) {
     EXPECT_EQ(json["cells"][5][0], (nlohmann::json{{"shift_no", 3}, {"day", 1}}));
 
     EXPECT_EQ(test::run_cli(data.path(), "calendar 2025-04 --group 9").status, 1);
-    EXPECT_EQ(test::run_cli(data.path(), "calendar 2025-13").status, 1);
-    EXPECT_EQ(test::run_cli(data.path(), "calendar April").status, 1);
+    EXPECT_EQ(test::run_cli(data.path(), "calendar 2025-13").status, 2);
+    EXPECT_EQ(test::run_cli(data.path(), "calendar April").status, 2);
 }
 
 TEST(CalendarCommand, WithoutGroupsUsesAnEmptyGroupsDefaults) {

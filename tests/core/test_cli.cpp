@@ -78,25 +78,34 @@ TEST(Cli, ArchiveCreateListExtractRoundTrip) {
 TEST(Cli, BadUsageAndMissingFilesFailWithAMessage) {
     TempDir dir;
     const std::string missing = quoted((dir / "missing.bak").string());
-    const std::string cases[] = {
-        "",
-        "frobnicate",
-        "archive",
-        "archive list",
-        "archive extract " + missing,
-        "archive list " + missing,
-        "archive extract " + missing + " " + quoted((dir / "out").string()),
-        "archive create " + quoted((dir / "new.bak").string()) + " " +
-            quoted((dir / "nothing.txt").string()),
-        "dump",
-        "--data",
-        "--data " + quoted(dir.path().string()) + " resave extra",
-        "--data " + quoted(dir.path().string()) + " archive list " + missing,
-        "--data " + quoted((dir / "absent").string()) + " dump",
+    const std::string data = "--data " + quoted(dir.path().string());
+    const std::pair<std::string, int> cases[] = {
+        {"", 2},
+        {"frobnicate", 2},
+        {"archive", 2},
+        {"archive list", 2},
+        {"archive extract " + missing, 2},
+        {"archive list " + missing, 1},
+        {"archive extract " + missing + " " + quoted((dir / "out").string()), 1},
+        {"archive create " + quoted((dir / "new.bak").string()) + " " +
+             quoted((dir / "nothing.txt").string()),
+         1},
+        {"dump", 2},
+        {"--data", 2},
+        {data + " resave extra", 2},
+        {data + " archive list " + missing, 2},
+        {"--data " + quoted((dir / "absent").string()) + " dump", 1},
+        {data + " calendar 2024-05 --group x", 2},
+        {data + " month 2024-05 --group -1", 2},
+        {data + " month-resave 2024-05 --group 1", 2},
+        {data + " print " + missing, 2},
+        {data + " print " + missing + " 2024-05 --worker 70000", 2},
+        {data + " print " + missing + " 2024-05 --day 0", 2},
+        {data + " plan 2024-05 --group 1 --accept extra", 2},
     };
-    for (const std::string& args : cases) {
+    for (const auto& [args, status] : cases) {
         CliRun r = run_cli(args);
-        EXPECT_EQ(r.status, 1) << args;
+        EXPECT_EQ(r.status, status) << args;
         EXPECT_NE(r.err.find("tabrel-cli: "), std::string::npos) << args;
         EXPECT_EQ(r.out, "") << args;
     }
@@ -319,4 +328,24 @@ TEST(Cli, ArchiveCreateRefusesTheArchiveAsInputAndLeavesOutUnstorableNames) {
     CliRun listed = run_cli("archive list " + quoted((dir / "x.bak").string()));
     const std::string folder = stored_folder(dir / "d");
     EXPECT_EQ(listed.out, folder + "\\a.ini\t5\n" + folder + "\\łódź.ini\t11\n");
+}
+
+TEST(Cli, EveryCommandHasHelpWithAnExampleAndTheManualPageHasThemAll) {
+    const std::string man_page = slurp(TABREL_CLI_MAN_PAGE);
+    for (const std::string command :
+         {"archive create", "archive extract", "archive list", "resave", "dump", "calendar",
+          "month", "month-resave", "print", "plan", "ical"}) {
+        CliRun r = run_cli(command + " --help");
+        EXPECT_EQ(r.status, 0) << command << r.err;
+        EXPECT_NE(r.out.find("Usage: tabrel-cli "), std::string::npos) << command;
+        EXPECT_NE(r.out.find("Example:\n  tabrel-cli "), std::string::npos) << command;
+        EXPECT_NE(man_page.find("Command " + command + ":"), std::string::npos) << command;
+    }
+    CliRun help = run_cli("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("  2  wrong usage"), std::string::npos) << help.out;
+
+    CliRun version = run_cli("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("tabrel-cli 3.50\nData utworzenia: ", 0), 0u) << version.out;
 }

@@ -194,12 +194,19 @@ TEST(IcalExport, CliWritesTheCoresCalendarAndNothingInTheDataFolder) {
     run = test::run_cli(w.dir.path(), "ical 2024-10 --group 1");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(parsed(run.out).count("AN: Nocna - Chirurgia"), 1u);
-    for (const char* wrong : {"ical 2024-03", "ical 2024-03 --worker 5 --group 1",
-                              "ical 2024-03 --worker 99", "ical 2024-03 --group 9",
-                              "ical 2024-03 --worker 5 --months 0", "ical 2024-13 --worker 5"}) {
-        run = test::run_cli(w.dir.path(), wrong);
-        EXPECT_EQ(run.status, 1) << wrong;
-        EXPECT_EQ(run.out, "") << wrong;
+    const struct {
+        const char* args;
+        int status;  // 2 wrong usage, 1 no such worker or group
+    } wrongs[] = {{"ical 2024-03", 2},
+                  {"ical 2024-03 --worker 5 --group 1", 2},
+                  {"ical 2024-03 --worker 99", 1},
+                  {"ical 2024-03 --group 9", 1},
+                  {"ical 2024-03 --worker 5 --months 0", 2},
+                  {"ical 2024-13 --worker 5", 2}};
+    for (const auto& wrong : wrongs) {
+        run = test::run_cli(w.dir.path(), wrong.args);
+        EXPECT_EQ(run.status, wrong.status) << wrong.args;
+        EXPECT_EQ(run.out, "") << wrong.args;
     }
     EXPECT_EQ(snapshot(w.dir.path()), before);
 }

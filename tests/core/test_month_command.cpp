@@ -92,7 +92,7 @@ TEST(MonthCommand, PrintsTheSummariesOfTheShownGroupOrOfAllGroups) {
     EXPECT_EQ(second["workers"][0]["summary"]["hours_D"], 720);
 
     EXPECT_EQ(test::run_cli(ward.data.path(), "month 2024-05 --group 7").status, 1);
-    EXPECT_EQ(test::run_cli(ward.data.path(), "month May").status, 1);
+    EXPECT_EQ(test::run_cli(ward.data.path(), "month May").status, 2);
 }
 
 TEST(MonthCommand, ResaveWritesTheMonthBackAndKeepsAFileThatDoesNotLoad) {
@@ -144,6 +144,19 @@ TEST(MonthCommand, AnOutOfRangeHandNormStopsTheLoadAndKeepsTheFile) {
     const auto calendar =
         nlohmann::json::parse(test::run_cli(ward.data.path(), "calendar 2024-05").out);
     EXPECT_EQ(calendar["group_norm"], 32767);
+}
+
+TEST(MonthCommand, WithoutGroupsGivesTheCalendarOfTheMonthAskedFor) {
+    test::TempDir data;
+    const test::CliRun month = test::run_cli(data.path(), "month 2025-04");
+    ASSERT_EQ(month.status, 0) << month.err;
+    const auto calendar = nlohmann::json::parse(test::run_cli(data.path(), "calendar 2025-04").out);
+    const auto shown = nlohmann::json::parse(month.out)["calendar"];
+    EXPECT_EQ(shown, calendar);
+    EXPECT_EQ(shown["year"], 2025);
+    EXPECT_EQ(shown["days"].size(), 30u);
+    EXPECT_EQ(shown["days"][20]["holiday"], true);  // Easter Monday
+    EXPECT_EQ(shown["working_days"], 21);
 }
 
 }  // namespace

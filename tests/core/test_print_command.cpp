@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "support/test_support.h"
 
 namespace tabrel {
@@ -63,11 +62,11 @@ TEST(PrintCommand, RefusesWhatItCannotPrint) {
     const std::string list = "'" + (f.root / "lista.wzr").string() + "' ";
     EXPECT_EQ(
         test::run_cli(f.data, "print '" + (f.root / "brak.wzr").string() + "' 2024-05").status, 1);
-    EXPECT_EQ(test::run_cli(f.data, "print " + list + "2024-13").status, 1);
+    EXPECT_EQ(test::run_cli(f.data, "print " + list + "2024-13").status, 2);
     EXPECT_EQ(test::run_cli(f.data, "print " + list + "2024-06 --day 31").status, 1);
     EXPECT_EQ(test::run_cli(f.data, "print " + list + "2024-06 --worker 99").status, 1);
     EXPECT_EQ(test::run_cli(f.data, "print " + list + "2024-06 --group 9").status, 1);
-    EXPECT_EQ(test::run_cli(f.data, "print " + list + "2024-06 --day").status, 1);
+    EXPECT_EQ(test::run_cli(f.data, "print " + list + "2024-06 --day").status, 2);
     EXPECT_FALSE(fs::exists(f.root / "wydruki"));
 }
 
