@@ -45,6 +45,7 @@ int run_ical_command(const fs::path& data_dir, const IcalRequest& request) {
     const StaffLoadResult load = wczytaj(roster, prompter, LoadPurpose::Reading);
     if (load.groups_failed || load.staff_failed)
         return fail("a file did not load completely: " + cp1250_to_utf8(load.message));
+    roster.rebuild_worker_ids();
     const IcalTarget target = target_of(request);
     if (!target_exists(roster, target))
         return fail(
