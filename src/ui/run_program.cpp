@@ -39,7 +39,10 @@ int run_program(const ProgramFolders& folders) {
 
     Tf_MainForm form(app);
     prompter.set_parent(&form);
-    if (language) apply_language_to_all(*language);
+    if (language) {
+        apply_language_to_all(*language);
+        form.follow_language();
+    }
     show_with_geometry(form, app.options().window);
     return QApplication::exec();
 }

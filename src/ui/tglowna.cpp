@@ -91,11 +91,7 @@ void Tf_MainForm::create_dialogs() {
         run_options(true, occupations);
     };
     // The texts the window composes itself follow the new language too.
-    connect(options_dialog_, &Tf_Options::language_changed, this, [this] {
-        recompute_norm();
-        show_roster();
-        show_panel_edge();
-    });
+    connect(options_dialog_, &Tf_Options::language_changed, this, &Tf_MainForm::follow_language);
     context_ =
         std::make_unique<EditContext>(EditContext{app_.roster(), app_.options(), app_.prompter(),
                                                   app_.view(), *duty_dialog_, *day_off_dialog_});
@@ -203,6 +199,13 @@ void Tf_MainForm::build_calendar_menu() {
         properties->setEnabled(actions_.a_DayProperties->isEnabled());
     });
     calendar_area_->sag->set_calendar_menu(calendar_menu_);
+}
+
+void Tf_MainForm::follow_language() {
+    // Without a group there is no norm to show.
+    if (current_group(app_.roster())) recompute_norm();
+    show_roster();
+    show_panel_edge();
 }
 
 void Tf_MainForm::refresh_groups() {

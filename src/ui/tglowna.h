@@ -31,6 +31,9 @@ public:
 
     // Rebuilds the group list and with it the worker list, the grid and the guidance.
     void refresh_groups();
+    // Composes again the texts the window builds itself (norm caption, guidance, panel edge),
+    // after a language file was applied.
+    void follow_language();
 
     const MainActions& actions() const { return actions_; }
     StaffLists* lists() const { return lists_; }
