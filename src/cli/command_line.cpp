@@ -79,6 +79,7 @@ CommandLine::CommandLine()
     add_archive_commands();
     add_staff_commands();
     add_month_commands();
+    add_check_command();
     add_print_command();
     add_plan_command();
     add_ical_command();
@@ -269,6 +270,21 @@ void CommandLine::add_ical_command() {
             "--out", [this](const std::string& path) { ical_.out = path; },
             "The file to write (default: standard output)")
         ->type_name("FILE");
+}
+
+void CommandLine::add_check_command() {
+    CLI::App* check = add_data_command(
+        "check",
+        "Check the month against the working-time rules (rest, duty length, weekly hours, "
+        "overtime); print the findings as JSON",
+        " YYYY-MM [--group ID] [--strict]", "tabrel-cli --data dane check 2025-04 --group 1",
+        [this](const fs::path& data) { return run_check_command(data, check_); });
+    add_month(*check, check_.month.when);
+    add_group(*check, check_.month.group_id,
+              "Only the group's members, the period counted from its months (default: every "
+              "worker of the register)");
+    check->add_flag("--strict", check_.strict,
+                    "Exit with status 3 when there is a finding beyond a limit");
 }
 
 }  // namespace tabrel

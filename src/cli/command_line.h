@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "check_command.h"
 #include "help_formatter.h"
 #include "ical_command.h"
 #include "month_arguments.h"
@@ -44,6 +45,7 @@ private:
     void add_plan_command();
     void add_print_command();
     void add_ical_command();
+    void add_check_command();
 
     std::shared_ptr<HelpFormatter> formatter_;
     CLI::App app_;
@@ -58,6 +60,7 @@ private:
     PlanRequest plan_;
     PrintRequest print_;
     IcalRequest ical_;
+    CheckRequest check_;
 };
 
 }  // namespace tabrel

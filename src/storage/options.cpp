@@ -5,6 +5,7 @@
 
 #include "i18n/text.h"
 #include "storage/ini_file.h"
+#include "storage/law_limits_file.h"
 #include "storage/short_date.h"
 
 namespace tabrel {
@@ -226,6 +227,7 @@ Options read_options(const IniFile& file, const Locale& locale, Date today) {
     o.last_backup = read_last_backup(file, locale, today);
     read_day_off_settings(file, o);
     o.window = read_window(file);
+    o.law = read_law_limits(file);
     return o;
 }
 
@@ -248,6 +250,7 @@ void write_options(IniFile& file, const Options& o, std::string_view language,
     }
     for (const Setting& s : kSaved) file.write_string(s.section, s.key, setting_text(s, o));
     write_day_off_settings(file, o);
+    write_law_limits(file, o.law);
     const std::string section = suggestions_section(language);
     file.write_string(section, "Occupations", join_list(o.occupations));
     file.write_string(section, "Educations", join_list(o.educations));

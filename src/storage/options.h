@@ -9,6 +9,7 @@
 #include "app/locale.h"
 #include "model/day_off_type.h"
 #include "model/time_value.h"
+#include "worktime/law_limits.h"
 
 namespace tabrel {
 
@@ -71,6 +72,8 @@ struct Options {
     std::vector<std::string> educations;
     // "windows"
     WindowGeometry window;
+    // "kontrola_czasu_pracy"
+    LawLimits law;
 };
 
 // Reads sections "glowne", "wydruki", the three day-off sections and "windows". Missing or

@@ -264,7 +264,7 @@ TEST(Cli, ReadingCommandsChangeNoFileAndAPlainStaffFileStaysUntilItsArchiveIsWri
     const Snapshot before = snapshot(dir.path());
     CliRun dumped = run_cli(on(dir, "dump"));
     ASSERT_EQ(dumped.status, 0) << dumped.err;
-    for (const char* reading : {"month 2025-04", "calendar 2025-04"}) {
+    for (const char* reading : {"month 2025-04", "calendar 2025-04", "check 2025-04"}) {
         CliRun r = run_cli(on(dir, reading));
         EXPECT_EQ(r.status, 0) << reading << r.err;
     }

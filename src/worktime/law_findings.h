@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/roster.h"
+#include "storage/law_neighbours.h"
+#include "worktime/law_check.h"
+
+namespace tabrel {
+
+// One worker's work in every group: the shown month's duties from the roster, the neighbouring
+// months' from their files, and the year's overtime.
+WorkerTime worker_time(const Roster& roster, int worker_index, const LawNeighbours& n);
+
+// The period of the shown month for the rules.
+LawPeriod law_period(const Roster& roster, const LawNeighbours& n);
+
+// The findings of the group's members (every worker of the register when `group_id` is 0),
+// blocked and deleted workers left out, in register order and then by start. The window and
+// tabrel-cli both take their findings from here.
+std::vector<LawFinding> law_findings(const Roster& roster, const LawNeighbours& n,
+                                     const LawLimits& limits, uint16_t group_id);
+
+}  // namespace tabrel
