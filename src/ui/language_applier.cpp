@@ -159,9 +159,11 @@ bool apply_items(QObject* object, const std::optional<QString>& value) {
     return false;
 }
 
-// Kinds whose caption becomes empty when the file has no key for them.
+// Captions of the other kinds. A key the file lacks leaves the caption as it is: a blank
+// button or tab helps nobody, and a file written for an older version lacks the newer keys.
 void apply_caption(QObject* object, const std::optional<QString>& value) {
-    const QString text = value.value_or(QString());
+    if (!value) return;
+    const QString& text = *value;
     if (auto tab = tab_of(object)) {
         tab->first->setTabText(tab->second, text);
     } else if (auto* menu = qobject_cast<QMenu*>(object)) {
