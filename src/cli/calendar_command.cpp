@@ -9,6 +9,7 @@
 #include "cli_messages.h"
 #include "cli_prompter.h"
 #include "i18n/cp1250.h"
+#include "loaded_month.h"
 #include "model/roster.h"
 #include "month_arguments.h"
 #include "storage/conversion_error.h"
@@ -69,9 +70,8 @@ int run_calendar_command(const fs::path& data_dir, const MonthRequest& request) 
     CliPrompter prompter(std::cerr);
     Roster roster;
     roster.data_folder = data_dir;
-    const StaffLoadResult load = wczytaj(roster, prompter, LoadPurpose::Reading);
-    if (load.groups_failed || load.staff_failed)
-        return fail("a file did not load completely: " + cp1250_to_utf8(load.message));
+    if (std::string error = load_staff(roster, prompter, LoadPurpose::Reading); !error.empty())
+        return fail(error);
     const auto group = choose_group(roster, request.group_id);
     if (!group) return fail("no group with id " + std::to_string(*request.group_id));
     roster.current_group = static_cast<int16_t>(*group);

@@ -10,6 +10,7 @@
 #include "export/export_months.h"
 #include "export/ical_calendar.h"
 #include "i18n/cp1250.h"
+#include "loaded_month.h"
 #include "month_arguments.h"
 #include "storage/options_file.h"
 #include "storage/safe_file.h"
@@ -42,10 +43,8 @@ int run_ical_command(const fs::path& data_dir, const IcalRequest& request) {
     CliPrompter prompter(std::cerr);
     Roster roster;
     roster.data_folder = data_dir;
-    const StaffLoadResult load = wczytaj(roster, prompter, LoadPurpose::Reading);
-    if (load.groups_failed || load.staff_failed)
-        return fail("a file did not load completely: " + cp1250_to_utf8(load.message));
-    roster.rebuild_worker_ids();
+    if (std::string error = load_staff(roster, prompter, LoadPurpose::Reading); !error.empty())
+        return fail(error);
     const IcalTarget target = target_of(request);
     if (!target_exists(roster, target))
         return fail(

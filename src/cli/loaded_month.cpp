@@ -18,13 +18,18 @@ LoadedMonth::LoadedMonth(const std::filesystem::path& data_dir, LoadPurpose purp
     roster_.data_folder = data_dir;
 }
 
+std::string load_staff(Roster& roster, Prompter& prompter, LoadPurpose purpose) {
+    const StaffLoadResult load = wczytaj(roster, prompter, purpose);
+    if (load.groups_failed || load.staff_failed)
+        return "a file did not load completely: " + cp1250_to_utf8(load.message);
+    roster.rebuild_worker_ids();
+    return {};
+}
+
 std::string LoadedMonth::open(int year, int month, std::optional<int> group_id) {
     if (lock_.status() != DataFolderLock::Status::Held)
         return "the data folder is in use or cannot be locked: " + roster_.data_folder.string();
-    const StaffLoadResult load = wczytaj(roster_, prompter_, purpose_);
-    if (load.groups_failed || load.staff_failed)
-        return "a file did not load completely: " + cp1250_to_utf8(load.message);
-    roster_.rebuild_worker_ids();
+    if (std::string error = load_staff(roster_, prompter_, purpose_); !error.empty()) return error;
     options_ = read_options(load_options_file(roster_.data_folder), locale_, today());
     const auto group = choose_group(roster_, group_id);
     if (!group) return "no group with id " + std::to_string(*group_id);

@@ -13,6 +13,10 @@
 
 namespace tabrel {
 
+// Loads the groups and the staff of the roster's data folder, with the id index; an error text
+// (UTF-8), empty when both loaded whole.
+std::string load_staff(Roster& roster, Prompter& prompter, LoadPurpose purpose);
+
 // The data folder loaded as the program loads it, with one month shown; the folder is locked
 // for as long as the object lives, so that no running program writes it meanwhile. Loaded for
 // reading, it changes no file.
