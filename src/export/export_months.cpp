@@ -1,6 +1,7 @@
 #include "export/export_months.h"
 
 #include "storage/month_paths.h"
+#include "worktime/month_navigation.h"
 
 namespace tabrel {
 
@@ -21,10 +22,10 @@ MonthEntries shown_month_entries(const Roster& roster, int year, int month) {
 
 ExportMonths export_months(const Roster& roster, int year, int month, int count) {
     ExportMonths result;
-    for (int i = 0; i < count; ++i) {
-        const int index = year * 12 + (month - 1) + i;
-        const int y = index / 12;
-        const int m = index % 12 + 1;
+    YearMonth when{year, month};
+    for (int i = 0; i < count; ++i, when = next_month(when)) {
+        const int y = when.year;
+        const int m = when.month;
         const bool shown = !roster.month_file.empty() &&
                            roster.month_file == month_file_path(roster.data_folder, y, m);
         if (shown) {
