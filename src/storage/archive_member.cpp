@@ -3,6 +3,7 @@
 
 #include "storage/archive.h"
 #include "storage/archive_reader.h"
+#include "storage/member_name.h"
 
 namespace tabrel {
 
@@ -22,10 +23,8 @@ public:
         : file_name_(file_name), content_(content) {}
 
     ArchiveError begin_member(const std::string& stored_name, uint32_t) override {
-        const size_t cut = stored_name.find_last_of("\\/");
-        const std::string_view name =
-            std::string_view(stored_name).substr(cut == std::string::npos ? 0 : cut + 1);
-        collecting_ = !content_ && same_ascii_name(name, file_name_);
+        const std::optional<std::filesystem::path> name = member_file_name(stored_name);
+        collecting_ = !content_ && name && same_ascii_name(name->string(), file_name_);
         if (collecting_) content_.emplace();
         return ArchiveError::None;
     }
