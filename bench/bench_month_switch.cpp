@@ -38,7 +38,7 @@ Group ward_group() {
 
 // A ward of 200 workers with a duty every other day, some with overtime and notes, and a week
 // of leave for every fourth worker.
-void fill_month(Roster& roster, Prompter& prompter) {
+void fill_month(Roster& roster) {
     for (int i = 0; i < kWorkers; ++i) {
         const int index = static_cast<int>(roster.workers.size()) - kWorkers + i;
         const uint16_t id = roster.workers[index].id;
@@ -64,7 +64,7 @@ void fill_month(Roster& roster, Prompter& prompter) {
             leave.to_day = 17;
             leave.kind = 'u';
             leave.minutes = 5 * 455;
-            roster.dodaj_wolne(leave, index, prompter);
+            roster.dodaj_wolne(leave, index);
         }
     }
 }
@@ -93,7 +93,7 @@ struct MonthBench {
         }
         roster.rebuild_worker_ids();
         months.switch_to(kYear, kMonth);
-        fill_month(roster, prompter);
+        fill_month(roster);
         months.save_at_exit();
     }
     ~MonthBench() {

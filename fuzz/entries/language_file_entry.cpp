@@ -1,8 +1,8 @@
 #include "fuzz_entries.h"
 #include "fuzz_support.h"
 #include "i18n/format_text.h"
-#include "i18n/language_file.h"
 #include "i18n/text.h"
+#include "storage/language_file.h"
 #include "storage/options.h"
 
 namespace tabrel::fuzz {

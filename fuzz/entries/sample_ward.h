@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/locale.h"
+#include "base/locale.h"
 #include "model/roster.h"
 #include "storage/options.h"
 

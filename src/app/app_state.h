@@ -4,11 +4,11 @@
 #include <memory>
 #include <string>
 
-#include "app/locale.h"
 #include "app/month_switch.h"
 #include "app/program_folders.h"
-#include "app/prompter.h"
-#include "app/view_state.h"
+#include "base/locale.h"
+#include "base/prompter.h"
+#include "editing/view_state.h"
 #include "model/roster.h"
 #include "storage/options.h"
 #include "storage/staff_files.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 
 namespace tabrel {
 

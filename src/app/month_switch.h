@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/locale.h"
-#include "app/prompter.h"
+#include "base/locale.h"
+#include "base/prompter.h"
 #include "model/roster.h"
 #include "storage/load_purpose.h"
 #include "storage/options.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/locale.h"
+#include "base/locale.h"
 
 namespace tabrel {
 

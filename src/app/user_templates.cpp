@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "i18n/cp1250.h"
 #include "i18n/format_text.h"
 #include "i18n/text.h"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/locale.h"
+#include "base/locale.h"
 #include "cli_messages.h"
 #include "cli_prompter.h"
 #include "i18n/cp1250.h"

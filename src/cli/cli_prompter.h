@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 
 namespace tabrel {
 

@@ -3,9 +3,9 @@
 #include <iostream>
 #include <utility>
 
-#include "app/locale.h"
 #include "app/program_version.h"
 #include "archive_commands.h"
+#include "base/locale.h"
 #include "calendar_command.h"
 #include "i18n/cp1250.h"
 #include "month_command.h"

@@ -4,7 +4,7 @@
 #include <iostream>
 #include <optional>
 
-#include "app/locale.h"
+#include "base/locale.h"
 #include "cli_messages.h"
 #include "cli_prompter.h"
 #include "export/export_months.h"

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "app/locale.h"
 #include "app/month_switch.h"
+#include "base/locale.h"
 #include "cli_prompter.h"
 #include "model/roster.h"
 #include "storage/data_folder_lock.h"

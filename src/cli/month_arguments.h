@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "base/year_month.h"
 #include "model/roster.h"
-#include "worktime/month_navigation.h"
 
 namespace tabrel {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "worktime/month_navigation.h"
+#include "base/year_month.h"
 
 namespace tabrel {
 

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <memory>
 
-#include "app/locale.h"
+#include "base/locale.h"
 #include "cli_messages.h"
 #include "cli_prompter.h"
 #include "roster_json.h"

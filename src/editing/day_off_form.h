@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "model/roster.h"
 #include "model/time_value.h"
 #include "storage/options.h"

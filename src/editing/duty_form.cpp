@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "editing/eight_hour_placement.h"
 #include "editing/entry_operations.h"
 #include "editing/text_case.h"
 #include "i18n/text.h"
-#include "planner/eight_hour_placement.h"
 #include "worktime/month_navigation.h"
 
 namespace tabrel {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "model/duty.h"
 #include "model/roster.h"
 #include "model/time_value.h"

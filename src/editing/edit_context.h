@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/prompter.h"
-#include "app/view_state.h"
+#include "base/prompter.h"
+#include "editing/view_state.h"
 #include "model/roster.h"
 #include "storage/options.h"
 

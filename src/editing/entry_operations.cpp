@@ -89,7 +89,9 @@ int usun_dyzur(Roster& roster, const Options& options, Prompter& prompter, int w
 }
 
 bool dodaj_wolne(Roster& roster, Prompter& prompter, DayOff entry, int worker_index) {
-    return roster.dodaj_wolne(entry, worker_index, prompter);
+    const DayOffPlacement placement = roster.dodaj_wolne(entry, worker_index);
+    if (!placement.notice.empty()) prompter.inform(placement.notice);
+    return placement.placed;
 }
 
 int usun_wolne(Roster& roster, const Options& options, Prompter& prompter, int worker_index,

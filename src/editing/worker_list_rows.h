@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/view_state.h"
+#include "editing/view_state.h"
 #include "model/colour.h"
 #include "model/roster.h"
 #include "storage/options.h"

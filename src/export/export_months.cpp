@@ -1,7 +1,7 @@
 #include "export/export_months.h"
 
+#include "base/year_month.h"
 #include "storage/month_paths.h"
-#include "worktime/month_navigation.h"
 
 namespace tabrel {
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/prompter.h"
 #include "i18n/text.h"
 #include "model/day_off_type.h"
 
@@ -40,18 +39,19 @@ bool Roster::dodaj_dyzur(Duty d, int worker_index) {
     return true;
 }
 
-bool Roster::dodaj_wolne(DayOff d, int worker_index, Prompter& prompter) {
+DayOffPlacement Roster::dodaj_wolne(DayOff d, int worker_index) {
     if (worker_index < 0 || worker_index >= static_cast<int>(workers.size())) {
         detached_days_off.push_back(d);
-        return false;
+        return {};
     }
     d.seq = ++day_off_counter;
     const int last = month_days();
     d.from_day = static_cast<uint8_t>(std::clamp<int>(d.from_day, 1, last));
+    DayOffPlacement placement{.placed = true, .notice = {}};
     if (d.to_day > last) {
-        prompter.inform(tr("msg_DayOffCut", "Poprawiono końcowy dzień trwania wolnego z ") +
-                        std::to_string(d.to_day) + tr("msg_DayOffCut2", " na ") +
-                        std::to_string(last));
+        placement.notice = tr("msg_DayOffCut", "Poprawiono końcowy dzień trwania wolnego z ") +
+                           std::to_string(d.to_day) + tr("msg_DayOffCut2", " na ") +
+                           std::to_string(last);
         d.to_day = static_cast<uint8_t>(last);
     }
     Worker& w = workers[worker_index];
@@ -59,7 +59,7 @@ bool Roster::dodaj_wolne(DayOff d, int worker_index, Prompter& prompter) {
     if (d.kind != kNoDutyLetter) {
         for (int day = d.from_day; day <= d.to_day; ++day) w.duties[day - 1].day_off_marker = true;
     }
-    return true;
+    return placement;
 }
 
 NoFreeIdError::NoFreeIdError()

@@ -14,12 +14,17 @@
 
 namespace tabrel {
 
-struct Prompter;
-
 // Every id a record can have (1..65535) is taken. The message is cp1250.
 class NoFreeIdError : public std::runtime_error {
 public:
     NoFreeIdError();
+};
+
+// What dodaj_wolne did: whether the entry reached its worker's slot, and the notice (cp1250) to
+// show when its end was cut to the month, empty otherwise.
+struct DayOffPlacement {
+    bool placed = false;
+    std::string notice;
 };
 
 // The whole in-memory state: groups, staff and the one shown month.
@@ -59,9 +64,9 @@ struct Roster {
     // Puts a duty into its worker's slot; false for a day past the month or a worker not in
     // the register (then it is kept detached). Recomputing the summary is the caller's part.
     bool dodaj_dyzur(Duty d, int worker_index);
-    // Puts a day off into its worker's slot, cutting it to the month with a notice. A range that
-    // ends before it begins stays as it is and covers no day.
-    bool dodaj_wolne(DayOff d, int worker_index, Prompter& prompter);
+    // Puts a day off into its worker's slot, cutting it to the month; showing the notice is the
+    // caller's part. A range that ends before it begins stays as it is and covers no day.
+    DayOffPlacement dodaj_wolne(DayOff d, int worker_index);
 
     // A new id for groups ('g') or workers ('k'), deleted records counting as holders: the
     // largest id + 1 (1 for an empty array), or the lowest free one above 0 when the largest

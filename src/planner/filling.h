@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/prompter.h"
+#include "base/prompter.h"
+#include "editing/staffing.h"
 #include "model/roster.h"
-#include "planner/staffing.h"
 #include "storage/options.h"
 
 namespace tabrel {

@@ -6,8 +6,8 @@
 
 #include "editing/covered_leave.h"
 #include "editing/covered_marks.h"
+#include "editing/eight_hour_placement.h"
 #include "planner/acceptance.h"
-#include "planner/eight_hour_placement.h"
 #include "planner/filling.h"
 #include "planner/month_snapshot.h"
 #include "planner/plan_run.h"

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "model/roster.h"
 #include "storage/options.h"
 #include "worktime/hour_split.h"

@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "editing/staffing.h"
 #include "model/roster.h"
-#include "planner/staffing.h"
 
 namespace tabrel {
 

@@ -4,8 +4,8 @@
 #include <limits>
 
 #include "editing/entry_operations.h"
-#include "planner/pattern_digit.h"
-#include "planner/staffing.h"
+#include "editing/pattern_digit.h"
+#include "editing/staffing.h"
 
 namespace tabrel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "editing/staffing.h"
 #include "model/roster.h"
-#include "planner/staffing.h"
 #include "storage/options.h"
 
 namespace tabrel {

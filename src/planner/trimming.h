@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include "editing/staffing.h"
 #include "planner/plan_run.h"
-#include "planner/staffing.h"
 
 namespace tabrel {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/locale.h"
+#include "base/locale.h"
 #include "model/month_summary.h"
 #include "model/roster.h"
 #include "storage/options.h"

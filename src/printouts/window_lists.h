@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/view_state.h"
+#include "editing/view_state.h"
 #include "printouts/generation_context.h"
 
 namespace tabrel {

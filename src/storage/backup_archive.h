@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/locale.h"
+#include "base/locale.h"
 #include "storage/archive.h"
 
 namespace tabrel {

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
 #include "storage/safe_file.h"

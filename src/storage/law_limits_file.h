@@ -1,7 +1,7 @@
 #pragma once
 
 #include "storage/ini_file.h"
-#include "worktime/law_limits.h"
+#include "storage/law_limits.h"
 
 namespace tabrel {
 

@@ -1,10 +1,10 @@
 #include "storage/law_neighbours.h"
 
+#include "base/year_month.h"
 #include "model/calendar.h"
 #include "storage/ini_file.h"
 #include "storage/month_paths.h"
 #include "storage/safe_file.h"
-#include "worktime/month_navigation.h"
 
 namespace tabrel {
 

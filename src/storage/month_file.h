@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/locale.h"
+#include "base/locale.h"
 #include "model/roster.h"
 #include "storage/ini_file.h"
 #include "storage/load_purpose.h"

@@ -2,7 +2,7 @@
 #include <limits>
 #include <unordered_set>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
 #include "storage/companion_copies.h"
@@ -109,7 +109,8 @@ void read_month(Roster& roster, Options& options, Prompter& prompter, const IniF
     read_numbered(IniSection(file, "wolne"), 'w', path, "wolne", [&](const IniFile::Entry& e) {
         const DayOff d = parse_day_off(e.value);
         if (d.to_day < d.from_day) inverted += (inverted.empty() ? " " : ", ") + e.name;
-        roster.dodaj_wolne(d, roster.worker_index(d.worker_id), prompter);
+        const DayOffPlacement placement = roster.dodaj_wolne(d, roster.worker_index(d.worker_id));
+        if (!placement.notice.empty()) prompter.inform(placement.notice);
     });
     // Such a range covers no day; it is kept for the user to mend, and told once per load.
     if (!inverted.empty()) {

@@ -1,6 +1,6 @@
 #include <string_view>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "model/day_off_type.h"
 #include "storage/line_file.h"
 #include "storage/month_file.h"

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "worktime/month_navigation.h"
+#include "base/year_month.h"
 
 namespace tabrel {
 

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/locale.h"
+#include "base/locale.h"
 #include "model/day_off_type.h"
 #include "model/time_value.h"
-#include "worktime/law_limits.h"
+#include "storage/law_limits.h"
 
 namespace tabrel {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/locale.h"
+#include "base/locale.h"
 
 namespace tabrel {
 

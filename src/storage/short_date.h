@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/locale.h"
+#include "base/locale.h"
 
 namespace tabrel {
 

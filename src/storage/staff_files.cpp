@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/locale.h"
-#include "app/prompter.h"
+#include "base/locale.h"
+#include "base/prompter.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
 #include "storage/archive.h"

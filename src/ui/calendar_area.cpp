@@ -5,9 +5,9 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "editing/day_properties.h"
 #include "editing/grid_drop.h"
 #include "qt_text.h"
-#include "worktime/day_properties.h"
 
 namespace tabrel {
 

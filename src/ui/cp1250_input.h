@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 
 class QLineEdit;
 

@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
+#include "editing/day_properties.h"
 #include "model/roster.h"
-#include "worktime/day_properties.h"
 
 class QAction;
 class QCheckBox;

@@ -2,8 +2,8 @@
 
 #include <QStyledItemDelegate>
 
+#include "editing/day_properties.h"
 #include "model/roster.h"
-#include "worktime/day_properties.h"
 
 namespace tabrel {
 

@@ -2,6 +2,7 @@
 
 #include "day_properties_dialog.h"
 #include "editing/bulk_deletion.h"
+#include "editing/day_properties.h"
 #include "editing/entry_operations.h"
 #include "editing/keyboard_entry.h"
 #include "editing/tile_commands.h"
@@ -9,7 +10,6 @@
 #include "showing_prompter.h"
 #include "storage/ini_file.h"
 #include "storage/safe_file.h"
-#include "worktime/day_properties.h"
 #include "worktime/worker_norm.h"
 
 namespace tabrel {

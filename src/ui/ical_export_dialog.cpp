@@ -7,7 +7,7 @@
 #include <QSpinBox>
 #include <chrono>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "export/export_months.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"

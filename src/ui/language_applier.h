@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "i18n/language_file.h"
+#include "storage/language_file.h"
 
 class QWidget;
 

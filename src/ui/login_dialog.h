@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "app/settings_store.h"
-#include "i18n/language_file.h"
+#include "base/settings_store.h"
+#include "storage/language_file.h"
 
 class QLabel;
 class QLineEdit;

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/app_state.h"
+#include "base/year_month.h"
 #include "calendar_area.h"
 #include "day_off_dialog.h"
 #include "duty_dialog.h"
@@ -14,7 +15,6 @@
 #include "staff_lists.h"
 #include "window_printouts.h"
 #include "worker_boxes.h"
-#include "worktime/month_navigation.h"
 
 class QCloseEvent;
 class QMenu;

@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <string>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 
 namespace tabrel {
 

@@ -9,11 +9,11 @@
 
 #include "field_caption.h"
 #include "group_dialog.h"
-#include "i18n/language_file.h"
 #include "language_applier.h"
 #include "login_dialog.h"
 #include "qt_text.h"
 #include "qt_translations.h"
+#include "storage/language_file.h"
 #include "storage/options_file.h"
 #include "time_field.h"
 #include "typed_text.h"

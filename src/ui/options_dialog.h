@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "app/app_state.h"
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 #include "day_off_grid.h"
 
 namespace tabrel {

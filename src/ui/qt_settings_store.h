@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "app/settings_store.h"
+#include "base/settings_store.h"
 
 namespace tabrel {
 

@@ -2,7 +2,7 @@
 
 #include <QStyledItemDelegate>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 
 namespace tabrel {
 

@@ -3,7 +3,7 @@
 #include <QTableWidget>
 #include <vector>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "editing/group_editor.h"
 
 namespace tabrel {

@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QWidget>
 
-#include "app/view_state.h"
+#include "editing/view_state.h"
 
 namespace tabrel {
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/view_state.h"
+#include "editing/view_state.h"
 #include "model/roster.h"
 #include "register_list.h"
 #include "storage/options.h"

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <optional>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "model/time_value.h"
 
 namespace tabrel {

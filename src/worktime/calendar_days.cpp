@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/locale.h"
+#include "base/locale.h"
 #include "worktime/day_overrides.h"
 #include "worktime/holidays.h"
 #include "worktime/weekday.h"

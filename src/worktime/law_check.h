@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "worktime/law_limits.h"
+#include "storage/law_limits.h"
 
 namespace tabrel {
 

@@ -4,16 +4,6 @@
 
 namespace tabrel {
 
-YearMonth next_month(YearMonth shown) {
-    if (shown.month == 12) return {shown.year + 1, 1};
-    return {shown.year, shown.month + 1};
-}
-
-YearMonth previous_month(YearMonth shown) {
-    if (shown.month == 1) return {shown.year - 1, 12};
-    return {shown.year, shown.month - 1};
-}
-
 std::string month_name(int month) {
     static constexpr const char* kNames[12] = {"Styczeń",  "Luty",        "Marzec",   "Kwiecień",
                                                "Maj",      "Czerwiec",    "Lipiec",   "Sierpień",

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "editing/day_properties.h"
 #include "i18n/cp1250.h"
 #include "support/ward_fixture.h"
-#include "worktime/day_properties.h"
 
 namespace tabrel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "planner/eight_hour_placement.h"
+#include "editing/eight_hour_placement.h"
 #include "planner/pattern_input.h"
 #include "planner/rotation.h"
 #include "support/ward_fixture.h"

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/locale.h"
+#include "base/locale.h"
 #include "support/test_support.h"
 
 namespace tabrel {

@@ -5,7 +5,7 @@
 #include <regex>
 #include <set>
 
-#include "app/locale.h"
+#include "base/locale.h"
 #include "export/export_months.h"
 #include "export/ical_calendar.h"
 #include "i18n/cp1250.h"

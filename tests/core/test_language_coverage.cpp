@@ -7,9 +7,9 @@
 
 #include "editing/day_off_form.h"
 #include "i18n/cp1250.h"
-#include "i18n/language_file.h"
 #include "i18n/text.h"
 #include "model/time_value.h"
+#include "storage/language_file.h"
 
 namespace tabrel {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "i18n/cp1250.h"
-#include "i18n/language_file.h"
 #include "i18n/text.h"
+#include "storage/language_file.h"
 #include "support/test_support.h"
 
 namespace tabrel {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/locale.h"
+#include "base/locale.h"
 #include "storage/group_file.h"
 #include "storage/legacy_file.h"
 #include "storage/staff_files.h"

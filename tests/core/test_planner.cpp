@@ -5,11 +5,11 @@
 #include <string>
 #include <tuple>
 
+#include "editing/staffing.h"
 #include "i18n/cp1250.h"
 #include "planner/filling.h"
 #include "planner/month_planner.h"
 #include "planner/removal_weight.h"
-#include "planner/staffing.h"
 #include "planner/top_up.h"
 #include "storage/month_file.h"
 #include "storage/staff_file.h"

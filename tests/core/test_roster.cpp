@@ -4,7 +4,6 @@
 #include "model/colour.h"
 #include "model/day_off_type.h"
 #include "model/roster.h"
-#include "support/test_support.h"
 
 namespace tabrel {
 namespace {
@@ -97,20 +96,21 @@ TEST(Roster, DutyInsertionFillsSlotTakesShiftStartAndKeepsStrangersDetached) {
 
 TEST(Roster, DayOffMarksCoveredDaysExceptNoDutyKindAndIsCutToTheMonth) {
     Roster r = february_with_one_worker();
-    test::FakePrompter p;
     DayOff off{.worker_id = 4, .group_id = 1, .from_day = 3, .to_day = 5, .kind = kNoDutyLetter};
-    ASSERT_TRUE(r.dodaj_wolne(off, 0, p));
+    const DayOffPlacement whole = r.dodaj_wolne(off, 0);
+    ASSERT_TRUE(whole.placed);
+    EXPECT_EQ(whole.notice, "");
     for (int day = 3; day <= 5; ++day) EXPECT_FALSE(r.workers[0].duties[day - 1].day_off_marker);
 
     off = {.worker_id = 4, .group_id = 1, .from_day = 28, .to_day = 31, .kind = 'u'};
-    ASSERT_TRUE(r.dodaj_wolne(off, 0, p));
+    const DayOffPlacement cut = r.dodaj_wolne(off, 0);
+    ASSERT_TRUE(cut.placed);
     EXPECT_EQ(r.workers[0].days_off[27].to_day, 28);
     EXPECT_TRUE(r.workers[0].duties[27].day_off_marker);
-    ASSERT_EQ(p.informed.size(), 1u);
-    EXPECT_EQ(cp1250_to_utf8(p.informed[0]), "Poprawiono końcowy dzień trwania wolnego z 31 na 28");
+    EXPECT_EQ(cp1250_to_utf8(cut.notice), "Poprawiono końcowy dzień trwania wolnego z 31 na 28");
 
     off.worker_id = 99;
-    EXPECT_FALSE(r.dodaj_wolne(off, -1, p));
+    EXPECT_FALSE(r.dodaj_wolne(off, -1).placed);
     EXPECT_EQ(r.detached_days_off.size(), 1u);
 }
 

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <filesystem>
 
-#include "app/locale.h"
+#include "base/locale.h"
 #include "i18n/cp1250.h"
 #include "storage/archive.h"
 #include "storage/companion_copies.h"

@@ -12,10 +12,10 @@
 
 #include "day_properties_dialog.h"
 #include "duty_timeline.h"
+#include "editing/day_properties.h"
 #include "i18n/cp1250.h"
 #include "notes_edit.h"
 #include "support/ward_fixture.h"
-#include "worktime/day_properties.h"
 
 using namespace tabrel;
 

@@ -9,8 +9,8 @@
 
 #include "app/app_state.h"
 #include "group_dialog.h"
-#include "i18n/language_file.h"
 #include "language_applier.h"
+#include "storage/language_file.h"
 #include "support/test_support.h"
 #include "worker_dialog.h"
 

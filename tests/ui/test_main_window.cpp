@@ -7,10 +7,10 @@
 
 #include "app/app_state.h"
 #include "i18n/cp1250.h"
-#include "i18n/language_file.h"
 #include "i18n/text.h"
 #include "language_applier.h"
 #include "main_window.h"
+#include "storage/language_file.h"
 #include "support/test_support.h"
 
 using namespace tabrel;

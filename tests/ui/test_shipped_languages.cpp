@@ -10,13 +10,13 @@
 #include <QTest>
 
 #include "day_properties_dialog.h"
-#include "i18n/language_file.h"
+#include "editing/day_properties.h"
 #include "i18n/text.h"
 #include "language_applier.h"
 #include "login_dialog.h"
 #include "qt_settings_store.h"
+#include "storage/language_file.h"
 #include "window_fixture.h"
-#include "worktime/day_properties.h"
 
 using namespace tabrel;
 using namespace tabrel::test;

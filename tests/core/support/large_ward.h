@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/locale.h"
-#include "app/prompter.h"
+#include "base/locale.h"
+#include "base/prompter.h"
 #include "model/roster.h"
 #include "storage/options.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 
 namespace tabrel::test {
 

@@ -1,5 +1,6 @@
 #include "support/ward_fixture.h"
 
+#include "editing/entry_operations.h"
 #include "worktime/hour_split.h"
 #include "worktime/month_rebuild.h"
 
@@ -69,7 +70,7 @@ void Ward::day_off(int from, int to, char kind, uint16_t group, uint16_t worker_
     d.from_day = static_cast<uint8_t>(from);
     d.to_day = static_cast<uint8_t>(to);
     d.kind = kind;
-    roster.dodaj_wolne(d, roster.worker_index(worker_id), prompter);
+    dodaj_wolne(roster, prompter, d, roster.worker_index(worker_id));
 }
 
 std::vector<DaySummary> Ward::refresh(uint16_t worker_id, bool all_groups) {

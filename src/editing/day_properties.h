@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "model/duty.h"
 #include "model/roster.h"
 #include "storage/options.h"

@@ -1,4 +1,4 @@
-#include "planner/staffing.h"
+#include "editing/staffing.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "i18n/language_file.h"
+#include "storage/language_file.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "i18n/cp1250.h"
 #include "i18n/format_text.h"
 #include "i18n/text.h"

@@ -1,4 +1,4 @@
-#include "app/locale.h"
+#include "base/locale.h"
 
 #include <cstdio>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "worktime/day_properties.h"
+#include "editing/day_properties.h"
 
 #include "editing/entry_operations.h"
 #include "i18n/format_text.h"

@@ -1,11 +1,11 @@
-#include "planner/eight_hour_placement.h"
+#include "editing/eight_hour_placement.h"
 
 #include <algorithm>
 #include <string>
 
 #include "editing/entry_operations.h"
-#include "planner/pattern_digit.h"
-#include "planner/staffing.h"
+#include "editing/pattern_digit.h"
+#include "editing/staffing.h"
 
 namespace tabrel {
 

@@ -1,0 +1,5 @@
+#include "mid/m.h"
+#include "low/l.h"
+#include "side/s.h"
+#include <top/t.h>
+#include "top/t.h"

@@ -1,0 +1,2 @@
+#include "side/s.h"
+#include "mid/m.h"
