@@ -16,9 +16,9 @@ struct Prompter;
 // off, carry or own norm, no detached entry. Such a month keeps only its calendar sections.
 bool is_empty_month(const Roster& roster);
 
-// The shown month's file as text (cp1250, CR LF). Recomputes the summary of every worker that
-// is not deleted, counting all groups, to write the balance carried into the next month.
-std::string month_file_text(Roster& roster, const Options& options, const std::string& date);
+// The shown month's file as text (cp1250, CR LF). The balance carried into the next month is
+// counted for every worker that is not deleted over all groups, on a copy.
+std::string month_file_text(const Roster& roster, const Options& options, const std::string& date);
 
 // Writes the shown month's file, replacing the old one atomically; sets the month paths first
 // when none is set. False (the user told) when it cannot be written.

@@ -137,7 +137,7 @@ void write_kept(MonthText& out, const std::vector<Roster::KeptLine>& lines) {
     for (const Roster::KeptLine& line : lines) out.entry(line.key, line.value);
 }
 
-void write_carries(MonthText& out, Roster& roster, const Options& options) {
+void write_carries(MonthText& out, const Roster& roster, const Options& options) {
     out.section("normatywy_wlasne");
     for (const Worker& w : roster.workers) {
         if (w.own_norm_set) out.entry(std::to_string(w.id), w.own_norm);
@@ -154,11 +154,10 @@ void write_carries(MonthText& out, Roster& roster, const Options& options) {
     }
     write_kept(out, roster.detached_carry_auto);
     out.section("auto_nadpracowania");
-    for (size_t i = 0; i < roster.workers.size(); ++i) {
-        if (roster.workers[i].old) continue;
-        odswiez_pracownika(roster, options, static_cast<int>(i), true);
-        const Worker& w = roster.workers[i];
-        if (auto balance = balance_to_carry(w)) out.entry(std::to_string(w.id), *balance);
+    for (const Worker& w : roster.workers) {
+        if (w.old) continue;
+        if (auto balance = balance_to_carry(counted_over_all_groups(roster, options, w)))
+            out.entry(std::to_string(w.id), *balance);
     }
 }
 
@@ -188,7 +187,7 @@ bool is_empty_month(const Roster& roster) {
            !has_detached_lines(roster);
 }
 
-std::string month_file_text(Roster& roster, const Options& options, const std::string& date) {
+std::string month_file_text(const Roster& roster, const Options& options, const std::string& date) {
     MonthText out;
     if (!roster.calendar.days.empty()) write_calendar(out, roster.calendar, options, date);
     if (is_empty_month(roster)) return out.take();

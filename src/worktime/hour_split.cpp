@@ -223,4 +223,10 @@ void odswiez_wszystkich(Roster& roster, const Options& options) {
         odswiez_pracownika(roster, options, static_cast<int>(i), true);
 }
 
+Worker counted_over_all_groups(const Roster& roster, const Options& options, const Worker& worker) {
+    Worker counted = worker;
+    WorkerMonth(roster, options, counted, true).run();
+    return counted;
+}
+
 }  // namespace tabrel
