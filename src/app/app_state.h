@@ -54,7 +54,7 @@ public:
     bool save_month() { return months_.save_at_exit(); }
     // At exit: "last_backup" and the window geometry into konfiguracja.ini.
     bool save_exit_state();
-    // The configuration in force; a month load sets its day-off norm flags.
+    // The configuration as the user set it; the shown month keeps its own day-off norm flags.
     Options& options() { return options_; }
 
     // The show switches and the selected cell of the main window.

@@ -32,11 +32,11 @@ struct MonthLoadResult {
 };
 
 // Fills the shown month's part of the roster from its file: empties every slot first, renews
-// the companion copies (when loading for editing), reads the group settings, the day-off norm flags
-// (into `options`), the duties, the days off, the carries and own norms (with `ng_przenos`, the
+// the companion copies (when loading for editing), reads the group settings, the month's day-off
+// norm flags, the duties, the days off, the carries and own norms (with `ng_przenos`, the
 // automatic carry of the previous month's file). The month paths must be set. A bad value stops the
 // load; what was read before it stays.
-MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, Options& options, Prompter& prompter,
+MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, const Options& options, Prompter& prompter,
                                        LoadPurpose purpose = LoadPurpose::Editing);
 
 }  // namespace tabrel

@@ -67,14 +67,14 @@ std::string day_off_line(const DayOff& d) {
         .line();
 }
 
-void write_calendar(MonthText& out, const MonthCalendar& calendar, const Options& options,
+void write_calendar(MonthText& out, const MonthCalendar& calendar, const NormFlags& norm_flags,
                     const std::string& date) {
     out.section("info");
     out.entry("wersja", "3.50");
     out.entry("data", date);
     out.section("urlop_normatyw");
     for (int k = 0; k < kDayOffTypeCount; ++k)
-        out.entry(std::string(1, day_off_types()[k].letter), flag(options.day_off[k].lowers_norm));
+        out.entry(std::string(1, day_off_types()[k].letter), flag(norm_flags[k]));
     out.section("kalendarz_ostre_dyzury");
     for (size_t k = 0; k < calendar.days.size(); ++k) {
         if (calendar.days[k].kalendarz_ostre_dyzury) out.entry(std::to_string(k), "1");
@@ -189,7 +189,8 @@ bool is_empty_month(const Roster& roster) {
 
 std::string month_file_text(const Roster& roster, const Options& options, const std::string& date) {
     MonthText out;
-    if (!roster.calendar.days.empty()) write_calendar(out, roster.calendar, options, date);
+    if (!roster.calendar.days.empty())
+        write_calendar(out, roster.calendar, roster.norm_flags, date);
     if (is_empty_month(roster)) return out.take();
     for (const Group& g : roster.groups) {
         if (!g.old) write_group(out, g);

@@ -30,8 +30,8 @@ struct NormStatus {
 };
 
 // Rebuilds the shown month for the current group (an empty group's defaults when there is
-// none): the calendar, the night window, the group norm and the grid. The "8" and whole-shift
-// lengths of the options follow the group.
-NormStatus normatyw(Roster& roster, Options& options, const MonthRebuildRequest& request);
+// none): the calendar, the night window, the group norm and the grid. The calendar's "8" and
+// whole-shift lengths follow the group.
+NormStatus normatyw(Roster& roster, const Options& options, const MonthRebuildRequest& request);
 
 }  // namespace tabrel

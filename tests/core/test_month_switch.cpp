@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/month_switch.h"
 #include "storage/month_paths.h"
+#include "storage/options_file.h"
 #include "support/ward_fixture.h"
 
 namespace tabrel {
@@ -52,6 +53,22 @@ TEST(MonthSwitch, SavesTheMonthLeftAndLoadsTheMonthEntered) {
     EXPECT_EQ(w.worker().summary.hours_D, 1320);
     EXPECT_EQ(w.roster.calendar.group_norm, 6000);
     EXPECT_EQ(status.norm_text, "100:00");
+}
+
+// The configuration keeps what the user set, whatever norm flags the months shown carry.
+TEST(MonthSwitch, TheConfigurationRoundTripsAcrossMonthsWithTheirOwnNormFlags) {
+    SwitchWard w;
+    const std::string ini =
+        slurp(std::filesystem::path(TABREL_TEST_DATA) / "konfiguracja_round_trip.ini");
+    spit(w.dir / kOptionsFileName, ini);
+    w.options = read_options(load_options_file(w.dir.path()), w.locale, {2024, 3, 1});
+    spit(w.dir / "2024_04.tbr", "[urlop_normatyw]\r\nu=1\r\nz=1\r\n");
+    w.months.switch_to(2024, 4);
+    EXPECT_TRUE(w.roster.norm_flags[kAnnualLeave]);
+    w.months.switch_to(2024, 5);
+    EXPECT_NE(w.file("2024_04.tbr").find("u=1\r\n"), std::string::npos);
+    ASSERT_TRUE(zapisz_opcje(w.dir.path(), w.options, "polski", false));
+    EXPECT_EQ(slurp(w.dir / kOptionsFileName), ini);
 }
 
 TEST(MonthSwitch, ARestoreInProgressKeepsTheMonthFile) {
