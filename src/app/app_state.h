@@ -21,7 +21,8 @@ class DataFolderLock;
 // steps that do not need a window. The window only calls it.
 class AppState {
 public:
-    AppState(ProgramFolders folders, Prompter& prompter, const Locale& locale);
+    // The shown month starts as the clock's month.
+    AppState(ProgramFolders folders, Prompter& prompter, const Locale& locale, const Clock& clock);
     ~AppState();
 
     enum class OpenResult {
@@ -68,6 +69,7 @@ public:
     const std::filesystem::path& data_folder() const { return roster_.data_folder; }
     Prompter& prompter() { return prompter_; }
     const Locale& locale() const { return locale_; }
+    const Clock& clock() const { return clock_; }
 
 private:
     void move_stray_configuration();
@@ -75,13 +77,14 @@ private:
     ProgramFolders folders_;
     Prompter& prompter_;
     const Locale& locale_;
+    const Clock& clock_;
     Roster roster_;
     StaffLoadResult staff_load_;
     bool kept_files_told_ = false;
     std::unique_ptr<DataFolderLock> lock_;
     Options options_;
     ViewState view_;
-    MonthSwitch months_{roster_, options_, prompter_, locale_};
+    MonthSwitch months_{roster_, options_, prompter_, locale_, clock_};
 };
 
 }  // namespace tabrel

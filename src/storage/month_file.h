@@ -21,9 +21,9 @@ bool is_empty_month(const Roster& roster);
 std::string month_file_text(const Roster& roster, const Options& options, const std::string& date);
 
 // Writes the shown month's file, replacing the old one atomically; sets the month paths first
-// when none is set. False (the user told) when it cannot be written.
+// when none is set, and dates it by the clock. False (the user told) when it cannot be written.
 bool zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
-                           Prompter& prompter);
+                           const Clock& clock, Prompter& prompter);
 
 struct MonthLoadResult {
     bool failed = false;  // stopped on a bad value: the file must not be saved over

@@ -201,10 +201,10 @@ std::string month_file_text(const Roster& roster, const Options& options, const 
 }
 
 bool zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
-                           Prompter& prompter) {
+                           const Clock& clock, Prompter& prompter) {
     if (roster.month_file.empty()) plik_save(roster);
     if (roster.month_file.empty()) return false;
-    const Date now = today();
+    const Date now = clock.today();
     const std::string text =
         month_file_text(roster, options, locale.short_date(now.year, now.month, now.day));
     std::string error;

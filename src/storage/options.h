@@ -38,7 +38,7 @@ struct Options {
     // "glowne"
     int dyz8 = 455;  // read only: the month's calendar keeps the current group's lengths
     int dyz12 = 720;
-    Date last_backup = today();
+    Date last_backup{};      // read with the clock's date at hand
     int autoarchiving = 90;  // days; 0 = never
     bool AutoCalcShifts = true;
     bool DeletePrintoutsFilesAfterClose = false;

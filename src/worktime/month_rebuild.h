@@ -12,7 +12,7 @@ namespace tabrel {
 class IniFile;
 
 struct MonthRebuildRequest {
-    int year = 0;  // 0: the year of today's date
+    int year = 0;
     int month = 1;
     bool clear_counts = false;  // empty every day's staffing counters
     // The shown month's file when its day marks and notes are to be read again.
