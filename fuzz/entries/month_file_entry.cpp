@@ -26,7 +26,7 @@ ShownMonth show(std::string_view text) {
     shown.roster.month_file.clear();  // nothing shown before, so nothing is saved first
     put_file(month_file_path(shown.roster.data_folder, kWardYear, kWardMonth), text);
     QuietPrompter prompter;
-    MonthSwitch months(shown.roster, shown.options, prompter, ward.locale);
+    MonthSwitch months(shown.roster, shown.options, prompter, ward.locale, system_clock());
     months.switch_to(kWardYear, kWardMonth);
     shown.failed = months.load_failed();
     return shown;

@@ -23,7 +23,7 @@ SampleWard load_ward() {
     ward.options = read_options(load_options_file(roster.data_folder), ward.locale,
                                 Date{kWardYear, kWardMonth, 31});
     roster.current_group = 0;
-    MonthSwitch months(roster, ward.options, prompter, ward.locale);
+    MonthSwitch months(roster, ward.options, prompter, ward.locale, system_clock());
     months.switch_to(kWardYear, kWardMonth);
     expect(!months.load_failed(), "the sample ward's month did not load");
     return ward;

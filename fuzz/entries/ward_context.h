@@ -9,7 +9,7 @@ namespace tabrel::fuzz {
 // as `tabrel-cli print` sets them up for a generation.
 struct WardContext {
     Roster roster = sample_ward().roster;
-    GenerationContext ctx{roster, sample_ward().options, sample_ward().locale};
+    GenerationContext ctx{roster, sample_ward().options, sample_ward().locale, system_clock()};
 
     WardContext();
 };

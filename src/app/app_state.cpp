@@ -32,8 +32,14 @@ std::string kept_files(const StaffLoadResult& load) {
 
 }  // namespace
 
-AppState::AppState(ProgramFolders folders, Prompter& prompter, const Locale& locale)
-    : folders_(std::move(folders)), prompter_(prompter), locale_(locale) {}
+AppState::AppState(ProgramFolders folders, Prompter& prompter, const Locale& locale,
+                   const Clock& clock)
+    : folders_(std::move(folders)), prompter_(prompter), locale_(locale), clock_(clock) {
+    const Date today = clock_.today();
+    roster_.shown_year = static_cast<uint16_t>(today.year);
+    roster_.shown_month = static_cast<uint8_t>(today.month - 1);
+    options_.last_backup = today;
+}
 
 AppState::~AppState() = default;
 
@@ -75,7 +81,7 @@ void AppState::move_stray_configuration() {
 }
 
 void AppState::load_options() {
-    options_ = read_options(load_options_file(roster_.data_folder), locale_, today());
+    options_ = read_options(load_options_file(roster_.data_folder), locale_, clock_.today());
     if (options_file_unreadable(roster_.data_folder)) {
         prompter_.error(tr("msg_CannotReadFile", "Nie można odczytać pliku ") +
                         kConfigurationFileName +
@@ -99,7 +105,7 @@ void AppState::load_staff() {
 
 bool AppState::save_staff() {
     const StaffSaveOptions options{staff_load_.groups_failed, staff_load_.staff_failed};
-    const bool ok = zapisz(roster_, prompter_, locale_, options);
+    const bool ok = zapisz(roster_, prompter_, locale_, clock_, options);
     if ((options.keep_groups_file || options.keep_staff_file) && !kept_files_told_) {
         prompter_.inform(tr("msg_FilesKept",
                             "Zmiany nie zostały zapisane w plikach, których odczyt przerwał "

@@ -21,7 +21,8 @@ class DataFolderLock;
 // steps that do not need a window. The window only calls it.
 class AppState {
 public:
-    AppState(ProgramFolders folders, Prompter& prompter, const Locale& locale);
+    // The shown month starts as the clock's month.
+    AppState(ProgramFolders folders, Prompter& prompter, const Locale& locale, const Clock& clock);
     ~AppState();
 
     enum class OpenResult {
@@ -54,7 +55,7 @@ public:
     bool save_month() { return months_.save_at_exit(); }
     // At exit: "last_backup" and the window geometry into konfiguracja.ini.
     bool save_exit_state();
-    // The configuration in force; a month load sets its day-off norm flags.
+    // The configuration as the user set it; the shown month keeps its own day-off norm flags.
     Options& options() { return options_; }
 
     // The show switches and the selected cell of the main window.
@@ -68,6 +69,7 @@ public:
     const std::filesystem::path& data_folder() const { return roster_.data_folder; }
     Prompter& prompter() { return prompter_; }
     const Locale& locale() const { return locale_; }
+    const Clock& clock() const { return clock_; }
 
 private:
     void move_stray_configuration();
@@ -75,13 +77,14 @@ private:
     ProgramFolders folders_;
     Prompter& prompter_;
     const Locale& locale_;
+    const Clock& clock_;
     Roster roster_;
     StaffLoadResult staff_load_;
     bool kept_files_told_ = false;
     std::unique_ptr<DataFolderLock> lock_;
     Options options_;
     ViewState view_;
-    MonthSwitch months_{roster_, options_, prompter_, locale_};
+    MonthSwitch months_{roster_, options_, prompter_, locale_, clock_};
 };
 
 }  // namespace tabrel

@@ -23,12 +23,13 @@ bool saved_or_closing_anyway(AppState& app) {
 void archive_if_due(AppState& app, const ArchiveProgress& progress) {
     Options& options = app.options();
     const BackupResult backup =
-        archive_when_due(app.data_folder(), options.autoarchiving, options.last_backup, today(),
+        archive_when_due(app.data_folder(), options.autoarchiving, options.last_backup, app.clock(),
                          app.locale(), progress);
     options.last_backup = backup.last_backup;
     if (!backup.archive.skipped.empty()) app.prompter().inform(skipped_files_text(backup.archive));
     if (backup.archive.error == ArchiveError::None) return;
-    const fs::path archive = backup_archive_path(app.data_folder(), app.locale(), today());
+    const fs::path archive =
+        backup_archive_path(app.data_folder(), app.locale(), app.clock().today());
     std::string text = archive_failure_text(backup.archive, archive);
     if (backup.archive.system_error != 0)
         text += "\r\n" + write_failure_text(archive, backup.archive.system_error);

@@ -20,8 +20,13 @@ std::string file_name(const fs::path& path) {
 }  // namespace
 
 MonthSwitch::MonthSwitch(Roster& roster, Options& options, Prompter& prompter, const Locale& locale,
-                         LoadPurpose purpose)
-    : roster_(roster), options_(options), prompter_(prompter), locale_(locale), purpose_(purpose) {}
+                         const Clock& clock, LoadPurpose purpose)
+    : roster_(roster),
+      options_(options),
+      prompter_(prompter),
+      locale_(locale),
+      clock_(clock),
+      purpose_(purpose) {}
 
 NormStatus MonthSwitch::switch_to(int year, int month) {
     if (!roster_.month_file.empty() && !restore_in_progress() && !leave_shown_month())
@@ -63,7 +68,7 @@ bool MonthSwitch::save_shown_month() {
                          tr("msg_MonthKept2", ": jego odczyt został przerwany błędem."));
         return false;
     }
-    return zapisz_dyzury_i_wolne(roster_, options_, locale_, prompter_);
+    return zapisz_dyzury_i_wolne(roster_, options_, locale_, clock_, prompter_);
 }
 
 void MonthSwitch::load_shown_month(NormStatus& status) {

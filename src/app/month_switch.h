@@ -16,7 +16,7 @@ class MonthSwitch {
 public:
     // Loading for reading leaves every file of the data folder as it is.
     MonthSwitch(Roster& roster, Options& options, Prompter& prompter, const Locale& locale,
-                LoadPurpose purpose = LoadPurpose::Editing);
+                const Clock& clock, LoadPurpose purpose = LoadPurpose::Editing);
 
     // switch_to (month 1..12): saves the month shown so far (unless a restore is in
     // progress or its load failed), loads the month entered, rebuilds the calendar and the
@@ -49,6 +49,7 @@ private:
     Options& options_;
     Prompter& prompter_;
     const Locale& locale_;
+    const Clock& clock_;
     LoadPurpose purpose_;
     bool load_failed_ = false;
 };

@@ -1,7 +1,6 @@
 #include "base/locale.h"
 
 #include <cstdio>
-#include <ctime>
 
 namespace tabrel {
 
@@ -20,13 +19,6 @@ std::string file_name_date(const Locale& locale, int year, int month, int day) {
             c = '-';
     }
     return text;
-}
-
-Date today() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
 }  // namespace tabrel

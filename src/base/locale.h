@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "base/clock.h"
+
 namespace tabrel {
 
 // What the system's regional settings decide. The GUI fills it from the desktop; the core and
@@ -15,13 +17,5 @@ struct Locale {
 
 // The short date made safe for a file name: characters a file name cannot hold become "-".
 std::string file_name_date(const Locale& locale, int year, int month, int day);
-
-// Today's date of the system clock.
-struct Date {
-    int year;
-    int month;
-    int day;
-};
-Date today();
 
 }  // namespace tabrel

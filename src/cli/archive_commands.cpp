@@ -35,7 +35,7 @@ int archive_create(const fs::path& archive, const std::vector<std::string>& name
     for (const std::string& name : names)
         if (!is_mask(name) && !fs::is_regular_file(name)) return fail("no such file: " + name);
     ProgressLine progress;
-    return report(create_archive(names, archive, progress.callback()), archive);
+    return report(create_archive(names, archive, system_clock(), progress.callback()), archive);
 }
 
 int archive_extract(const fs::path& archive, const fs::path& target) {

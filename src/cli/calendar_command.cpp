@@ -92,7 +92,7 @@ int run_calendar_command(const fs::path& data_dir, const MonthRequest& request) 
         }
         if (g.CustomNorma) custom_norm = static_cast<TimeValue>(g.Norma);
     }
-    Options options = read_options(load_options_file(data_dir), Locale{}, today());
+    Options options = read_options(load_options_file(data_dir), Locale{}, system_clock().today());
     const NormStatus status = normatyw(
         roster, options, {request.when.year, request.when.month, false, &month_file, custom_norm});
     std::cout << calendar_json(roster.calendar, status).dump(2) << '\n';

@@ -50,12 +50,13 @@ int run_ical_command(const fs::path& data_dir, const IcalRequest& request) {
         return fail(
             std::string(target.kind == IcalTarget::Kind::Worker ? "no worker" : "no group") +
             " with id " + std::to_string(target.id));
-    const Options options = read_options(load_options_file(data_dir), Locale{}, today());
+    const Options options =
+        read_options(load_options_file(data_dir), Locale{}, system_clock().today());
     const ExportMonths months =
         export_months(roster, request.first.year, request.first.month, request.months);
     if (!months.error.empty()) return fail(cp1250_to_utf8(months.error));
 
-    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    const std::chrono::sys_seconds now{std::chrono::seconds{system_clock().now()}};
     const std::string text = ical_calendar(roster, options, target, months.months, now);
     if (!request.out) {
         std::cout << text;

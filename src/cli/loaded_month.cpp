@@ -14,7 +14,7 @@ LoadedMonth::LoadedMonth(const std::filesystem::path& data_dir, LoadPurpose purp
     : lock_(data_dir),
       prompter_(std::cerr),
       purpose_(purpose),
-      months_(roster_, options_, prompter_, locale_, purpose) {
+      months_(roster_, options_, prompter_, locale_, system_clock(), purpose) {
     roster_.data_folder = data_dir;
 }
 
@@ -30,7 +30,7 @@ std::string LoadedMonth::open(int year, int month, std::optional<int> group_id) 
     if (lock_.status() != DataFolderLock::Status::Held)
         return "the data folder is in use or cannot be locked: " + roster_.data_folder.string();
     if (std::string error = load_staff(roster_, prompter_, purpose_); !error.empty()) return error;
-    options_ = read_options(load_options_file(roster_.data_folder), locale_, today());
+    options_ = read_options(load_options_file(roster_.data_folder), locale_, clock().today());
     const auto group = choose_group(roster_, group_id);
     if (!group) return "no group with id " + std::to_string(*group_id);
     roster_.current_group = static_cast<int16_t>(*group);

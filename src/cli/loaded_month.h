@@ -32,6 +32,7 @@ public:
     Roster& roster() { return roster_; }
     Options& options() { return options_; }
     const Locale& locale() const { return locale_; }
+    const Clock& clock() const { return system_clock(); }
     const NormStatus& status() const { return status_; }
 
 private:

@@ -65,7 +65,7 @@ int run_print_command(const fs::path& data_dir, const PrintRequest& request) {
     LoadedMonth month(data_dir, LoadPurpose::Reading);
     std::string error = month.open(request.when.year, request.when.month, request.group_id);
     if (!error.empty()) return fail(error);
-    GenerationContext ctx(month.roster(), month.options(), month.locale());
+    GenerationContext ctx(month.roster(), month.options(), month.locale(), month.clock());
     error = select(request, month.roster(), ctx);
     if (!error.empty()) return fail(error);
 

@@ -41,7 +41,8 @@ int resave_command(const fs::path& data_folder) {
     roster.data_folder = data_folder;
     const StaffLoadResult load = wczytaj(roster, prompter);
     // As at the program's exit: a file whose load stopped is kept as it was.
-    const bool saved = zapisz(roster, prompter, locale, {load.groups_failed, load.staff_failed});
+    const bool saved =
+        zapisz(roster, prompter, locale, system_clock(), {load.groups_failed, load.staff_failed});
     if (load.groups_failed || load.staff_failed)
         return fail("a file did not load completely and was left unchanged");
     return saved ? 0 : fail("the data could not be saved");

@@ -32,8 +32,10 @@ struct MonthCalendar {
     uint8_t next_month_first = 2;
     int16_t night_start = 0;
     int16_t night_end = 0;
-    int16_t group_norm = 0;                        // minutes
-    int16_t group_norm_remainder = 0;              // of the norm after whole first-shift duties
+    int16_t group_norm = 0;             // minutes
+    int16_t group_norm_remainder = 0;   // of the norm after whole first-shift duties
+    uint16_t day8 = 455;                // the current group's "8" length, minutes
+    uint16_t first_shift_length = 720;  // the current group's first shift length, minutes
     std::vector<std::vector<CalendarCell>> cells;  // [column][row]
 };
 

@@ -53,6 +53,12 @@ const std::array<DayOffType, kDayOffTypeCount>& day_off_types() {
     return types;
 }
 
+NormFlags built_in_norm_flags() {
+    NormFlags flags{};
+    for (int i = 0; i < kDayOffTypeCount; ++i) flags[i] = kRows[i].lowers_norm;
+    return flags;
+}
+
 std::optional<int> day_off_index(char letter) {
     for (int i = 0; i < kDayOffTypeCount; ++i) {
         if (kRows[i].letter == letter) return i;

@@ -37,4 +37,10 @@ const std::array<DayOffType, kDayOffTypeCount>& day_off_types();
 // Index of a kind letter, nothing for an unknown letter.
 std::optional<int> day_off_index(char letter);
 
+// Whether each kind's hours count toward the norm, by kind index.
+using NormFlags = std::array<bool, kDayOffTypeCount>;
+
+// The built-in flag of every kind.
+NormFlags built_in_norm_flags();
+
 }  // namespace tabrel

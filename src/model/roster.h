@@ -8,6 +8,7 @@
 
 #include "model/calendar.h"
 #include "model/day_off.h"
+#include "model/day_off_type.h"
 #include "model/duty.h"
 #include "model/group.h"
 #include "model/worker.h"
@@ -32,6 +33,8 @@ struct Roster {
     std::vector<Group> groups;    // deleted ones included
     std::vector<Worker> workers;  // blocked and deleted ones included
     MonthCalendar calendar;
+    // The shown month's own choice of the kinds counting toward the norm, read from its file.
+    NormFlags norm_flags = built_in_norm_flags();
     std::vector<Duty> detached_duties;  // of workers not in the register, written back as read
     std::vector<DayOff> detached_days_off;
     // Lines of the month's per-worker sections whose worker is not in the register, written

@@ -31,12 +31,14 @@ struct GenerationSwitches {
 
 // Everything one generation reads, and the switches it changes as it goes.
 struct GenerationContext {
-    GenerationContext(Roster& roster_, const Options& options_, const Locale& locale_)
-        : roster(roster_), options(options_), locale(locale_) {}
+    GenerationContext(Roster& roster_, const Options& options_, const Locale& locale_,
+                      const Clock& clock_)
+        : roster(roster_), options(options_), locale(locale_), clock(clock_) {}
 
     Roster& roster;
     const Options& options;
     const Locale& locale;
+    const Clock& clock;            // dates the printout
     std::vector<int> worker_list;  // Roster indexes of the main window's worker list, in order
     std::vector<int> group_list;   // group indexes of the main window's group list, in order
     int selected_worker = -1;      // Roster index of the worker selected in the main window

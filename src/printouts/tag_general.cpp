@@ -18,7 +18,7 @@ std::string whole_shift_duties(const TagCall& c) {
 }
 
 std::string today_date(const TagCall& c) {
-    const Date d = today();
+    const Date d = c.ctx.clock.today();
     return c.text(c.ctx.locale.short_date(d.year, d.month, d.day));
 }
 

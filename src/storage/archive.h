@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/clock.h"
+
 namespace tabrel {
 
 // Error codes of the archive container, in the order of their message texts.
@@ -49,9 +51,10 @@ std::string skipped_files_text(const ArchiveResult& result);
 // lower case (cp1250). A file named twice is stored once, the archive itself never: a mask
 // passes over it, a plain name of it is refused (ArchiveItself). A file whose name cannot be
 // stored is left out and listed in `skipped`; the others are still stored. The archive is
-// written under a temporary name and replaces the old one only when complete.
+// written under a temporary name and replaces the old one only when complete. The list of
+// files is dated by the clock.
 ArchiveResult create_archive(const std::vector<std::string>& names_or_masks,
-                             const std::filesystem::path& archive,
+                             const std::filesystem::path& archive, const Clock& clock,
                              const ArchiveProgress& progress = {});
 
 // Restores the data members into `target` under the file-name part of their stored names.

@@ -29,6 +29,7 @@ struct Plan {
     std::vector<fs::path> skipped;  // names the container cannot store
     std::string file_list;
     uint64_t total = 0;
+    std::time_t listed_at = 0;  // the file list member's date
 };
 
 bool is_the_archive(const fs::path& file, const fs::path& archive) {
@@ -144,9 +145,9 @@ private:
     const ArchiveProgress& progress_;
 };
 
-ArchiveError write_text_member(ContainerWriter& writer, std::string_view text) {
-    ArchiveError e =
-        writer.member_head(std::string(kFileListName), pack_dos_date(std::time(nullptr)));
+ArchiveError write_text_member(ContainerWriter& writer, std::string_view text,
+                               std::time_t written) {
+    ArchiveError e = writer.member_head(std::string(kFileListName), pack_dos_date(written));
     for (size_t at = 0; e == ArchiveError::None && at < text.size(); at += kArchiveBlockSize)
         e = writer.block(text.substr(at, kArchiveBlockSize));
     return e == ArchiveError::None ? writer.zero() : e;
@@ -177,7 +178,7 @@ ArchiveError write_container(const Plan& plan, const fs::path& archive,
     }
     ContainerWriter writer(out, plan.total, progress);
     ArchiveError e = writer.header(static_cast<int32_t>(plan.sources.size()));
-    if (e == ArchiveError::None) e = write_text_member(writer, plan.file_list);
+    if (e == ArchiveError::None) e = write_text_member(writer, plan.file_list, plan.listed_at);
     for (size_t i = 0; e == ArchiveError::None && i < plan.sources.size(); ++i) {
         e = write_file_member(writer, plan.sources[i]);
         if (e == ArchiveError::FileRead) failed_file = plan.sources[i].path;
@@ -191,11 +192,13 @@ ArchiveError write_container(const Plan& plan, const fs::path& archive,
 }  // namespace
 
 ArchiveResult create_archive(const std::vector<std::string>& names_or_masks,
-                             const fs::path& archive, const ArchiveProgress& progress) {
+                             const fs::path& archive, const Clock& clock,
+                             const ArchiveProgress& progress) {
     std::error_code ec;
     const fs::path target = fs::absolute(archive, ec).lexically_normal();
     if (ec) return {false, ArchiveError::ArchiveWrite, 0, {}, {}};
     Plan plan;
+    plan.listed_at = clock.now();
     ArchiveResult result;
     result.error = plan_archive(names_or_masks, target, plan, result.file);
     // The header holds the total as a signed 32-bit number; a larger one cannot be stored.

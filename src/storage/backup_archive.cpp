@@ -26,8 +26,10 @@ fs::path backup_archive_path(const fs::path& data_folder, const Locale& locale, 
 }
 
 BackupResult archive_when_due(const fs::path& data_folder, int interval_days, Date last_backup,
-                              Date today, const Locale& locale, const ArchiveProgress& progress) {
+                              const Clock& clock, const Locale& locale,
+                              const ArchiveProgress& progress) {
     BackupResult result{last_backup, false, {}};
+    const Date today = clock.today();
     if (interval_days == 0) return result;
     std::error_code ec;
     if (days_between(last_backup, today) <= interval_days &&
@@ -38,7 +40,7 @@ BackupResult archive_when_due(const fs::path& data_folder, int interval_days, Da
     result.archive =
         create_archive({(data_folder / "*.ini").string(), (data_folder / "*.inr").string(),
                         (data_folder / "*.tbr").string()},
-                       archive, progress);
+                       archive, clock, progress);
     if (!result.archive.ok) return result;
     result.written = true;
     result.last_backup = today;

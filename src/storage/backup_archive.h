@@ -21,7 +21,7 @@ struct BackupResult {
 // an interval of 0, else when the last archive is more than `interval_days` old or its file is
 // gone. A failed archive keeps the old date, so the next exit tries again.
 BackupResult archive_when_due(const std::filesystem::path& data_folder, int interval_days,
-                              Date last_backup, Date today, const Locale& locale,
+                              Date last_backup, const Clock& clock, const Locale& locale,
                               const ArchiveProgress& progress = {});
 
 }  // namespace tabrel

@@ -16,14 +16,14 @@ struct Prompter;
 // off, carry or own norm, no detached entry. Such a month keeps only its calendar sections.
 bool is_empty_month(const Roster& roster);
 
-// The shown month's file as text (cp1250, CR LF). Recomputes the summary of every worker that
-// is not deleted, counting all groups, to write the balance carried into the next month.
-std::string month_file_text(Roster& roster, const Options& options, const std::string& date);
+// The shown month's file as text (cp1250, CR LF). The balance carried into the next month is
+// counted for every worker that is not deleted over all groups, on a copy.
+std::string month_file_text(const Roster& roster, const Options& options, const std::string& date);
 
 // Writes the shown month's file, replacing the old one atomically; sets the month paths first
-// when none is set. False (the user told) when it cannot be written.
+// when none is set, and dates it by the clock. False (the user told) when it cannot be written.
 bool zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
-                           Prompter& prompter);
+                           const Clock& clock, Prompter& prompter);
 
 struct MonthLoadResult {
     bool failed = false;  // stopped on a bad value: the file must not be saved over
@@ -32,11 +32,11 @@ struct MonthLoadResult {
 };
 
 // Fills the shown month's part of the roster from its file: empties every slot first, renews
-// the companion copies (when loading for editing), reads the group settings, the day-off norm flags
-// (into `options`), the duties, the days off, the carries and own norms (with `ng_przenos`, the
+// the companion copies (when loading for editing), reads the group settings, the month's day-off
+// norm flags, the duties, the days off, the carries and own norms (with `ng_przenos`, the
 // automatic carry of the previous month's file). The month paths must be set. A bad value stops the
 // load; what was read before it stays.
-MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, Options& options, Prompter& prompter,
+MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, const Options& options, Prompter& prompter,
                                        LoadPurpose purpose = LoadPurpose::Editing);
 
 }  // namespace tabrel

@@ -93,10 +93,10 @@ void read_carries(Roster& roster, const IniFile& file, const Options& options,
     }
 }
 
-void read_month(Roster& roster, Options& options, Prompter& prompter, const IniFile& file) {
+void read_month(Roster& roster, const Options& options, Prompter& prompter, const IniFile& file) {
     const fs::path& path = roster.month_file;
     for (Group& g : roster.groups) read_month_group(file, path.filename().string(), g);
-    apply_month_norm_flags(file, options);
+    roster.norm_flags = month_norm_flags(file);
     roster.rebuild_worker_ids();
     read_numbered(IniSection(file, "dyzury"), 'd', path, "dyzury", [&](const IniFile::Entry& e) {
         const Duty d = parse_duty(e.value);
@@ -124,7 +124,7 @@ void read_month(Roster& roster, Options& options, Prompter& prompter, const IniF
 
 }  // namespace
 
-MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, Options& options, Prompter& prompter,
+MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, const Options& options, Prompter& prompter,
                                        LoadPurpose purpose) {
     empty_month(roster);
     MonthLoadResult result;

@@ -67,14 +67,14 @@ std::string day_off_line(const DayOff& d) {
         .line();
 }
 
-void write_calendar(MonthText& out, const MonthCalendar& calendar, const Options& options,
+void write_calendar(MonthText& out, const MonthCalendar& calendar, const NormFlags& norm_flags,
                     const std::string& date) {
     out.section("info");
     out.entry("wersja", "3.50");
     out.entry("data", date);
     out.section("urlop_normatyw");
     for (int k = 0; k < kDayOffTypeCount; ++k)
-        out.entry(std::string(1, day_off_types()[k].letter), flag(options.day_off[k].lowers_norm));
+        out.entry(std::string(1, day_off_types()[k].letter), flag(norm_flags[k]));
     out.section("kalendarz_ostre_dyzury");
     for (size_t k = 0; k < calendar.days.size(); ++k) {
         if (calendar.days[k].kalendarz_ostre_dyzury) out.entry(std::to_string(k), "1");
@@ -137,7 +137,7 @@ void write_kept(MonthText& out, const std::vector<Roster::KeptLine>& lines) {
     for (const Roster::KeptLine& line : lines) out.entry(line.key, line.value);
 }
 
-void write_carries(MonthText& out, Roster& roster, const Options& options) {
+void write_carries(MonthText& out, const Roster& roster, const Options& options) {
     out.section("normatywy_wlasne");
     for (const Worker& w : roster.workers) {
         if (w.own_norm_set) out.entry(std::to_string(w.id), w.own_norm);
@@ -154,11 +154,10 @@ void write_carries(MonthText& out, Roster& roster, const Options& options) {
     }
     write_kept(out, roster.detached_carry_auto);
     out.section("auto_nadpracowania");
-    for (size_t i = 0; i < roster.workers.size(); ++i) {
-        if (roster.workers[i].old) continue;
-        odswiez_pracownika(roster, options, static_cast<int>(i), true);
-        const Worker& w = roster.workers[i];
-        if (auto balance = balance_to_carry(w)) out.entry(std::to_string(w.id), *balance);
+    for (const Worker& w : roster.workers) {
+        if (w.old) continue;
+        if (auto balance = balance_to_carry(counted_over_all_groups(roster, options, w)))
+            out.entry(std::to_string(w.id), *balance);
     }
 }
 
@@ -188,9 +187,10 @@ bool is_empty_month(const Roster& roster) {
            !has_detached_lines(roster);
 }
 
-std::string month_file_text(Roster& roster, const Options& options, const std::string& date) {
+std::string month_file_text(const Roster& roster, const Options& options, const std::string& date) {
     MonthText out;
-    if (!roster.calendar.days.empty()) write_calendar(out, roster.calendar, options, date);
+    if (!roster.calendar.days.empty())
+        write_calendar(out, roster.calendar, roster.norm_flags, date);
     if (is_empty_month(roster)) return out.take();
     for (const Group& g : roster.groups) {
         if (!g.old) write_group(out, g);
@@ -201,10 +201,10 @@ std::string month_file_text(Roster& roster, const Options& options, const std::s
 }
 
 bool zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
-                           Prompter& prompter) {
+                           const Clock& clock, Prompter& prompter) {
     if (roster.month_file.empty()) plik_save(roster);
     if (roster.month_file.empty()) return false;
-    const Date now = today();
+    const Date now = clock.today();
     const std::string text =
         month_file_text(roster, options, locale.short_date(now.year, now.month, now.day));
     std::string error;

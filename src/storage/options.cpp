@@ -279,15 +279,25 @@ bool toggle_norm_flag(Options& options, int kind_index) {
     return true;
 }
 
-void apply_month_norm_flags(const IniFile& month_file, Options& options) {
+NormFlags month_norm_flags(const IniFile& month_file) {
+    NormFlags flags = built_in_norm_flags();
     for (int i = 0; i < kDayOffTypeCount; ++i) {
-        const DayOffType& type = day_off_types()[i];
-        if (!type.norm_editable) continue;
+        if (!day_off_types()[i].norm_editable) continue;
         const auto value = month_file.value("urlop_normatyw", letter_key(i));
-        options.day_off[i].lowers_norm =
-            value ? !value->empty() && ((*value)[0] == '1' || (*value)[0] == kFlagYes)
-                  : type.lowers_norm;
+        if (value) flags[i] = !value->empty() && ((*value)[0] == '1' || (*value)[0] == kFlagYes);
     }
+    return flags;
+}
+
+NormFlags norm_flags_of(const Options& options) {
+    NormFlags flags{};
+    for (int i = 0; i < kDayOffTypeCount; ++i) flags[i] = options.day_off[i].lowers_norm;
+    return flags;
+}
+
+Options with_norm_flags(Options options, const NormFlags& flags) {
+    for (int i = 0; i < kDayOffTypeCount; ++i) options.day_off[i].lowers_norm = flags[i];
+    return options;
 }
 
 }  // namespace tabrel

@@ -36,9 +36,9 @@ std::array<DayOffSetting, kDayOffTypeCount> default_day_off_settings();
 // applies it on OK.
 struct Options {
     // "glowne"
-    int dyz8 = 455;   // the current group's "8" length once a norm has been computed
-    int dyz12 = 720;  // the current group's first shift length, likewise
-    Date last_backup = today();
+    int dyz8 = 455;  // read only: the month's calendar keeps the current group's lengths
+    int dyz12 = 720;
+    Date last_backup{};      // read with the clock's date at hand
     int autoarchiving = 90;  // days; 0 = never
     bool AutoCalcShifts = true;
     bool DeletePrintoutsFilesAfterClose = false;
@@ -98,8 +98,14 @@ void write_auto_calc_shifts(IniFile& file, bool on);
 // Flips a kind's norm flag; false (and nothing changes) for a kind whose flag is fixed.
 bool toggle_norm_flag(Options& options, int kind_index);
 
-// A month file's "urlop_normatyw" replaces the flags of the editable kinds: "1" or 0xFE as the
-// first character sets a flag, anything else clears it, a missing key gives the built-in flag.
-void apply_month_norm_flags(const IniFile& month_file, Options& options);
+// A month file's "urlop_normatyw": for an editable kind "1" or 0xFE as the first character sets
+// the flag, anything else clears it, a missing key gives the built-in flag; the other kinds keep
+// theirs.
+NormFlags month_norm_flags(const IniFile& month_file);
+
+// The flags of the configuration, and the configuration with the flags replaced: the
+// configuration dialog shows and edits those of the shown month.
+NormFlags norm_flags_of(const Options& options);
+Options with_norm_flags(Options options, const NormFlags& flags);
 
 }  // namespace tabrel

@@ -140,7 +140,8 @@ bool write_groups(const Roster& roster, Prompter& prompter) {
 
 // kadra.ini packed into kadra.inr; when the archive cannot be written the staff stay beside the
 // old archive as kadra.ini.error_ + today's date.
-bool write_staff(const Roster& roster, Prompter& prompter, const Locale& locale) {
+bool write_staff(const Roster& roster, Prompter& prompter, const Locale& locale,
+                 const Clock& clock) {
     const fs::path plain = roster.data_folder / kStaffFileName;
     std::string error;
     if (!write_file_atomic(plain, staff_file_text(roster.workers, locale.decimal_separator()),
@@ -148,7 +149,8 @@ bool write_staff(const Roster& roster, Prompter& prompter, const Locale& locale)
         prompter.error(error);
         return false;
     }
-    ArchiveResult packed = create_archive({plain.string()}, roster.data_folder / kStaffArchiveName);
+    ArchiveResult packed =
+        create_archive({plain.string()}, roster.data_folder / kStaffArchiveName, clock);
     if (packed.ok) {
         remove_quietly(plain);
         return true;
@@ -158,7 +160,7 @@ bool write_staff(const Roster& roster, Prompter& prompter, const Locale& locale)
                                           : packed.error) +
                    ": " + kStaffArchiveName +
                    why_not_written(roster.data_folder / kStaffArchiveName, packed.system_error));
-    const Date d = today();
+    const Date d = clock.today();
     const std::string kept_name =
         std::string(kStaffFileName) + ".error_" + file_name_date(locale, d.year, d.month, d.day);
     std::error_code ec;
@@ -206,13 +208,13 @@ StaffLoadResult wczytaj(Roster& roster, Prompter& prompter, LoadPurpose purpose)
     return result;
 }
 
-bool zapisz(const Roster& roster, Prompter& prompter, const Locale& locale,
+bool zapisz(const Roster& roster, Prompter& prompter, const Locale& locale, const Clock& clock,
             const StaffSaveOptions& options) {
     const fs::path& folder = roster.data_folder;
     bool ok = true;
     if (!roster.groups.empty() && !options.keep_groups_file) ok = write_groups(roster, prompter);
     if (!roster.workers.empty() && !options.keep_staff_file)
-        ok = write_staff(roster, prompter, locale) && ok;
+        ok = write_staff(roster, prompter, locale, clock) && ok;
     remove_quietly(with_suffix(folder / kLegacyFileName, ".~ak"));
     if (ok && !options.keep_groups_file && !options.keep_staff_file)
         ok = retire_legacy_file(folder, prompter);

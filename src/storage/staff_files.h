@@ -9,6 +9,7 @@ namespace tabrel {
 
 struct Prompter;
 struct Locale;
+struct Clock;
 
 // What a load of groups and staff left behind. A file whose load stopped on an error must not
 // be saved over with the partial state.
@@ -36,7 +37,7 @@ struct StaffSaveOptions {
 // holds the staff) and then retires tabrel.ini, which is kept
 // when a write failed or a file was kept by the options. False when a file could not be
 // written (the user has been told through the prompter).
-bool zapisz(const Roster& roster, Prompter& prompter, const Locale& locale,
+bool zapisz(const Roster& roster, Prompter& prompter, const Locale& locale, const Clock& clock,
             const StaffSaveOptions& options = {});
 
 }  // namespace tabrel

@@ -113,7 +113,7 @@ void run_ical_export(AppState& app, QWidget* parent) {
         app.prompter().error(months.error);
         return;
     }
-    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    const std::chrono::sys_seconds now{std::chrono::seconds{app.clock().now()}};
     const IcalTarget target = dialog.target();
     const std::string calendar = ical_calendar(roster, app.options(), target, months.months, now);
     const fs::path path = dialog.folder() / file_name(target, roster);

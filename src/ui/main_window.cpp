@@ -74,7 +74,7 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     bind_views();
     bind_keys();
     printouts_ = new WindowPrintouts(app, *this);
-    const Date now = today();
+    const Date now = app_.clock().today();
     month_bar_->show_month(now.year, now.month - 1);
     refresh_groups();
     switch_month();

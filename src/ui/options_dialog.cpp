@@ -259,12 +259,12 @@ QWidget* OptionsDialog::build_user_page() {
 }
 
 void OptionsDialog::prepare() {
-    show_options(app_.options());
+    show_options(with_norm_flags(app_.options(), app_.roster().norm_flags));
     tabs->setCurrentIndex(0);
 }
 
 void OptionsDialog::prepare_lists(bool occupations) {
-    show_options(app_.options());
+    show_options(with_norm_flags(app_.options(), app_.roster().norm_flags));
     tabs->setCurrentWidget(lists_page_);
     (occupations ? m_Occupations : m_Educations)->setFocus();
 }
@@ -396,6 +396,7 @@ void OptionsDialog::sb_OkClick() {
     const std::optional<Options> o = edited();
     if (!o) return;
     app_.options() = *o;
+    app_.roster().norm_flags = norm_flags_of(*o);
     accept();
 }
 

@@ -21,7 +21,7 @@ namespace tabrel {
 int run_program(const ProgramFolders& folders) {
     MessagePrompter prompter;
     QtLocale locale;
-    AppState app(folders, prompter, locale);
+    AppState app(folders, prompter, locale, system_clock());
     // A locked or unusable folder has been explained to the user and is left untouched.
     if (app.open_data_folder() != AppState::OpenResult::Ok) return 1;
     copy_shipped_templates(folders, prompter);

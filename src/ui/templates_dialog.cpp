@@ -90,7 +90,7 @@ TemplatesDialog::TemplatesDialog(AppState& app, Printouts& printouts, WindowList
 }
 
 void TemplatesDialog::run() {
-    GenerationContext ctx(app_.roster(), app_.options(), app_.locale());
+    GenerationContext ctx(app_.roster(), app_.options(), app_.locale(), app_.clock());
     if (!worker_listed(ctx)) return;
     exec();
 }
@@ -194,7 +194,7 @@ void TemplatesDialog::sb_CreateClick() {
 }
 
 bool TemplatesDialog::generate(const fs::path& path) {
-    GenerationContext ctx(app_.roster(), app_.options(), app_.locale());
+    GenerationContext ctx(app_.roster(), app_.options(), app_.locale(), app_.clock());
     if (!worker_listed(ctx)) return false;
     const GenerationResult result = printouts_.generuj(path, ctx);
     if (!result.error.empty()) app_.prompter().error(result.error);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "base/locale.h"
 #include "worktime/day_overrides.h"
 #include "worktime/holidays.h"
 #include "worktime/weekday.h"
@@ -69,7 +68,7 @@ void build_calendar_days(MonthCalendar& calendar, const Profile& rules,
                          const CalendarRequest& request) {
     if (request.month < 1 || request.month > 12)
         throw std::out_of_range("month " + std::to_string(request.month));
-    calendar.year = static_cast<uint16_t>(request.year == 0 ? today().year : request.year);
+    calendar.year = static_cast<uint16_t>(request.year);
     calendar.month = static_cast<uint8_t>(request.month);
     calendar.days.resize(days_in_month(calendar.year, calendar.month));
 

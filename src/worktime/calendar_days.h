@@ -9,7 +9,7 @@ class IniFile;
 
 // What the calendar phase of the month computation is asked to do.
 struct CalendarRequest {
-    int year = 0;  // 0: the year of today's date
+    int year = 0;
     int month = 1;
     bool clear_counts = false;  // empty every day's staffing counters
     // The shown month's file when its day marks and notes are to be read again; without it the

@@ -26,6 +26,7 @@ class WorkerMonth {
 public:
     WorkerMonth(const Roster& roster, const Options& options, Worker& worker, bool all_groups)
         : calendar_(roster.calendar),
+          norm_flags_(roster.norm_flags),
           options_(options),
           worker_(worker),
           all_groups_(all_groups),
@@ -170,7 +171,7 @@ private:
 
     TimeValue marked_leave(char kind) const {
         const auto index = day_off_index(kind);
-        if (!index || !options_.day_off[*index].lowers_norm) return 0;
+        if (!index || !norm_flags_[*index]) return 0;
         return worker_.summary.kind_minutes[*index];
     }
 
@@ -187,6 +188,7 @@ private:
     }
 
     const MonthCalendar& calendar_;
+    const NormFlags& norm_flags_;
     const Options& options_;
     Worker& worker_;
     const bool all_groups_;
@@ -221,6 +223,12 @@ std::vector<DaySummary> odswiez_pracownika(Roster& roster, const Options& option
 void odswiez_wszystkich(Roster& roster, const Options& options) {
     for (size_t i = 0; i < roster.workers.size(); ++i)
         odswiez_pracownika(roster, options, static_cast<int>(i), true);
+}
+
+Worker counted_over_all_groups(const Roster& roster, const Options& options, const Worker& worker) {
+    Worker counted = worker;
+    WorkerMonth(roster, options, counted, true).run();
+    return counted;
 }
 
 }  // namespace tabrel

@@ -22,7 +22,11 @@ bool czy_sa_dyzury(const Worker& worker, const DayOff& entry);
 std::vector<DaySummary> odswiez_pracownika(Roster& roster, const Options& options, int worker_index,
                                            bool all_groups);
 
-// Every worker's summary counting all groups, as a month change and a month save need.
+// Every worker's summary counting all groups, as a month change needs.
 void odswiez_wszystkich(Roster& roster, const Options& options);
+
+// A copy of the worker with its summary and norm counted over all groups; the roster stays as
+// it is, so writing a month never changes what the window shows.
+Worker counted_over_all_groups(const Roster& roster, const Options& options, const Worker& worker);
 
 }  // namespace tabrel

@@ -7,7 +7,7 @@
 
 namespace tabrel {
 
-NormStatus normatyw(Roster& roster, Options& options, const MonthRebuildRequest& request) {
+NormStatus normatyw(Roster& roster, const Options& options, const MonthRebuildRequest& request) {
     static const Group kNoGroup;
     const Group* group = roster.current();
     const Profile& rules = (group ? *group : kNoGroup).profile;
@@ -26,8 +26,8 @@ NormStatus normatyw(Roster& roster, Options& options, const MonthRebuildRequest&
     const GroupNorm norm = group_norm(status.working_days, rules, request.custom_norm);
     calendar.group_norm = norm.norm;
     calendar.group_norm_remainder = norm.remainder;
-    options.dyz8 = rules.day8;
-    if (first_shift) options.dyz12 = first_shift->zile;
+    calendar.day8 = rules.day8;
+    if (first_shift) calendar.first_shift_length = first_shift->zile;
 
     status.norm_title = norm_title(rules);
     status.norm_value = norm_value(status.working_days, norm);

@@ -12,7 +12,7 @@ namespace tabrel {
 class IniFile;
 
 struct MonthRebuildRequest {
-    int year = 0;  // 0: the year of today's date
+    int year = 0;
     int month = 1;
     bool clear_counts = false;  // empty every day's staffing counters
     // The shown month's file when its day marks and notes are to be read again.
@@ -30,8 +30,8 @@ struct NormStatus {
 };
 
 // Rebuilds the shown month for the current group (an empty group's defaults when there is
-// none): the calendar, the night window, the group norm and the grid. The "8" and whole-shift
-// lengths of the options follow the group.
-NormStatus normatyw(Roster& roster, Options& options, const MonthRebuildRequest& request);
+// none): the calendar, the night window, the group norm and the grid. The calendar's "8" and
+// whole-shift lengths follow the group.
+NormStatus normatyw(Roster& roster, const Options& options, const MonthRebuildRequest& request);
 
 }  // namespace tabrel

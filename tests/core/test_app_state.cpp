@@ -31,7 +31,7 @@ TEST(AppState, OpensTheDataFolderOnceAndMovesAStrayConfiguration) {
     test::FakePrompter prompter;
     Locale locale;
     test::spit(program / "konfiguracja.ini", "[glowne]\r\n");
-    AppState first(program.path(), prompter, locale);
+    AppState first(program.path(), prompter, locale, system_clock());
     ASSERT_EQ(first.open_data_folder(), AppState::OpenResult::Ok);
     EXPECT_EQ(first.data_folder(), program / "dane");
     EXPECT_EQ(test::slurp(program / "dane" / "konfiguracja.ini"), "[glowne]\r\n");
@@ -41,7 +41,7 @@ TEST(AppState, OpensTheDataFolderOnceAndMovesAStrayConfiguration) {
     // A second start is refused and moves nothing.
     test::spit(program / "konfiguracja.ini", "newer");
     fs::remove(program / "dane" / "konfiguracja.ini");
-    AppState second(program.path(), prompter, locale);
+    AppState second(program.path(), prompter, locale, system_clock());
     EXPECT_EQ(second.open_data_folder(), AppState::OpenResult::Locked);
     EXPECT_EQ(prompter.errors.size(), 1u);
     EXPECT_TRUE(fs::exists(program / "konfiguracja.ini"));
@@ -55,7 +55,7 @@ TEST(AppState, AConfigurationInTheDataFolderIsNeverOverwritten) {
     fs::create_directory(program / "dane");
     test::spit(program / "dane" / "konfiguracja.ini", "current");
     test::spit(program / "konfiguracja.ini", "stray");
-    AppState app(program.path(), prompter, locale);
+    AppState app(program.path(), prompter, locale, system_clock());
     ASSERT_EQ(app.open_data_folder(), AppState::OpenResult::Ok);
     EXPECT_EQ(test::slurp(program / "dane" / "konfiguracja.ini"), "current");
     EXPECT_EQ(test::slurp(program / "konfiguracja.ini"), "stray");
@@ -66,7 +66,7 @@ TEST(AppState, UnusableDataFolderFails) {
     test::FakePrompter prompter;
     Locale locale;
     test::spit(program / "dane", "a file where the folder should be");
-    AppState app(program.path(), prompter, locale);
+    AppState app(program.path(), prompter, locale, system_clock());
     EXPECT_EQ(app.open_data_folder(), AppState::OpenResult::Failed);
     EXPECT_EQ(prompter.errors.size(), 1u);
 }
@@ -75,7 +75,7 @@ TEST(AppState, AFileWhoseLoadFailedIsNotSavedOver) {
     test::TempDir program;
     test::FakePrompter prompter;
     Locale locale;
-    AppState app(program.path(), prompter, locale);
+    AppState app(program.path(), prompter, locale, system_clock());
     ASSERT_EQ(app.open_data_folder(), AppState::OpenResult::Ok);
     const std::string groups =
         "g\xA4"

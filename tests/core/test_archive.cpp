@@ -177,7 +177,7 @@ TEST(Archive, SmallFileGivesExactHeaderFileListAndMember) {
     set_mtime(file, 1710498030);  // 2024-03-15 10:20:30
     const fs::path archive = dir / "kadra.inr";
 
-    ASSERT_TRUE(create_archive({file.string()}, archive).ok);
+    ASSERT_TRUE(create_archive({file.string()}, archive, system_clock()).ok);
 
     const std::string stored = stored_folder(dir.path()) + "\\dane\\kadra.ini";
     const std::string list = stored + "\t1483690639=5\r\n";
@@ -210,7 +210,7 @@ TEST(Archive, FortyThousandBytesMakeThreeBlocksEachInflatingAlone) {
     spit(dir / "big.txt", text);
     std::vector<std::pair<uint64_t, uint64_t>> progress;
     ASSERT_TRUE(
-        create_archive({(dir / "big.txt").string()}, dir / "a.bak",
+        create_archive({(dir / "big.txt").string()}, dir / "a.bak", system_clock(),
                        [&](uint64_t done, uint64_t total) { progress.emplace_back(done, total); })
             .ok);
 
@@ -240,9 +240,9 @@ TEST(Archive, EmptyFileIsSignatureThenBlockEndAndIncompressibleChunkIsStoredRaw)
     spit(dir / "empty.ini", "");
     const std::string noise = random_bytes(20000);
     spit(dir / "noise.dat", noise);
-    ASSERT_TRUE(
-        create_archive({(dir / "empty.ini").string(), (dir / "noise.dat").string()}, dir / "a.bak")
-            .ok);
+    ASSERT_TRUE(create_archive({(dir / "empty.ini").string(), (dir / "noise.dat").string()},
+                               dir / "a.bak", system_clock())
+                    .ok);
 
     const std::string bytes = slurp(dir / "a.bak");
     const Parsed p = parse(bytes);
@@ -266,7 +266,7 @@ TEST(Archive, PolishFileNameIsStoredInCp1250LowerCaseAndRestored) {
     TempDir dir;
     const fs::path file = dir / "Grafik_ŁÓDŹ.ini";
     spit(file, "x");
-    ASSERT_TRUE(create_archive({file.string()}, dir / "a.bak").ok);
+    ASSERT_TRUE(create_archive({file.string()}, dir / "a.bak", system_clock()).ok);
     std::vector<ArchiveMember> listed;
     ASSERT_TRUE(list_archive(dir / "a.bak", listed).ok);
     ASSERT_EQ(listed.size(), 1u);
@@ -287,7 +287,7 @@ TEST(Archive, MasksIncludeHiddenFilesSkipDuplicatesAndTheArchiveAndDescendWithS)
     const fs::path archive = d / "backup.ini";  // matches its own mask
     spit(archive, "previous");
     auto stored = [&](const std::vector<std::string>& entries) {
-        EXPECT_TRUE(create_archive(entries, archive).ok);
+        EXPECT_TRUE(create_archive(entries, archive, system_clock()).ok);
         std::vector<ArchiveMember> listed;
         EXPECT_TRUE(list_archive(archive, listed).ok);
         std::vector<std::string> names;
@@ -322,11 +322,11 @@ TEST(Archive, FailedCreationKeepsThePreviousArchive) {
     TempDir dir;
     spit(dir / "a.ini", text_of_size(40000));
     spit(dir / "b.ini", "b");
-    ASSERT_TRUE(create_archive({(dir / "b.ini").string()}, dir / "x.bak").ok);
+    ASSERT_TRUE(create_archive({(dir / "b.ini").string()}, dir / "x.bak", system_clock()).ok);
     const std::string previous = slurp(dir / "x.bak");
 
     // A file that vanishes while the archive is being written.
-    const auto result = create_archive({(dir / "*.ini").string()}, dir / "x.bak",
+    const auto result = create_archive({(dir / "*.ini").string()}, dir / "x.bak", system_clock(),
                                        [&](uint64_t, uint64_t) { fs::remove(dir / "b.ini"); });
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.error, ArchiveError::FileRead);
@@ -336,8 +336,9 @@ TEST(Archive, FailedCreationKeepsThePreviousArchive) {
     EXPECT_EQ(slurp(dir / "x.bak"), previous);
 
     // A folder that does not exist.
-    EXPECT_EQ(create_archive({(dir / "a.ini").string()}, dir / "none" / "x.bak").error,
-              ArchiveError::ArchiveWrite);
+    EXPECT_EQ(
+        create_archive({(dir / "a.ini").string()}, dir / "none" / "x.bak", system_clock()).error,
+        ArchiveError::ArchiveWrite);
     EXPECT_EQ(slurp(dir / "x.bak"), previous);
     EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{"a.ini", "x.bak"}));
 }
@@ -346,7 +347,8 @@ TEST(Archive, UnstorableNamesAreLeftOutAndTheArchiveIsNoInputOfItself) {
     TempDir dir;
     for (const char* name : {"a.ini", "back\\slash.ini", "Łódź.ini", "日本.ini"})
         spit(dir / name, "x");
-    const ArchiveResult some = create_archive({(dir / "*.ini").string()}, dir / "x.bak");
+    const ArchiveResult some =
+        create_archive({(dir / "*.ini").string()}, dir / "x.bak", system_clock());
     ASSERT_TRUE(some.ok);
     EXPECT_EQ(some.skipped, (std::vector<fs::path>{dir / "back\\slash.ini", dir / "日本.ini"}));
     EXPECT_EQ(skipped_files_text(some),
@@ -357,8 +359,8 @@ TEST(Archive, UnstorableNamesAreLeftOutAndTheArchiveIsNoInputOfItself) {
 
     const std::string previous = slurp(dir / "x.bak");
     for (const fs::path& itself : {dir / "x.bak", dir / "sub" / ".." / "x.bak"}) {
-        const ArchiveResult r =
-            create_archive({(dir / "a.ini").string(), itself.string()}, dir / "x.bak");
+        const ArchiveResult r = create_archive({(dir / "a.ini").string(), itself.string()},
+                                               dir / "x.bak", system_clock());
         EXPECT_EQ(r.error, ArchiveError::ArchiveItself) << itself;
         EXPECT_EQ(archive_failure_text(r, dir / "x.bak"),
                   cp("Archiwum nie może zawierać samego siebie: ") + (dir / "x.bak").string());
@@ -401,8 +403,9 @@ TEST(ArchiveMalformed, EveryTruncationFailsCleanlyKeepingOnlyWholeMembers) {
     TempDir dir;
     spit(dir / "one.ini", "first member");
     spit(dir / "two.ini", text_of_size(60));
-    ASSERT_TRUE(
-        create_archive({(dir / "one.ini").string(), (dir / "two.ini").string()}, dir / "a.bak").ok);
+    ASSERT_TRUE(create_archive({(dir / "one.ini").string(), (dir / "two.ini").string()},
+                               dir / "a.bak", system_clock())
+                    .ok);
     const std::string whole = slurp(dir / "a.bak");
     const Parsed p = parse(whole);
     const size_t one_ends = p.members[1].block_end_at + 4;

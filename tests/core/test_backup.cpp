@@ -8,6 +8,7 @@
 #include "storage/backup_archive.h"
 #include "storage/month_paths.h"
 #include "storage/short_date.h"
+#include "support/fixed_clock.h"
 #include "support/ward_fixture.h"
 
 namespace tabrel {
@@ -43,7 +44,7 @@ std::vector<std::string> member_files(const fs::path& archive) {
 struct DataFolder {
     TempDir dir;
     Locale locale;
-    Date now = today();
+    Date now = system_clock().today();
 
     DataFolder() {
         for (const char* name : {"grupy.ini", "kadra.inr", "2024_03.tbr", "konfiguracja.ini",
@@ -51,7 +52,7 @@ struct DataFolder {
             spit(dir / name, name);
     }
     BackupResult exit_with(int interval, Date last) {
-        return archive_when_due(dir.path(), interval, last, now, locale);
+        return archive_when_due(dir.path(), interval, last, test::FixedClock(now), locale);
     }
     fs::path archive_of(Date d) const { return backup_archive_path(dir.path(), locale, d); }
 };
@@ -126,8 +127,8 @@ struct ExitingProgram : ::testing::Test {
     TempDir program;
     test::FakePrompter prompter;
     Locale locale;
-    AppState app{program.path(), prompter, locale};
-    Date now = today();
+    AppState app{program.path(), prompter, locale, system_clock()};
+    Date now = system_clock().today();
     std::vector<uint64_t> progress;
     ExitRequest request{{false, 10, 20, 800, 600},
                         [this](uint64_t done, uint64_t) { progress.push_back(done); }};
@@ -195,7 +196,7 @@ TEST_F(ExitingProgram, GeneratedPrintoutsAreDeletedOnlyWhenAsked) {
     TempDir output;
     spit(output / "plan.wzr", "<HEADER>\r\n<TYPE>txt</TYPE>\r\n</HEADER>\r\nA\r\n");
     Printouts printouts(output / "wydruki", {}, {});
-    GenerationContext ctx(app.roster(), app.options(), locale);
+    GenerationContext ctx(app.roster(), app.options(), locale, system_clock());
     ASSERT_TRUE(printouts.generuj(output / "plan.wzr", ctx).written);
     request.printouts = &printouts;
 

@@ -35,8 +35,9 @@ struct SavedWard {
         ward.roster.data_folder = dir.path();
         ward.duty(4, 1, 420, 720);
         ward.duty(6, 2, 1140, 720);
-        EXPECT_TRUE(zapisz(ward.roster, ward.prompter, locale));
-        EXPECT_TRUE(zapisz_dyzury_i_wolne(ward.roster, ward.options, locale, ward.prompter));
+        EXPECT_TRUE(zapisz(ward.roster, ward.prompter, locale, system_clock()));
+        EXPECT_TRUE(zapisz_dyzury_i_wolne(ward.roster, ward.options, locale, system_clock(),
+                                          ward.prompter));
         EXPECT_TRUE(zapisz_opcje(dir.path(), ward.options, "polski", false));
     }
     fs::path operator/(const std::string& name) const { return dir / name; }
@@ -102,7 +103,7 @@ void pipe_in_place(const fs::path& file) {
 void pack_staff(const SavedWard& w, const std::string& staff_text) {
     spit(w / "kadra.ini", staff_text);
     fs::remove(w / "kadra.inr");
-    ASSERT_TRUE(create_archive({(w / "kadra.ini").string()}, w / "kadra.inr").ok);
+    ASSERT_TRUE(create_archive({(w / "kadra.ini").string()}, w / "kadra.inr", system_clock()).ok);
     fs::remove(w / "kadra.ini");
 }
 
@@ -220,7 +221,7 @@ TEST(BadInput, APreviousMonthThatCannotBeReadIsToldWhenItsCarryIsTaken) {
     ward.roster.data_folder = dir.path();
     ward.options.ng_przenos = true;
     Locale locale;
-    MonthSwitch months(ward.roster, ward.options, ward.prompter, locale);
+    MonthSwitch months(ward.roster, ward.options, ward.prompter, locale, system_clock());
     spit(dir / "2024_02.tbr", "[auto_nadpracowania]\r\n5=120\r\n");
     months.switch_to(2024, 3);
     EXPECT_EQ(ward.worker().carry_auto, 120);
@@ -286,7 +287,7 @@ TEST(BadInput, AConfigurationThatCannotBeReadIsNeverWrittenOver) {
         const auto before = folder_state(program / "dane");
         test::FakePrompter prompter;
         Locale locale;
-        AppState app(program.path(), prompter, locale);
+        AppState app(program.path(), prompter, locale, system_clock());
         ASSERT_EQ(app.open_data_folder(), AppState::OpenResult::Ok);
         app.load_options();
         ASSERT_EQ(prompter.errors.size(), 1u);
@@ -320,7 +321,7 @@ TEST(BadInput, ADataFolderThatCannotBeLockedSaysWhy) {
     fs::create_directories(data / "tabrel.lock");
     test::FakePrompter prompter;
     Locale locale;
-    AppState app(program.path(), prompter, locale);
+    AppState app(program.path(), prompter, locale, system_clock());
     EXPECT_EQ(app.open_data_folder(), AppState::OpenResult::Failed);
     ASSERT_EQ(prompter.errors.size(), 1u);
     EXPECT_EQ(cp1250_to_utf8(prompter.errors[0]),
@@ -334,7 +335,7 @@ TEST(BadInput, AFailedMonthSaveKeepsTheEditsAndTheMonthShownWhenTheUserSaysSo) {
     test::TempDir program;
     test::FakePrompter prompter;
     Locale locale;
-    AppState app(program.path(), prompter, locale);
+    AppState app(program.path(), prompter, locale, system_clock());
     ASSERT_EQ(app.open_data_folder(), AppState::OpenResult::Ok);
     test::Ward ward(2024, 3);
     app.roster().groups = ward.roster.groups;

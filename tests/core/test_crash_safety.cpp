@@ -149,7 +149,7 @@ TEST_F(CrashSafety, AKilledSaveLeavesEveryFileWholeAndItsTemporariesAreClearedAt
     // The backup of the data folder never takes a temporary file for data.
     ASSERT_TRUE(create_archive(
                     {(dir / "*.ini").string(), (dir / "*.inr").string(), (dir / "*.tbr").string()},
-                    dir / "backup.bak")
+                    dir / "backup.bak", system_clock())
                     .ok);
     std::vector<ArchiveMember> members;
     ASSERT_TRUE(list_archive(dir / "backup.bak", members).ok);

@@ -21,7 +21,7 @@ constexpr const char* kDateMark = "DD.MM.RRRR";
 
 // The printout with today's date replaced by a mark, so that it compares on any day.
 std::string dated(std::string bytes) {
-    const Date d = today();
+    const Date d = system_clock().today();
     const std::string date = Locale().short_date(d.year, d.month, d.day);
     for (size_t at = bytes.find(date); at != std::string::npos; at = bytes.find(date, at))
         bytes.replace(at, date.size(), kDateMark);

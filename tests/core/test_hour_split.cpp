@@ -230,7 +230,7 @@ TEST(HourSplit, KindsWithoutHoursAndKindsOutsideTheNormOnlyShow) {
     EXPECT_EQ(rows[19].kind, kNoDutyLetter);
     EXPECT_EQ(rows[20].kind, 0);
 
-    w.options.day_off[*day_off_index('n')].lowers_norm = true;
+    w.roster.norm_flags[*day_off_index('n')] = true;
     w.refresh();
     EXPECT_EQ(w.worker().summary.leave_toward_norm, 2 * 455);
     EXPECT_EQ(w.worker().summary.leave_toward_norm_other, 0);

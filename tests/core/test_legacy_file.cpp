@@ -164,7 +164,7 @@ TEST(LegacyFile, BadColourStopsTheLoadNamingTheLine) {
               "poprawnym kolorem.");
 
     // Nothing is written over or retired after such a load.
-    EXPECT_TRUE(zapisz(r, prompter, Locale{}, {true, true}));
+    EXPECT_TRUE(zapisz(r, prompter, Locale{}, system_clock(), {true, true}));
     EXPECT_TRUE(fs::exists(dir / "tabrel.ini"));
     EXPECT_FALSE(fs::exists(dir / "grupy.ini"));
 }
@@ -180,7 +180,7 @@ TEST(LegacyFile, FirstSaveWritesTheNewFilesAndRetiresTheLegacyOne) {
     ASSERT_FALSE(result.groups_failed || result.staff_failed);
     fs::permissions(dir / "tabrel.ini", fs::perms::owner_read);
 
-    ASSERT_TRUE(zapisz(r, prompter, Locale{}));
+    ASSERT_TRUE(zapisz(r, prompter, Locale{}, system_clock()));
     EXPECT_TRUE(fs::is_regular_file(dir / "grupy.ini"));
     EXPECT_TRUE(fs::is_regular_file(dir / "kadra.inr"));
     EXPECT_FALSE(fs::exists(dir / "kadra.ini"));
@@ -207,7 +207,7 @@ TEST(LegacyFile, AnExistingErrCopyIsNotOverwritten) {
     Roster r;
     r.data_folder = dir.path();
     wczytaj(r, prompter);
-    ASSERT_TRUE(zapisz(r, prompter, Locale{}));
+    ASSERT_TRUE(zapisz(r, prompter, Locale{}, system_clock()));
     EXPECT_FALSE(fs::exists(dir / "tabrel.ini"));
     EXPECT_EQ(test::slurp(dir / "tabrel.ini.err"), "first retired");
 }

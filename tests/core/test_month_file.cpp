@@ -148,7 +148,7 @@ TEST(MonthFile, SavedAndLoadedAgainIsByteIdentical) {
     w.worker(12).carry_manual = -90;
     w.worker(12).carry_auto = 15;
     w.roster.calendar.days[4].kalendarz_notatki = "Linia 1\r\nLinia 2";
-    ASSERT_TRUE(zapisz_dyzury_i_wolne(w.roster, w.options, Locale{}, w.prompter));
+    ASSERT_TRUE(zapisz_dyzury_i_wolne(w.roster, w.options, Locale{}, system_clock(), w.prompter));
     const std::string first = slurp(w.roster.month_file);
 
     MonthWard fresh;
@@ -166,7 +166,8 @@ TEST(MonthFile, SavedAndLoadedAgainIsByteIdentical) {
     EXPECT_FALSE(fresh.worker(12).duties[19].day_off_marker);
     EXPECT_EQ(fresh.worker(12).carry_total, -75);
     EXPECT_EQ(fresh.roster.calendar.days[4].kalendarz_notatki, "Linia 1\r\nLinia 2");
-    ASSERT_TRUE(zapisz_dyzury_i_wolne(fresh.roster, fresh.options, Locale{}, fresh.prompter));
+    ASSERT_TRUE(zapisz_dyzury_i_wolne(fresh.roster, fresh.options, Locale{}, system_clock(),
+                                      fresh.prompter));
     EXPECT_EQ(slurp(w.roster.month_file), first);
 }
 
@@ -258,7 +259,8 @@ TEST(MonthFile, TheBalanceCarriesIntoTheNextMonthWithAutomaticCarry) {
     MonthWard april(2024, 4);  // 21 working days: norm 159:15
     april.duty(8, 1, 420, 720);
     april.worker().carry_auto = 100;
-    ASSERT_TRUE(zapisz_dyzury_i_wolne(april.roster, april.options, Locale{}, april.prompter));
+    ASSERT_TRUE(zapisz_dyzury_i_wolne(april.roster, april.options, Locale{}, system_clock(),
+                                      april.prompter));
     const std::string saved = slurp(april.roster.month_file);
     EXPECT_NE(saved.find("[auto_nadpracowania]\r\n5=-8735\r\n"), std::string::npos);
 

@@ -2,7 +2,10 @@
 
 #include "app/app_state.h"
 #include "app/month_switch.h"
+#include "printouts/generation_context.h"
 #include "storage/month_paths.h"
+#include "storage/options_file.h"
+#include "support/fixed_clock.h"
 #include "support/ward_fixture.h"
 
 namespace tabrel {
@@ -16,7 +19,8 @@ using test::Ward;
 struct SwitchWard : Ward {
     TempDir dir;
     Locale locale;
-    MonthSwitch months{roster, options, prompter, locale};
+    test::FixedClock clock{{2024, 3, 15}};
+    MonthSwitch months{roster, options, prompter, locale, clock};
 
     SwitchWard() : Ward(2024, 3) {
         roster.data_folder = dir.path();
@@ -52,6 +56,37 @@ TEST(MonthSwitch, SavesTheMonthLeftAndLoadsTheMonthEntered) {
     EXPECT_EQ(w.worker().summary.hours_D, 1320);
     EXPECT_EQ(w.roster.calendar.group_norm, 6000);
     EXPECT_EQ(status.norm_text, "100:00");
+}
+
+// The clock dates a saved month and a printout, whichever side of a year's end it stands.
+TEST(MonthSwitch, TheClockDatesTheSavedMonthAndThePrintoutAcrossTheYearEnd) {
+    for (const auto& [day, text] :
+         {std::pair{Date{2024, 12, 31}, "31.12.2024"}, std::pair{Date{2025, 1, 1}, "01.01.2025"}}) {
+        SwitchWard w;
+        w.clock = test::FixedClock(day);
+        w.months.switch_to(2024, 12);
+        w.months.switch_to(2025, 1);
+        EXPECT_NE(w.file("2024_12.tbr").find("data=" + std::string(text) + "\r\n"),
+                  std::string::npos);
+        GenerationContext ctx(w.roster, w.options, w.locale, w.clock);
+        EXPECT_EQ(gen_zamien("data", ctx), text);
+    }
+}
+
+// The configuration keeps what the user set, whatever norm flags the months shown carry.
+TEST(MonthSwitch, TheConfigurationRoundTripsAcrossMonthsWithTheirOwnNormFlags) {
+    SwitchWard w;
+    const std::string ini =
+        slurp(std::filesystem::path(TABREL_TEST_DATA) / "konfiguracja_round_trip.ini");
+    spit(w.dir / kOptionsFileName, ini);
+    w.options = read_options(load_options_file(w.dir.path()), w.locale, {2024, 3, 1});
+    spit(w.dir / "2024_04.tbr", "[urlop_normatyw]\r\nu=1\r\nz=1\r\n");
+    w.months.switch_to(2024, 4);
+    EXPECT_TRUE(w.roster.norm_flags[kAnnualLeave]);
+    w.months.switch_to(2024, 5);
+    EXPECT_NE(w.file("2024_04.tbr").find("u=1\r\n"), std::string::npos);
+    ASSERT_TRUE(zapisz_opcje(w.dir.path(), w.options, "polski", false));
+    EXPECT_EQ(slurp(w.dir / kOptionsFileName), ini);
 }
 
 TEST(MonthSwitch, ARestoreInProgressKeepsTheMonthFile) {
@@ -122,7 +157,7 @@ TEST(MonthSwitch, TheApplicationStateSavesTheShownMonthAtExit) {
     TempDir program;
     test::FakePrompter prompter;
     Locale locale;
-    AppState app(program.path(), prompter, locale);
+    AppState app(program.path(), prompter, locale, system_clock());
     ASSERT_EQ(app.open_data_folder(), AppState::OpenResult::Ok);
     EXPECT_TRUE(app.save_month());  // no group: nothing to save
     Ward ward(2024, 6);

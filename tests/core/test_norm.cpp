@@ -132,8 +132,8 @@ TEST(Normatyw, BuildsCalendarNightNormAndGrid) {
     EXPECT_EQ(status.norm_value, "21 \r13 dy\xBF. + 03:15");
     EXPECT_EQ(r.calendar.cells.size(), 14u);
     EXPECT_EQ(r.calendar.days[0].day_code, "sw");
-    EXPECT_EQ(options.dyz8, 455);
-    EXPECT_EQ(options.dyz12, 720);
+    EXPECT_EQ(r.calendar.day8, 455);
+    EXPECT_EQ(r.calendar.first_shift_length, 720);
 
     const NormStatus custom = normatyw(r, options, {2025, 1, false, nullptr, TimeValue{600}});
     EXPECT_EQ(custom.working_days, 21);

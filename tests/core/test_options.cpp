@@ -296,14 +296,14 @@ TEST(Options, NormFlagsToggleOnlyWhereEditableAndMonthFilesOverrideThem) {
     EXPECT_TRUE(toggle_norm_flag(o, 1));  // "Wypoczynkowy"
     EXPECT_FALSE(o.day_off[1].lowers_norm);
     EXPECT_FALSE(toggle_norm_flag(o, 22));
-    o.day_off[2].lowers_norm = false;
-    apply_month_norm_flags(IniFile::parse("[urlop_normatyw]\r\nu=1\r\nz=0\r\nn=1\r\nb=\xFE\r\n"),
-                           o);
-    EXPECT_TRUE(o.day_off[1].lowers_norm);
-    EXPECT_FALSE(o.day_off[5].lowers_norm);
-    EXPECT_FALSE(o.day_off[7].lowers_norm);
-    EXPECT_TRUE(o.day_off[11].lowers_norm);
-    EXPECT_TRUE(o.day_off[2].lowers_norm);  // missing: built-in
+    const NormFlags month =
+        month_norm_flags(IniFile::parse("[urlop_normatyw]\r\nu=1\r\nz=0\r\nn=1\r\nb=\xFE\r\n"));
+    EXPECT_TRUE(month[1]);
+    EXPECT_FALSE(month[5]);
+    EXPECT_FALSE(month[7]);
+    EXPECT_TRUE(month[11]);
+    EXPECT_TRUE(month[2]);                   // missing: built-in
+    EXPECT_FALSE(o.day_off[1].lowers_norm);  // the configuration keeps what the user set
 }
 
 TEST(Options, ExitStateAndAutoCalcKeepTheRestOfTheFile) {

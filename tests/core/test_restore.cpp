@@ -40,7 +40,7 @@ struct RestoringProgram : ::testing::Test {
     TempDir program;
     test::FakePrompter prompter;
     Locale locale;
-    AppState app{program.path(), prompter, locale};
+    AppState app{program.path(), prompter, locale, system_clock()};
 
     void SetUp() override {
         ASSERT_EQ(app.open_data_folder(), AppState::OpenResult::Ok);
@@ -109,7 +109,7 @@ TEST_F(RestoringProgram, RestoringTheMonthTwiceReturnsToTheFirstState) {
     ASSERT_EQ(prompter.asked.size(), 1u);
     EXPECT_EQ(prompter.asked[0],
               cp("Istniejąca kopia zapasowa dla wybranego miesiąca pochodzi z: ") +
-                  date_text(days_before(today(), 3)) +
+                  date_text(days_before(system_clock().today(), 3)) +
                   cp(" \r Czy ją przywrócić? \r\r By ewentualnie przywrócić obecne dane "
                      "ponownie uruchom \"odzyskiwanie danych\"."));
     EXPECT_TRUE(has_duty(8));
@@ -121,7 +121,7 @@ TEST_F(RestoringProgram, RestoringTheMonthTwiceReturnsToTheFirstState) {
 
     result = restore_month(app);
     EXPECT_EQ(result.outcome, RestoreOutcome::Restored);
-    EXPECT_NE(prompter.asked[1].find(date_text(today())), std::string::npos);
+    EXPECT_NE(prompter.asked[1].find(date_text(system_clock().today())), std::string::npos);
     EXPECT_FALSE(has_duty(8));
     EXPECT_TRUE(has_duty(10));
     EXPECT_EQ(slurp(month()), with_day_10);
@@ -180,7 +180,7 @@ TEST_F(RestoringProgram, StaffRestoreSwapsBothFilesAndASecondOneSwapsThemBack) {
     ASSERT_EQ(prompter.asked.size(), 1u);
     EXPECT_EQ(prompter.asked[0],
               cp("Istniejąca kopia zapasowa danych pracowników pochodzi z: ") +
-                  date_text(days_before(today(), 5)) +
+                  date_text(days_before(system_clock().today(), 5)) +
                   cp(" \r Czy ją przywrócić? \r\r By ewentualnie przywrócić obecne dane "
                      "ponownie uruchom \"odzyskiwanie danych\"."));
     EXPECT_EQ(worker().nazwisko, "Nowak");
@@ -233,7 +233,9 @@ TEST_F(RestoringProgram, OnlyTheFilesWithABackupAreSwapped) {
 TEST_F(RestoringProgram, AnArchiveIsTakenOutBesideTheData) {
     spit(data("grupy.ini"), "groups");
     spit(data("2024_03.tbr"), "month");
-    ASSERT_TRUE(create_archive({(app.data_folder() / "*.*").string()}, data("copy.bak")).ok);
+    ASSERT_TRUE(
+        create_archive({(app.data_folder() / "*.*").string()}, data("copy.bak"), system_clock())
+            .ok);
     fs::remove(data("grupy.ini"));
 
     EXPECT_TRUE(restore_archive_file(app, data("copy.bak")));

@@ -95,7 +95,7 @@ TEST(StaffFiles, SaveAndLoadRoundTripThroughTheArchive) {
     test::TempDir dir;
     test::FakePrompter prompter;
     Roster saved = sample_roster(dir.path());
-    ASSERT_TRUE(zapisz(saved, prompter, Locale{}));
+    ASSERT_TRUE(zapisz(saved, prompter, Locale{}, system_clock()));
     EXPECT_EQ(test::slurp(dir / "grupy.ini"), groups_file_text(saved.groups));
     EXPECT_TRUE(fs::is_regular_file(dir / "kadra.inr"));
     EXPECT_FALSE(fs::exists(dir / "kadra.ini"));
@@ -124,7 +124,7 @@ TEST(StaffFiles, WithoutWorkersOrGroupsTheOldFilesStay) {
     test::spit(dir / "kadra.inr", "old archive");
     Roster empty;
     empty.data_folder = dir.path();
-    ASSERT_TRUE(zapisz(empty, prompter, Locale{}));
+    ASSERT_TRUE(zapisz(empty, prompter, Locale{}, system_clock()));
     EXPECT_EQ(test::slurp(dir / "grupy.ini"), "old groups");
     EXPECT_EQ(test::slurp(dir / "kadra.inr"), "old archive");
 }
@@ -135,8 +135,8 @@ TEST(StaffFiles, UnwritableArchiveLeavesTheStaffBesideTheOldOne) {
     fs::create_directory(dir / "kadra.inr");
     test::spit(dir / "kadra.inr" / "old", "untouched");
     Roster r = sample_roster(dir.path());
-    EXPECT_FALSE(zapisz(r, prompter, Locale{}));
-    const Date d = today();
+    EXPECT_FALSE(zapisz(r, prompter, Locale{}, system_clock()));
+    const Date d = system_clock().today();
     const auto kept = dir / ("kadra.ini.error_" + Locale{}.short_date(d.year, d.month, d.day));
     EXPECT_EQ(test::slurp(kept), staff_file_text(r.workers, ','));
     EXPECT_FALSE(fs::exists(dir / "kadra.ini"));
@@ -176,7 +176,7 @@ TEST(StaffFiles, PlainStaffFileIsReadAndRemovedOnceTheArchiveHoldsItButKeptWhenI
     EXPECT_FALSE(wczytaj(r, prompter).staff_failed);
     EXPECT_EQ(r.workers.size(), 1u);
     EXPECT_EQ(test::slurp(dir / "kadra.ini"), good);  // the only copy until kadra.inr holds it
-    ASSERT_TRUE(zapisz(r, prompter, Locale{}));
+    ASSERT_TRUE(zapisz(r, prompter, Locale{}, system_clock()));
     EXPECT_FALSE(fs::exists(dir / "kadra.ini"));
     std::optional<std::string> packed;
     ASSERT_TRUE(read_archive_member(dir / "kadra.inr", "KADRA.INI", packed).ok);
@@ -202,7 +202,7 @@ TEST(StaffFiles, TheArchiveGivesOnlyItsStaffFileAndMustHoldOne) {
     for (const char* name :
          {"2024_03.tbr", "grupy.ini", "konfiguracja.ini", "tabrel.lock", "kadra.inr"})
         test::spit(foreign / name, "foreign");
-    ASSERT_TRUE(create_archive({(foreign / "*.*").string()}, dir / "kadra.inr").ok);
+    ASSERT_TRUE(create_archive({(foreign / "*.*").string()}, dir / "kadra.inr", system_clock()).ok);
     const std::string groups = groups_file_text(sample.groups);
     test::spit(dir / "grupy.ini", groups);
     const std::string archive = test::slurp(dir / "kadra.inr");
@@ -219,13 +219,14 @@ TEST(StaffFiles, TheArchiveGivesOnlyItsStaffFileAndMustHoldOne) {
     EXPECT_EQ(test::slurp(dir / "grupy.ini"), groups);
     EXPECT_EQ(test::slurp(dir / "kadra.inr"), archive);
 
-    ASSERT_TRUE(create_archive({(foreign / "grupy.ini").string()}, dir / "kadra.inr").ok);
+    ASSERT_TRUE(
+        create_archive({(foreign / "grupy.ini").string()}, dir / "kadra.inr", system_clock()).ok);
     const std::string without_staff = test::slurp(dir / "kadra.inr");
     const StaffLoadResult result = wczytaj(r, prompter);
     EXPECT_TRUE(result.staff_failed);
     EXPECT_EQ(prompter.errors,
               std::vector<std::string>{"Archiwum kadra.inr nie zawiera pliku kadra.ini"});
-    EXPECT_TRUE(zapisz(r, prompter, Locale{}, {false, result.staff_failed}));
+    EXPECT_TRUE(zapisz(r, prompter, Locale{}, system_clock(), {false, result.staff_failed}));
     EXPECT_EQ(test::slurp(dir / "kadra.inr"), without_staff);
 }
 

@@ -18,7 +18,7 @@ constexpr int kNightShift = 2;
 // 159:15, 13 day-shift duties of 12:00 and 3:15 left.
 struct Tags : test::Ward {
     Locale locale;
-    GenerationContext ctx{roster, options, locale};
+    GenerationContext ctx{roster, options, locale, system_clock()};
 
     Tags() : Ward(2026, 6) {
         worker(5).pseudo = "AN";

@@ -19,7 +19,7 @@ namespace {
 struct TemplateFiles : ::testing::Test {
     Ward ward{2025, 6};
     Locale locale;
-    GenerationContext ctx{ward.roster, ward.options, locale};
+    GenerationContext ctx{ward.roster, ward.options, locale, system_clock()};
     TempDir dir;
     std::vector<fs::path> opened;
     Printouts printouts{dir / "wydruki", dir.path(),

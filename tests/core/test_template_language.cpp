@@ -18,7 +18,7 @@ namespace {
 struct TemplateLanguage : ::testing::Test {
     Ward ward{2025, 6};
     Locale locale;
-    GenerationContext ctx{ward.roster, ward.options, locale};
+    GenerationContext ctx{ward.roster, ward.options, locale, system_clock()};
     TempDir dir;
 
     TemplateLanguage() {

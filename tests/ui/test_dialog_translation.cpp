@@ -35,7 +35,7 @@ struct Program {
     TempDir settings;
     FakePrompter prompter;
     Locale locale;
-    AppState app{folder.path(), prompter, locale};
+    AppState app{folder.path(), prompter, locale, system_clock()};
 
     Program() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,

@@ -24,7 +24,7 @@ struct Program {
     TempDir folder;
     FakePrompter prompter;
     Locale locale;
-    AppState app{folder.path(), prompter, locale};
+    AppState app{folder.path(), prompter, locale, system_clock()};
 
     Program() {
         if (app.open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(months->count(), 12);
         QCOMPARE(months->itemText(0), QString::fromUtf8("Styczeń"));
         QCOMPARE(months->itemText(11), QString::fromUtf8("Grudzień"));
-        const Date now = today();
+        const Date now = system_clock().today();
         QCOMPARE(months->currentIndex(), now.month - 1);
         QCOMPARE(form.month_bar()->se_Year->value(), now.year);
     }

@@ -25,7 +25,7 @@ struct WardProgram {
 
     WardProgram() {
         fs::copy(kWard, folder / "dane", fs::copy_options::recursive);
-        app = std::make_unique<AppState>(folder.path(), prompter, locale);
+        app = std::make_unique<AppState>(folder.path(), prompter, locale, system_clock());
         if (app->open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
         app->load_options();
         app->load_staff();

@@ -22,7 +22,7 @@ struct Program {
     TempDir folder;
     FakePrompter prompter;
     Locale locale;
-    AppState app{folder.path(), prompter, locale};
+    AppState app{folder.path(), prompter, locale, system_clock()};
 
     Program() {
         if (app.open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");

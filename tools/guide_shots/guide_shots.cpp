@@ -91,7 +91,8 @@ int main(int argc, char* argv[]) {
     QTemporaryDir folder;
     MessagePrompter prompter;
     Locale locale;
-    AppState app(std::filesystem::path(folder.path().toStdString()), prompter, locale);
+    AppState app(std::filesystem::path(folder.path().toStdString()), prompter, locale,
+                 system_clock());
     if (app.open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
     app.load_staff();
 

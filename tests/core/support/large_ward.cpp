@@ -65,8 +65,8 @@ LargeWard::LargeWard(const std::filesystem::path& data_folder, int version) {
 }
 
 bool save_everything(LargeWard& ward, const Locale& locale, Prompter& prompter) {
-    bool ok = zapisz(ward.roster, prompter, locale);
-    ok = zapisz_dyzury_i_wolne(ward.roster, ward.options, locale, prompter) && ok;
+    bool ok = zapisz(ward.roster, prompter, locale, system_clock());
+    ok = zapisz_dyzury_i_wolne(ward.roster, ward.options, locale, system_clock(), prompter) && ok;
     return save_exit_state(ward.roster.data_folder, ward.options, locale) && ok;
 }
 
