@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTest>
 
@@ -11,12 +10,12 @@
 #include "group_dialog.h"
 #include "i18n/language_file.h"
 #include "language_applier.h"
+#include "program_fixture.h"
 #include "support/test_support.h"
 #include "worker_dialog.h"
 
 using namespace tabrel;
-using tabrel::test::FakePrompter;
-using tabrel::test::TempDir;
+using tabrel::test::Program;
 
 namespace {
 
@@ -29,21 +28,6 @@ LanguageFile shipped(const char* name) {
     if (!file) qFatal("language file not found");
     return *file;
 }
-
-struct Program {
-    TempDir folder;
-    TempDir settings;
-    FakePrompter prompter;
-    Locale locale;
-    AppState app{folder.path(), prompter, locale};
-
-    Program() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QString::fromStdString(settings.path().string()));
-        if (app.open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
-        app.load_staff();
-    }
-};
 
 // Every text a reader sees on the window: its title, tabs, captions, items and hints. A value
 // read from the file loses its trailing blanks, so they are not compared.
