@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     build-essential
     cmake
+    ccache
     pkg-config
     qt6-base-dev
     libgl1-mesa-dev

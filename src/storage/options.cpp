@@ -170,7 +170,8 @@ void read_day_off_settings(const IniFile& file, Options& options) {
         setting.name = file.read_string("urlop_nazwa", key, setting.name);
         setting.symbol = file.read_string("urlop_symbol", key, setting.symbol);
         // A blank symbol is written as "1= " and read back trimmed; keep it blank, not empty.
-        if (setting.symbol.empty() && day_off_types()[i].symbol == " ") setting.symbol = " ";
+        const std::string& shipped_symbol = day_off_types()[i].symbol;
+        if (setting.symbol.empty() && shipped_symbol == " ") setting.symbol = shipped_symbol;
         if (!day_off_types()[i].norm_editable) continue;
         if (auto flag = flag_byte(file.read_string("urlop_normatyw", key, "")))
             setting.lowers_norm = *flag;

@@ -165,7 +165,9 @@ TEST(IcalExport, ImportsIntoLibicalWithTheGridsLocalTimes) {
             ASSERT_NE(found, events.end()) << summary;
             EXPECT_EQ(found->second.start, e.start) << summary;
             EXPECT_EQ(found->second.end, e.end) << summary;
-            if (e.start.size() > 8) EXPECT_EQ(found->second.seconds, e.seconds) << summary;
+            if (e.start.size() > 8) {
+                EXPECT_EQ(found->second.seconds, e.seconds) << summary;
+            }
         }
     }
 }

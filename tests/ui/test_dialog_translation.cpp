@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTest>
 
@@ -15,8 +14,7 @@
 #include "worker_dialog.h"
 
 using namespace tabrel;
-using tabrel::test::FakePrompter;
-using tabrel::test::TempDir;
+using tabrel::test::Program;
 
 namespace {
 
@@ -29,21 +27,6 @@ LanguageFile shipped(const char* name) {
     if (!file) qFatal("language file not found");
     return *file;
 }
-
-struct Program {
-    TempDir folder;
-    TempDir settings;
-    FakePrompter prompter;
-    Locale locale;
-    AppState app{folder.path(), prompter, locale, system_clock()};
-
-    Program() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QString::fromStdString(settings.path().string()));
-        if (app.open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
-        app.load_staff();
-    }
-};
 
 // Every text a reader sees on the window: its title, tabs, captions, items and hints. A value
 // read from the file loses its trailing blanks, so they are not compared.

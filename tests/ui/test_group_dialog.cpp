@@ -8,11 +8,11 @@
 #include "group_commands.h"
 #include "group_dialog.h"
 #include "i18n/cp1250.h"
+#include "program_fixture.h"
 #include "support/test_support.h"
 
 using namespace tabrel;
-using tabrel::test::FakePrompter;
-using tabrel::test::TempDir;
+using tabrel::test::Program;
 
 namespace {
 
@@ -25,19 +25,6 @@ void type(QWidget* widget, const char* utf8) {
         QApplication::sendEvent(widget, &release);
     }
 }
-
-// A program folder of its own with an opened, loaded data folder.
-struct Program {
-    TempDir folder;
-    FakePrompter prompter;
-    Locale locale;
-    AppState app{folder.path(), prompter, locale, system_clock()};
-
-    Program() {
-        if (app.open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
-        app.load_staff();
-    }
-};
 
 // The dialog on screen for a new group, as the "Dodaj grupę" command leaves it.
 struct Editor {

@@ -14,24 +14,9 @@
 #include "support/test_support.h"
 
 using namespace tabrel;
-using tabrel::test::FakePrompter;
-using tabrel::test::TempDir;
+using tabrel::test::Program;
 
 namespace {
-
-// A program folder of its own with an opened, loaded data folder.
-struct Program {
-    TempDir folder;
-    FakePrompter prompter;
-    Locale locale;
-    AppState app{folder.path(), prompter, locale, system_clock()};
-
-    Program() {
-        if (app.open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
-        app.load_staff();
-    }
-    std::filesystem::path data(const char* name) const { return folder.path() / "dane" / name; }
-};
 
 Group group(uint16_t id, const char* name_utf8, bool old = false) {
     Group g;

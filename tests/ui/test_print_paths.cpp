@@ -1,7 +1,6 @@
 #include <QDesktopServices>
 #include <QListWidget>
 #include <QTest>
-#include <memory>
 
 #include "staff_lists.h"
 #include "templates_dialog.h"
@@ -15,22 +14,6 @@ namespace {
 
 const fs::path kSourceTree = fs::path(TABREL_TEST_DATA).parent_path().parent_path();
 const fs::path kWard = fs::path(TABREL_TEST_DATA) / "golden_ward" / "dane";
-
-// The golden ward opened by the program, in a program folder of its own.
-struct WardProgram {
-    TempDir folder;
-    FakePrompter prompter;
-    Locale locale;
-    std::unique_ptr<AppState> app;
-
-    WardProgram() {
-        fs::copy(kWard, folder / "dane", fs::copy_options::recursive);
-        app = std::make_unique<AppState>(folder.path(), prompter, locale, system_clock());
-        if (app->open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
-        app->load_options();
-        app->load_staff();
-    }
-};
 
 }  // namespace
 
@@ -49,15 +32,15 @@ private slots:
     // every shipped template byte for byte as the window does.
     void the_window_and_the_cli_print_the_same_bytes() {
         if (!fs::exists(TABREL_CLI)) QSKIP("tabrel-cli is not built");
-        WardProgram program;
-        MainWindow form(*program.app);
+        Program program(kWard);
+        MainWindow form(program.app);
         show_on_month(form, 2024, 11);
         QListWidget* workers = form.lists()->cb_kadra_new;
         const auto rows = workers->findItems(QStringLiteral("Kamińska Jadwiga"), Qt::MatchExactly);
         QCOMPARE(rows.size(), 1);
         workers->setCurrentItem(rows.front());
         QTest::mouseClick(form.grid(), Qt::LeftButton, {}, cell(form, 15, 3));
-        QCOMPARE(program.app->view().selected_day, uint8_t(15));
+        QCOMPARE(program.app.view().selected_day, uint8_t(15));
         QVERIFY(
             !workers->findItems(QStringLiteral("Zieliński Grzegorz"), Qt::MatchExactly).empty());
 

@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QSettings>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
@@ -100,9 +99,6 @@ std::vector<Seen> started_with(const char* language) {
         if (!file) qFatal("language file not found");
         file->install();
     }
-    TempDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString(settings.path().string()));
     Program p;
     p.app.roster().groups = {ward_group()};
     p.app.roster().workers = {ward_worker(1, "Nowak", "AK")};

@@ -6,13 +6,13 @@
 
 #include "app/app_state.h"
 #include "i18n/cp1250.h"
+#include "program_fixture.h"
 #include "support/test_support.h"
 #include "worker_commands.h"
 #include "worker_dialog.h"
 
 using namespace tabrel;
-using tabrel::test::FakePrompter;
-using tabrel::test::TempDir;
+using tabrel::test::Program;
 
 namespace {
 
@@ -40,18 +40,8 @@ Group group(uint16_t id, const char* name, int shifts = 2) {
 }
 
 // A ward with groups 1, 3 and 5 (group 1 current) and worker 7 of group 1.
-struct Program {
-    TempDir folder;
-    TempDir settings;
-    FakePrompter prompter;
-    Locale locale;
-    AppState app{folder.path(), prompter, locale, system_clock()};
-
-    Program() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QString::fromStdString(settings.path().string()));
-        if (app.open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
-        app.load_staff();
+struct Ward : Program {
+    Ward() {
         Roster& r = app.roster();
         r.groups = {group(1, "Chirurgia"), group(3, "Interna"), group(5, "Ortopedia")};
         r.current_group = 0;
@@ -76,7 +66,7 @@ struct Program {
 };
 
 struct Editor {
-    Program p;
+    Ward p;
     WorkerDialog dialog{p.app};
     Editor() {
         dialog.prepare_new();
@@ -237,7 +227,7 @@ private slots:
     }
 
     void stored_settings_hide_tabs() {
-        Program p;
+        Ward p;
         QSettings(QStringLiteral("Dravik"), QStringLiteral("Tabrel"))
             .setValue(QStringLiteral("tab_adress_visible"), false);
         WorkerDialog hidden(p.app);
@@ -246,7 +236,7 @@ private slots:
     }
 
     void commands_delete_restore_and_guards() {
-        Program p;
+        Ward p;
         QWidget window;
         p.prompter.answers = {false, true};
         QVERIFY(!run_worker_delete(p.app, 0, &window));

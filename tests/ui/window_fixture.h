@@ -13,23 +13,10 @@
 #include "drag_data.h"
 #include "i18n/cp1250.h"
 #include "main_window.h"
+#include "program_fixture.h"
 #include "support/test_support.h"
 
 namespace tabrel::test {
-
-// A program folder of its own with an opened, loaded data folder.
-struct Program {
-    TempDir folder;
-    FakePrompter prompter;
-    Locale locale;
-    AppState app{folder.path(), prompter, locale, system_clock()};
-
-    Program() {
-        if (app.open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
-        app.load_staff();
-    }
-    std::filesystem::path data(const char* name) const { return folder.path() / "dane" / name; }
-};
 
 inline Shift ward_shift(uint16_t start, const char* symbol) {
     Shift s;
