@@ -26,7 +26,7 @@ QString qt(const char* utf8) {
 
 // A night on the 4th and a day on the 5th leave no rest in the employee day that the night
 // opens; each is a whole shift dropped with Ctrl for the worker selected.
-void night_then_day(Tf_MainForm& form, int night_day) {
+void night_then_day(MainWindow& form, int night_day) {
     drop_on(form.grid(), cell(form, night_day, 2), {DropSource::Kind::DutyPanel, {}}, true);
     drop_on(form.grid(), cell(form, night_day + 1, 1), {DropSource::Kind::DutyPanel, {}}, true);
 }
@@ -38,7 +38,7 @@ class TestLawView : public QObject {
 private slots:
     void a_rest_breach_shows_on_the_row_the_tiles_the_status_bar_and_the_list() {
         WardProgram p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         QListWidget* rows = form.lists()->cb_kadra_new;
         night_then_day(form, 4);
@@ -83,7 +83,7 @@ private slots:
     void a_drop_that_breaks_a_rule_is_asked_about_when_the_options_say_so() {
         WardProgram p;
         p.app.options().law.ask_after_drop = true;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         p.prompter.answers = {false};
         night_then_day(form, 10);

@@ -4,13 +4,13 @@
 #include <map>
 
 #include "app/login.h"
+#include "group_dialog.h"
 #include "i18n/text.h"
+#include "options_dialog.h"
 #include "storage/law_limits_file.h"
 #include "storage/options_file.h"
-#include "taddgrupa.h"
-#include "taddpracow.h"
-#include "tkonfig.h"
 #include "window_fixture.h"
+#include "worker_dialog.h"
 
 using namespace tabrel;
 using namespace tabrel::test;
@@ -40,7 +40,7 @@ struct MapStore : SettingsStore {
 struct Configured {
     Program program;
     std::map<std::string, std::string, std::less<>> stored;
-    Tf_Options dialog{program.app, std::make_unique<MapStore>(stored)};
+    OptionsDialog dialog{program.app, std::make_unique<MapStore>(stored)};
 
     Configured() {
         dialog.prepare();
@@ -88,7 +88,7 @@ class TestOptionsDialog : public QObject {
 private slots:
     void a_fresh_installation_shows_the_defaults() {
         Configured c;
-        Tf_Options& d = c.dialog;
+        OptionsDialog& d = c.dialog;
         QCOMPARE(d.windowTitle(), QStringLiteral("Konfiguracja"));
         QCOMPARE(d.e_Symb_8->text(), QStringLiteral("8"));
         QCOMPARE(d.e_Symb_D->text(), QStringLiteral("D"));
@@ -150,7 +150,7 @@ private slots:
 
     void ok_applies_the_edited_copy() {
         Configured c;
-        Tf_Options& d = c.dialog;
+        OptionsDialog& d = c.dialog;
         retype(d.e_Symb_8, QStringLiteral("X"));
         d.cb_AutoMoveOvertime->click();
         retype(d.me_NightFrom, QStringLiteral("2100"));
@@ -167,7 +167,7 @@ private slots:
 
     void cancel_leaves_the_settings_in_force() {
         Configured c;
-        Tf_Options& d = c.dialog;
+        OptionsDialog& d = c.dialog;
         retype(d.e_Symb_8, QStringLiteral("X"));
         d.cb_AutoMoveOvertime->click();
         d.sag_DayOff->setCurrentCell(kHolidayRow, DayOffGrid::kFlagColumn);
@@ -185,7 +185,7 @@ private slots:
 
     void a_time_outside_the_day_keeps_the_dialog_open() {
         Configured c;
-        Tf_Options& d = c.dialog;
+        OptionsDialog& d = c.dialog;
         retype(d.me_DayStart, QStringLiteral("2500"));
         retype(d.e_Symb_8, QStringLiteral("X"));
         d.sb_Ok->click();
@@ -196,7 +196,7 @@ private slots:
 
     void the_working_time_page_switches_rules_off_and_keeps_a_day_to_24_hours() {
         Configured c;
-        Tf_Options& d = c.dialog;
+        OptionsDialog& d = c.dialog;
         LawLimitsPage* page = d.ts_LawCheck;
         d.tabs->setCurrentWidget(page);
         QCOMPARE(page->rows[0].limit->text(), QStringLiteral("011:00"));
@@ -226,7 +226,7 @@ private slots:
         Configured c;
         write_file(c.program.data(kOptionsFileName),
                    "[obce]\r\nklucz=wartosc\r\n[windows]\r\nwindow_width=640\r\n");
-        Tf_Options& d = c.dialog;
+        OptionsDialog& d = c.dialog;
         retype(d.e_Place, QString::fromUtf8("Kraków"));
         d.m_Occupations->setPlainText(QString::fromUtf8("Pielęgniarka\n\nSalowa"));
         d.sb_Save->click();
@@ -247,7 +247,7 @@ private slots:
     void save_while_the_group_editor_is_open_writes_only_its_marker() {
         Configured c;
         write_file(c.program.data(kOptionsFileName), "[obce]\r\nklucz=wartosc\r\n");
-        Tf_GroupAdd editor(c.program.app);
+        GroupDialog editor(c.program.app);
         editor.show();
         retype(c.dialog.e_Place, QStringLiteral("Opole"));
         c.dialog.sb_Save->click();
@@ -303,7 +303,7 @@ private slots:
                    "[f_Options]\r\nf_Options=Configuration\r\n"
                    "[MostUsedValues]\r\nmuv_Educations=Higher\xA4Secondary\xA4\r\n");
         bool told = false;
-        connect(&c.dialog, &Tf_Options::language_changed, this, [&told] { told = true; });
+        connect(&c.dialog, &OptionsDialog::language_changed, this, [&told] { told = true; });
         c.dialog.cb_Language->setFocus();
         c.dialog.cb_Language->setCurrentIndex(1);
         QTest::keyClick(c.dialog.cb_Language, Qt::Key_Up);
@@ -317,10 +317,10 @@ private slots:
 
     void the_window_command_opens_the_dialog_and_ok_applies() {
         Program program;
-        Tf_MainForm form(program.app);
+        MainWindow form(program.app);
         QVERIFY(form.actions().a_Options->isEnabled());
         DialogAnswer answer([](QDialog* dialog) {
-            auto* options = qobject_cast<Tf_Options*>(dialog);
+            auto* options = qobject_cast<OptionsDialog*>(dialog);
             QVERIFY(options);
             QCOMPARE(options->tabs->currentIndex(), 0);
             options->e_Symb_D->setText(QStringLiteral("R"));
@@ -333,11 +333,11 @@ private slots:
 
     void customising_a_worker_list_opens_the_lists_page() {
         Program program;
-        Tf_MainForm form(program.app);
-        Tf_WorkerAdd& editor = *form.findChild<Tf_WorkerAdd*>();
+        MainWindow form(program.app);
+        WorkerDialog& editor = *form.findChild<WorkerDialog*>();
         QVERIFY(editor.customise_list);
         DialogAnswer answer([](QDialog* dialog) {
-            auto* options = qobject_cast<Tf_Options*>(dialog);
+            auto* options = qobject_cast<OptionsDialog*>(dialog);
             QVERIFY(options);
             QCOMPARE(options->tabs->currentWidget()->objectName(), QStringLiteral("ts_Other"));
             options->m_Occupations->setPlainText(QStringLiteral("Salowa"));
