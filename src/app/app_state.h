@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/law_watch.h"
 #include "app/month_switch.h"
 #include "app/program_folders.h"
 #include "base/locale.h"
@@ -70,6 +71,9 @@ public:
     Prompter& prompter() { return prompter_; }
     const Locale& locale() const { return locale_; }
     const Clock& clock() const { return clock_; }
+    // The working-time findings of the plan as the window last computed them.
+    LawWatch& law() { return law_; }
+    const LawWatch& law() const { return law_; }
 
 private:
     void move_stray_configuration();
@@ -84,6 +88,7 @@ private:
     std::unique_ptr<DataFolderLock> lock_;
     Options options_;
     ViewState view_;
+    LawWatch law_;
     MonthSwitch months_{roster_, options_, prompter_, locale_, clock_};
 };
 

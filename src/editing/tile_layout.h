@@ -44,6 +44,7 @@ struct Tile {
     bool italic = false;
     bool draggable = true;
     bool border = false;            // the selected worker's tiles
+    bool law = false;               // a duty in a working-time finding's day or week
     std::vector<std::string> hint;  // cp1250 lines, shown joined by CR
 };
 

@@ -14,12 +14,13 @@ constexpr std::string_view kBlockTag = "\x8B_";
 constexpr int kMaxNesting = 64;
 
 std::string canonical_kind(std::string name) {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kAliases{{
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kAliases{{
         {"dzien", "day"},
         {"prac", "worker"},
         {"zmiana", "shift"},
         {"grupa", "group"},
         {"nadgodz", "overt"},
+        {"kontrola", "law"},
     }};
     for (const auto& [alias, kind] : kAliases) {
         if (name == alias) return std::string(kind);

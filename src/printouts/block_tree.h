@@ -9,7 +9,7 @@ namespace tabrel {
 // One node of a parsed template body: a block with its own text (the text before its first
 // inner block) and its inner blocks, or plain text: kind "" before a block, "0" after one.
 struct BlockNode {
-    std::string kind;  // "day", "worker", "shift", "group", "overt", another name, "" or "0"
+    std::string kind;  // "day", "worker", "shift", "group", "overt", "law", another name, "" or "0"
     std::string text;
     std::string attributes;
     std::vector<BlockNode> children;

@@ -1,6 +1,7 @@
 #include "printouts/fragment_list.h"
 
 #include "i18n/cp1250.h"
+#include "printouts/law_block.h"
 #include "printouts/template_error.h"
 #include "printouts/worker_order.h"
 
@@ -50,16 +51,23 @@ private:
             return group == nullptr ? 0 : static_cast<int>(group->profile.shifts.size());
         }
         if (kind == "group") return static_cast<int>(ctx_.group_list.size());
+        if (kind == "law") return static_cast<int>(block_findings(ctx_).size());
         return 1;
     }
 
-    static void set_index(FragmentContext& at, const std::string& kind, int k,
-                          const std::vector<int>& workers) {
+    void set_index(FragmentContext& at, const std::string& kind, int k,
+                   const std::vector<int>& workers) const {
         const auto index = static_cast<int16_t>(k);
         if (kind == "day" || kind == "overt") at.day = index;
         if (kind == "shift") at.shift = index;
         if (kind == "group") at.group = index;
         if (kind == "worker") at.worker = static_cast<int16_t>(workers[static_cast<size_t>(k)]);
+        if (kind == "law") {
+            // The finding's worker, so that the worker tags name him.
+            at.finding = k;
+            const uint16_t id = block_findings(ctx_)[static_cast<size_t>(k)].worker_id;
+            at.worker = static_cast<int16_t>(ctx_.roster.worker_index(id));
+        }
     }
 
     static void inherit(FragmentContext& at, const FragmentContext& before) {
@@ -67,6 +75,7 @@ private:
         if (at.worker < 0) at.worker = before.worker;
         if (at.shift < 0) at.shift = before.shift;
         if (at.group < 0) at.group = before.group;
+        if (at.finding < 0) at.finding = before.finding;
     }
 
     std::vector<int> worker_order(const BlockNode& node, const std::string& parent_kind) const {

@@ -18,8 +18,9 @@ struct Fragment {
 
 // Every repetition of `level` and of the levels below it: days of the month, workers of the
 // list (in the block's order), shifts of the current group, entries of the group list, days of
-// overtime of the worker. Inner nodes take the indexes they do not set from the fragment before
-// them. Throws TemplateError when the template would repeat past a sane size.
+// overtime of the worker, the group's working-time findings. Inner nodes take the indexes they do
+// not set from the fragment before them. Throws TemplateError when the template would repeat past a
+// sane size.
 std::vector<Fragment> gen_drzewo_replikator(const BlockTree& level, const GenerationContext& ctx);
 
 }  // namespace tabrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "model/month_summary.h"
 #include "model/roster.h"
 #include "storage/options.h"
+#include "worktime/law_check.h"
 
 namespace tabrel {
 
@@ -17,6 +19,7 @@ struct FragmentContext {
     int16_t worker = -1;  // index into Roster::workers
     int16_t shift = -1;   // 0-based shift of the current group
     int16_t group = -1;   // position in the group list; no value tag reads it
+    int finding = -1;     // index into the group's working-time findings
 };
 
 // What special value tags switch for the rest of one generation; reset before each one.
@@ -27,6 +30,8 @@ struct GenerationSwitches {
     int worker_no = 0;             // the running worker number given last
     int summary_worker = -1;       // the worker whose summary and rows below were computed
     std::vector<DaySummary> summary_rows;
+    // The group's working-time findings, computed when the template first asks for them.
+    mutable std::optional<std::vector<LawFinding>> law_findings;
 };
 
 // Everything one generation reads, and the switches it changes as it goes.

@@ -14,5 +14,6 @@ std::span<const TagEntry> worker_tags();
 std::span<const TagEntry> worker_summary_tags();
 std::span<const TagEntry> duty_tags();
 std::span<const TagEntry> day_off_tags();
+std::span<const TagEntry> law_tags();
 
 }  // namespace tabrel

@@ -14,7 +14,7 @@ using NameIndex = std::unordered_map<std::string_view, const TagEntry*>;
 NameIndex build_index() {
     NameIndex index;
     for (auto family : {general_tags(), day_tags(), shift_tags(), worker_tags(),
-                        worker_summary_tags(), duty_tags(), day_off_tags()}) {
+                        worker_summary_tags(), duty_tags(), day_off_tags(), law_tags()}) {
         for (const TagEntry& e : family) {
             index.emplace(e.english, &e);
             if (!e.polish.empty()) index.emplace(e.polish, &e);

@@ -120,6 +120,12 @@ void GridPainter::tile(const Tile& t) {
         painter_.setBrush(Qt::NoBrush);
         painter_.drawRect(rect.adjusted(0, 0, -1, -1));
     }
+    // Inside the selection's frame, so that both show.
+    if (t.law) {
+        painter_.setPen(QPen(QColor(220, 0, 0), 2));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawRect(rect.adjusted(1, 1, -1, -1));
+    }
 }
 
 void GridPainter::selection(int column, int row, bool filled) {

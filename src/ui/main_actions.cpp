@@ -35,6 +35,7 @@ const ActionDef kActions[] = {
     {&MainActions::a_NewPeriod, "a_NewPeriod", "New period", "Ten miesiąc rozpoczyna nowy okres rozliczeniowy", "", true},
     {&MainActions::a_Templates, "a_Templates", "Szablony wydruków", "", "Ctrl+D", false},
     {&MainActions::a_IcalExport, "a_IcalExport", "Eksport do kalendarza (iCalendar)...", "Dyżury i wolne do kalendarza w telefonie", "", false},
+    {&MainActions::a_LawCheck, "a_LawCheck", "Kontrola czasu pracy...", "Naruszenia zasad odpoczynku i czasu pracy w planie grupy", "", false},
     {&MainActions::a_RestoreMonth, "a_RestoreMonth", "dane \"miesiąca\"...", "Dane w kopii zapasowej mają min. 3 dni ", "", false},
     {&MainActions::a_RestoreWorkers, "a_RestoreWorkers", "dane pracowników...", "Odzyskaj z kopii zapasowej dane pracowników", "", false},
     {&MainActions::a_Options, "a_Options", "Konfiguracja", "Konfiguracja programu", "", false},

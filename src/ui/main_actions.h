@@ -26,6 +26,7 @@ struct MainActions {
     QAction* a_NewPeriod;
     QAction* a_Templates;
     QAction* a_IcalExport;
+    QAction* a_LawCheck;
     QAction* a_RestoreMonth;
     QAction* a_RestoreWorkers;
     QAction* a_Options;

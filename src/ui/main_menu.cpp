@@ -53,7 +53,7 @@ void build_main_menu(QMenuBar* bar, const MainActions& a) {
     days_off_delete->addActions({a.mi_DaysOffDeleteWorker, a.mi_DaysOffDeleteAll});
 
     QMenu* tools = add_top_menu(bar, "mi_Tools", "Narzędzia");
-    tools->addActions({a.a_Options, a.a_Templates, a.a_IcalExport, a.a_PanelOnOff});
+    tools->addActions({a.a_Options, a.a_Templates, a.a_IcalExport, a.a_LawCheck, a.a_PanelOnOff});
     tools->addSeparator();
     QMenu* restore = add_submenu(tools, "mi_Restore", "Odzyskaj z kopii zapasowej...");
     restore->addActions({a.a_RestoreMonth, a.a_RestoreWorkers, a.mi_RestoreUserFiles});

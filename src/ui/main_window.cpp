@@ -74,6 +74,11 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     bind_views();
     bind_keys();
     printouts_ = new WindowPrintouts(app, *this);
+    law_view_ = new LawView(app, *this, actions_.a_LawCheck);
+    lists_->watch_law(app.law(), app.locale());
+    connect(law_view_, &LawView::finding_chosen, this, &MainWindow::show_finding);
+    connect(grid(), &MonthGrid::drop_starting, law_view_, &LawView::drop_starting);
+    connect(grid(), &MonthGrid::drop_finished, law_view_, &LawView::drop_finished);
     const Date now = app_.clock().today();
     month_bar_->show_month(now.year, now.month - 1);
     refresh_groups();
@@ -238,6 +243,7 @@ void MainWindow::refresh_workers() {
 // The worker list selects the current worker, the tiles are laid out for it, and workers
 // with tiles but no row get temporary rows.
 void MainWindow::show_roster() {
+    law_view_->refresh();
     Roster& roster = app_.roster();
     const int worker = lists_->rebuild_workers(roster);
     if (worker >= 0) roster.current_worker = static_cast<uint16_t>(worker);
@@ -380,6 +386,27 @@ void MainWindow::run_options(bool lists, bool occupations) {
     if (options_dialog_->exec() != QDialog::Accepted) return;
     recompute_norm();
     show_roster();
+}
+
+// A finding chosen in the list: its worker and day selected, on the worker's shift that day
+// when the worker has a duty of the group there.
+void MainWindow::show_finding(int worker, int day) {
+    Roster& roster = app_.roster();
+    if (worker < 0 || worker >= static_cast<int>(roster.workers.size()) || day < 1 ||
+        day > roster.month_days())
+        return;
+    roster.current_worker = static_cast<uint16_t>(worker);
+    recompute_worker(roster, app_.options(), worker);
+    const Duty& duty = roster.workers[worker].duties[day - 1];
+    const Group* group = roster.current();
+    ViewState& view = app_.view();
+    view.selected_day = static_cast<uint8_t>(day);
+    if (group && duty.seq != 0 && duty.group_id == group->id)
+        view.selected_shift = duty.shift_no;
+    else if (view.selected_shift == 0)
+        view.selected_shift = 1;
+    show_roster();
+    grid()->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

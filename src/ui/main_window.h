@@ -10,6 +10,7 @@
 #include "duty_dialog.h"
 #include "edit_commands.h"
 #include "editing/edit_context.h"
+#include "law_view.h"
 #include "main_actions.h"
 #include "month_bar.h"
 #include "staff_lists.h"
@@ -43,6 +44,7 @@ public:
     WorkerBoxes* worker_boxes() const { return boxes_; }
     QMenu* calendar_menu() const { return calendar_menu_; }
     WindowPrintouts* printouts() const { return printouts_; }
+    LawView* law_view() const { return law_view_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +77,7 @@ private:
     void move_worker_row(int from, int to);
     void move_group_row(int from, int to);
     void run_options(bool lists, bool occupations);
+    void show_finding(int worker, int day);
 
     AppState& app_;
     MainActions actions_;
@@ -89,6 +92,7 @@ private:
     EditCommands* commands_;
     QMenu* calendar_menu_;
     WindowPrintouts* printouts_;
+    LawView* law_view_;
 };
 
 }  // namespace tabrel

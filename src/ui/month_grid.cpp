@@ -10,6 +10,7 @@
 #include <QToolTip>
 
 #include "drag_data.h"
+#include "editing/law_tiles.h"
 #include "editing/tile_commands.h"
 #include "grid_painter.h"
 #include "i18n/cp1250.h"
@@ -49,6 +50,7 @@ void MonthGrid::lay_out() {
     fit_geometry();
     layout_ = lay_out_tiles(app_.roster(), app_.view(), app_.options(),
                             tiles_per_column(geometry_.row_height));
+    mark_law_tiles(layout_, app_.roster(), app_.law().findings());
     update();
 }
 
@@ -285,7 +287,9 @@ void MonthGrid::dropEvent(QDropEvent* event) {
     event->accept();
     // The rules may open a dialog or a message box: not inside the drag's own event loop.
     QTimer::singleShot(0, this, [this, drop = *source, ref, ctrl] {
+        emit drop_starting();
         emit edited(drop_on_grid(context_, drop, ref.day, ref.shift_no, ctrl));
+        emit drop_finished();
     });
 }
 

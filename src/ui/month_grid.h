@@ -46,6 +46,9 @@ signals:
     void resized();
     // "Przywróć pracownika" on a tile of that worker.
     void restore_requested(int worker);
+    // Around the rules of a drop, before and after the plan changes.
+    void drop_starting();
+    void drop_finished();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -71,6 +71,8 @@ OptionsDialog::OptionsDialog(AppState& app, std::unique_ptr<SettingsStore> store
     tabs->addTab(build_day_off_page(), QString::fromUtf8("Wolne"));
     lists_page_ = build_lists_page();
     tabs->addTab(lists_page_, QString::fromUtf8("Inne"));
+    ts_LawCheck = new LawLimitsPage(this);
+    tabs->addTab(ts_LawCheck, QString::fromUtf8("Czas pracy"));
     tabs->addTab(build_user_page(), QString::fromUtf8("Użytkownik"));
     // Its values only pass from the file through the dialog back into the file.
     build_printouts_page()->hide();
@@ -300,6 +302,7 @@ void OptionsDialog::show_options(const Options& o) {
     se_iws_PersonsPerPage->setValue(o.osoby_ind);
     cb_iws_DisplayType->setCurrentIndex(o.wyswietlaj_ind);
     cb_DiffCalcMode->setChecked(o.roznica);
+    ts_LawCheck->show_limits(o.law);
 }
 
 void OptionsDialog::show_lists(const Options& o) {
@@ -364,6 +367,9 @@ std::optional<Options> OptionsDialog::edited() const {
         if (!time) return std::nullopt;
         o.*field = *time;
     }
+    const std::optional<LawLimits> law = ts_LawCheck->limits(prompter);
+    if (!law) return std::nullopt;
+    o.law = *law;
     return o;
 }
 

@@ -15,6 +15,7 @@
 #include "app/app_state.h"
 #include "base/settings_store.h"
 #include "day_off_grid.h"
+#include "law_limits_page.h"
 
 namespace tabrel {
 
@@ -62,6 +63,7 @@ public:
     QSpinBox* se_iws_PersonsPerPage;
     QComboBox* cb_iws_DisplayType;
     QCheckBox* cb_DiffCalcMode;
+    LawLimitsPage* ts_LawCheck;
     QLabel* l_Password;
     QPushButton* l_PasswordChange;
     QPushButton* sb_Save;

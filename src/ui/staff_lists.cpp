@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/law_texts.h"
 #include "editing/worker_list_rows.h"
 #include "group_row_delegate.h"
 #include "language_applier.h"
@@ -117,8 +118,24 @@ int StaffLists::rebuild_workers(const Roster& roster, const std::vector<int>& te
         QListWidgetItem* item =
             add_row(cb_kadra_new, qt_text(w.nazwisko + " " + w.imie), row.worker);
         item->setData(kTemporaryRowRole, row.temporary);
+        mark_law(item, roster, w);
     }
     return select_index(cb_kadra_new, roster.current_worker);
+}
+
+void StaffLists::watch_law(const LawWatch& law, const Locale& locale) {
+    law_ = &law;
+    locale_ = &locale;
+}
+
+void StaffLists::mark_law(QListWidgetItem* item, const Roster& roster, const Worker& w) const {
+    if (law_ == nullptr) return;
+    QStringList lines;
+    for (const LawFinding& f : law_->of_worker(w.id))
+        lines << qt_text(law_finding_line(f, roster, *locale_));
+    if (lines.isEmpty()) return;
+    item->setData(kLawFindingsRole, true);
+    item->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
 }  // namespace tabrel

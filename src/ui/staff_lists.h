@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "app/law_watch.h"
+#include "base/locale.h"
 #include "editing/view_state.h"
 #include "model/roster.h"
 #include "register_list.h"
@@ -31,6 +33,10 @@ public:
 
     static int index_of(const QListWidgetItem* item) { return RegisterList::index_of(item); }
 
+    // Rows of workers with working-time findings are marked from then on, the findings their
+    // hint.
+    void watch_law(const LawWatch& law, const Locale& locale);
+
     RegisterList* cb_grupa;
     RegisterList* cb_kadra_new;
     QGroupBox* rg_ShowWorkers;
@@ -45,7 +51,11 @@ signals:
 private:
     void build_worker_switches();
 
+    void mark_law(QListWidgetItem* item, const Roster& roster, const Worker& w) const;
+
     ViewState& view_;
+    const LawWatch* law_ = nullptr;
+    const Locale* locale_ = nullptr;
 };
 
 }  // namespace tabrel

@@ -41,6 +41,17 @@ void draw_bar(QPainter& painter, const QRect& row, const NormBar& bar, const QPa
     painter.drawLine(row.left() + NormBar::kTick, y - 2, row.left() + NormBar::kTick, y);
 }
 
+constexpr int kLawMark = 9;
+
+// A red corner at the row's top right; the text keeps clear of it.
+void draw_law_mark(QPainter& painter, const QRect& row) {
+    const QPoint corner = row.topRight();
+    const QPolygon triangle({corner, corner - QPoint(kLawMark, 0), corner + QPoint(0, kLawMark)});
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(220, 0, 0));
+    painter.drawPolygon(triangle);
+}
+
 }  // namespace
 
 void WorkerRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -57,8 +68,10 @@ void WorkerRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->fillRect(rect, selected ? palette.color(QPalette::Highlight) : QColor(Qt::white));
     draw_mark(*painter, rect, look, palette);
     if (look.bar) draw_bar(*painter, rect, *look.bar, palette);
+    const bool law = index.data(kLawFindingsRole).toBool();
+    if (law) draw_law_mark(*painter, rect);
 
-    const QRect text_rect = rect.adjusted(kTextLeft, 0, -2, -3);
+    const QRect text_rect = rect.adjusted(kTextLeft, 0, law ? -2 - kLawMark : -2, -3);
     QFont font = option.font;
     font.setBold(look.bold);
     font.setStrikeOut(look.strike_out);

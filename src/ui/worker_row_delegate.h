@@ -9,9 +9,10 @@ namespace tabrel {
 
 // Item data roles of a worker list row besides the worker index (Qt::UserRole).
 constexpr int kTemporaryRowRole = Qt::UserRole + 1;
+constexpr int kLawFindingsRole = Qt::UserRole + 2;  // the worker has working-time findings
 
 // Draws one row of the worker list: colour square with the short name, norm bar, name and the
-// holiday hours, duties and nights.
+// holiday hours, duties and nights, and a red corner when the plan breaks working-time rules.
 class WorkerRowDelegate : public QStyledItemDelegate {
 public:
     WorkerRowDelegate(const Roster& roster, const Options& options, QObject* parent)

@@ -62,6 +62,13 @@ WorkerTime worker_time(const Roster& roster, int worker_index, const LawNeighbou
     return t;
 }
 
+LawNeighbours shown_month_neighbours(const Roster& roster) {
+    if (roster.data_folder.empty()) return {};
+    const Group* shown = roster.current();
+    return read_law_neighbours(roster.data_folder, roster.shown_year, roster.shown_month + 1,
+                               shown ? shown->id : 0, shown != nullptr && shown->NewPeriod);
+}
+
 LawPeriod law_period(const Roster& roster, const LawNeighbours& n) {
     int64_t days_before = 0;
     for (const MonthEntries& m : n.earlier_this_year) days_before += days_of(m);

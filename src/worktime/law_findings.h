@@ -10,6 +10,10 @@ namespace tabrel {
 // months' from their files, and the year's overtime.
 WorkerTime worker_time(const Roster& roster, int worker_index, const LawNeighbours& n);
 
+// The neighbouring months of the roster's shown month, read from its data folder, with the
+// settlement period of its current group; none for a roster without a data folder.
+LawNeighbours shown_month_neighbours(const Roster& roster);
+
 // The period of the shown month for the rules.
 LawPeriod law_period(const Roster& roster, const LawNeighbours& n);
 

@@ -270,7 +270,7 @@ TEST(TagDictionary, PolishAndEnglishNamesAgree) {
     t.day_off(8, 12, 'u');
     std::set<std::string_view> names;
     for (auto family : {general_tags(), day_tags(), shift_tags(), worker_tags(),
-                        worker_summary_tags(), duty_tags(), day_off_tags()}) {
+                        worker_summary_tags(), duty_tags(), day_off_tags(), law_tags()}) {
         for (const TagEntry& e : family) {
             EXPECT_TRUE(names.insert(e.english).second) << e.english;
             if (e.polish.empty()) continue;

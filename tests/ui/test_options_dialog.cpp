@@ -7,6 +7,7 @@
 #include "group_dialog.h"
 #include "i18n/text.h"
 #include "options_dialog.h"
+#include "storage/law_limits_file.h"
 #include "storage/options_file.h"
 #include "window_fixture.h"
 #include "worker_dialog.h"
@@ -191,6 +192,34 @@ private slots:
         QVERIFY(d.isVisible());
         QCOMPARE(c.program.prompter.errors.size(), size_t(1));
         QCOMPARE(c.program.app.options().symbol_8, std::string("8"));
+    }
+
+    void the_working_time_page_switches_rules_off_and_keeps_a_day_to_24_hours() {
+        Configured c;
+        OptionsDialog& d = c.dialog;
+        LawLimitsPage* page = d.ts_LawCheck;
+        d.tabs->setCurrentWidget(page);
+        QCOMPARE(page->rows[0].limit->text(), QStringLiteral("011:00"));
+        QCOMPARE(page->rows[5].limit->text(), QStringLiteral("150:00"));
+        page->rows[2].on->click();
+        QVERIFY(!page->rows[2].limit->isEnabled());
+        retype(page->rows[0].limit, QStringLiteral("01000"));
+        retype(page->rows[3].limit, QStringLiteral("02401"));
+        d.sb_Ok->click();
+        QVERIFY(d.isVisible());
+        QCOMPARE(c.program.prompter.informed.size(), size_t(1));
+
+        retype(page->rows[3].limit, QStringLiteral("02400"));
+        d.sb_Save->click();
+        const IniFile file = c.file();
+        QCOMPARE(file.read_string(kLawSection, "odpoczynek_dobowy", ""), std::string("10:00"));
+        QCOMPARE(file.read_string(kLawSection, "odpoczynek_tygodniowy_wl", ""), std::string("0"));
+        QCOMPARE(file.read_string(kLawSection, "praca_w_dobie", ""), std::string("24:00"));
+        d.sb_Ok->click();
+        const LawLimits& law = c.program.app.options().law;
+        QCOMPARE(law.daily_rest, 600);
+        QVERIFY(!law.weekly_rest_on && law.daily_rest_on);
+        QCOMPARE(law.day_length, 1440);
     }
 
     void save_writes_the_file_and_keeps_foreign_sections() {

@@ -1,0 +1,50 @@
+#include "app/law_watch.h"
+
+#include <algorithm>
+
+#include "worktime/law_findings.h"
+
+namespace tabrel {
+
+namespace {
+
+constexpr int64_t kDay = 1440;
+
+bool same_place(const LawFinding& a, const LawFinding& b) {
+    return a.worker_id == b.worker_id && a.rule == b.rule && a.start == b.start;
+}
+
+}  // namespace
+
+std::vector<LawFinding> LawWatch::refresh(const Roster& roster, const LawLimits& limits) {
+    const Group* group = roster.current();
+    const Basis basis{roster.data_folder, roster.shown_year, roster.shown_month,
+                      group ? group->id : -1, group != nullptr && group->NewPeriod};
+    const bool same = basis_ == basis && limits_ == limits;
+    if (basis_ != basis) neighbours_ = shown_month_neighbours(roster);
+    basis_ = basis;
+    limits_ = limits;
+    std::vector<LawFinding> before = std::move(findings_);
+    findings_ = law_findings(roster, neighbours_, limits, 0);
+    std::vector<LawFinding> added;
+    if (!same) return added;
+    for (const LawFinding& f : findings_) {
+        const auto known = [&f](const LawFinding& b) { return same_place(f, b); };
+        if (std::none_of(before.begin(), before.end(), known)) added.push_back(f);
+    }
+    return added;
+}
+
+std::vector<LawFinding> LawWatch::of_worker(uint16_t worker_id) const {
+    std::vector<LawFinding> out;
+    for (const LawFinding& f : findings_)
+        if (f.worker_id == worker_id) out.push_back(f);
+    return out;
+}
+
+int law_finding_day(const LawFinding& f, int month_days) {
+    const int64_t day = f.start < 0 ? 0 : f.start / kDay;
+    return static_cast<int>(std::min<int64_t>(day, month_days - 1));
+}
+
+}  // namespace tabrel

@@ -1,0 +1,44 @@
+#include "editing/law_tiles.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace tabrel {
+
+namespace {
+
+constexpr int64_t kDay = 1440;
+
+bool marks_tiles(LawRule rule) {
+    return rule != LawRule::WeeklyHours && rule != LawRule::YearlyOvertime;
+}
+
+bool within(const Duty& d, int day, const LawFinding& f) {
+    const int64_t start = int64_t(day) * kDay + d.start;
+    const int64_t end = start + std::max(0, d.duration + d.overtime);
+    return start < f.end && end > f.start;
+}
+
+}  // namespace
+
+void mark_law_tiles(TileLayout& layout, const Roster& roster,
+                    const std::vector<LawFinding>& findings) {
+    std::unordered_map<uint16_t, std::vector<const LawFinding*>> by_worker;
+    for (const LawFinding& f : findings)
+        if (marks_tiles(f.rule)) by_worker[f.worker_id].push_back(&f);
+    if (by_worker.empty()) return;
+    for (Tile& t : layout.tiles) {
+        if (t.kind != TileKind::Duty) continue;
+        const Worker& w = roster.workers[static_cast<size_t>(t.worker)];
+        const auto found = by_worker.find(w.id);
+        if (found == by_worker.end()) continue;
+        const Duty& d = w.duties[static_cast<size_t>(t.day)];
+        for (const LawFinding* f : found->second) {
+            if (!within(d, t.day, *f)) continue;
+            t.law = true;
+            t.hint.push_back(law_finding_text(*f));
+        }
+    }
+}
+
+}  // namespace tabrel
