@@ -12,6 +12,7 @@
 #include "staff_lists.h"
 #include "tadddyzur.h"
 #include "taddwolne.h"
+#include "window_history.h"
 #include "window_printouts.h"
 #include "worker_boxes.h"
 #include "worktime/month_navigation.h"
@@ -43,6 +44,7 @@ public:
     WorkerBoxes* worker_boxes() const { return boxes_; }
     QMenu* calendar_menu() const { return calendar_menu_; }
     WindowPrintouts* printouts() const { return printouts_; }
+    WindowHistory* history() const { return history_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,8 +62,11 @@ private:
     void register_changed();
     void update_restore_command();
     void show_roster();
+    void lay_out_roster();
     void show_worker_boxes();
     void apply(const Redisplay& redisplay);
+    void staff_changed(std::string (*label)());
+    void show_carried();
     void update_guide();
     void run_guide();
     void toggle_panel();
@@ -89,6 +94,8 @@ private:
     EditCommands* commands_;
     QMenu* calendar_menu_;
     WindowPrintouts* printouts_;
+    WindowHistory* history_;
+    std::string next_label_;  // the name of the edit running now; read from the change if empty
 };
 
 }  // namespace tabrel
