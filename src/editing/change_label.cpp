@@ -24,10 +24,11 @@ void collect(std::map<int16_t, std::pair<uint16_t, Entry>>& by_seq, uint16_t wor
         if (e.seq != 0) by_seq.insert_or_assign(e.seq, std::pair{worker, e});
 }
 
-int day_of(const Duty& d) {
-    return d.day_no * 8 + d.shift_no;
+// Where an entry lies on the grid: a duty's day and shift, a day off's first day.
+int place(const Duty& d) {
+    return d.day_no * (kMaxShifts + 1) + d.shift_no;
 }
-int day_of(const DayOff& d) {
+int place(const DayOff& d) {
     return d.from_day;
 }
 
@@ -44,7 +45,7 @@ Tally tally(const RosterChange& change, std::array<Entry, N> Worker::*slots) {
         const auto a = after.find(seq);
         if (a == after.end())
             ++t.removed;
-        else if (a->second.first != b.first || day_of(a->second.second) != day_of(b.second))
+        else if (a->second.first != b.first || place(a->second.second) != place(b.second))
             ++t.moved;
         else if (!(a->second.second == b.second))
             ++t.changed;

@@ -1,8 +1,7 @@
 #include "editing/record_fields.h"
 
 #include <algorithm>
-
-#include "model/time_value.h"
+#include <cstdint>
 
 namespace tabrel {
 

@@ -66,13 +66,13 @@ bool holds_entries(const Roster& roster, const Group& group) {
 
 std::string deleted_meanwhile() {
     return tr("msg_UndoRecordDeleted",
-              "Tej zmiany nie można cofnąć ani przywrócić: dotyczy pracownika lub grupy, "
+              "Tej zmiany nie można cofnąć ani ponowić: dotyczy pracownika lub grupy, "
               "usuniętych później.");
 }
 
 std::string entries_held() {
     return tr("msg_UndoRecordHasEntries",
-              "Tej zmiany nie można cofnąć ani przywrócić: pracownik lub grupa ma już dyżury "
+              "Tej zmiany nie można cofnąć ani ponowić: pracownik lub grupa ma już dyżury "
               "albo wolne w pokazanym miesiącu.");
 }
 
