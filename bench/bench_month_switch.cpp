@@ -92,7 +92,7 @@ struct MonthBench {
             roster.dodaj_pracow(w, false, 0);
         }
         roster.rebuild_worker_ids();
-        months.cb_MonthChange(kYear, kMonth);
+        months.switch_to(kYear, kMonth);
         fill_month(roster, prompter);
         months.save_at_exit();
     }
@@ -122,7 +122,7 @@ void BM_MonthSwitchVersusBytes(benchmark::State& state) {
         baseline_seconds += seconds_since(start);
 
         start = Clock::now();
-        bench.months.cb_MonthChange(kYear, kMonth);
+        bench.months.switch_to(kYear, kMonth);
         const double took = seconds_since(start);
         switch_seconds += took;
         state.SetIterationTime(took);

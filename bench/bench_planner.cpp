@@ -3,9 +3,9 @@
 #include <chrono>
 #include <string>
 
-#include "planner/uloz_tabrel.h"
+#include "planner/month_planner.h"
 #include "worktime/hour_split.h"
-#include "worktime/normatyw.h"
+#include "worktime/month_rebuild.h"
 
 namespace {
 

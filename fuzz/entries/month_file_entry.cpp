@@ -27,7 +27,7 @@ ShownMonth show(std::string_view text) {
     put_file(month_file_path(shown.roster.data_folder, kWardYear, kWardMonth), text);
     QuietPrompter prompter;
     MonthSwitch months(shown.roster, shown.options, prompter, ward.locale);
-    months.cb_MonthChange(kWardYear, kWardMonth);
+    months.switch_to(kWardYear, kWardMonth);
     shown.failed = months.load_failed();
     return shown;
 }

@@ -24,7 +24,7 @@ SampleWard load_ward() {
                                 Date{kWardYear, kWardMonth, 31});
     roster.current_group = 0;
     MonthSwitch months(roster, ward.options, prompter, ward.locale);
-    months.cb_MonthChange(kWardYear, kWardMonth);
+    months.switch_to(kWardYear, kWardMonth);
     expect(!months.load_failed(), "the sample ward's month did not load");
     return ward;
 }

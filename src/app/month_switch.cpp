@@ -23,7 +23,7 @@ MonthSwitch::MonthSwitch(Roster& roster, Options& options, Prompter& prompter, c
                          LoadPurpose purpose)
     : roster_(roster), options_(options), prompter_(prompter), locale_(locale), purpose_(purpose) {}
 
-NormStatus MonthSwitch::cb_MonthChange(int year, int month) {
+NormStatus MonthSwitch::switch_to(int year, int month) {
     if (!roster_.month_file.empty() && !restore_in_progress() && !leave_shown_month())
         return recompute();
     roster_.shown_year = static_cast<uint16_t>(year);
@@ -82,7 +82,7 @@ NormStatus MonthSwitch::recompute() {
     // The month shown while there was no group was never read, so it would not be saved when
     // left: the first group reads it now.
     if (roster_.month_file.empty() && !roster_.groups.empty())
-        return cb_MonthChange(roster_.shown_year, roster_.shown_month + 1);
+        return switch_to(roster_.shown_year, roster_.shown_month + 1);
     return rebuild(false, nullptr);
 }
 

@@ -5,7 +5,7 @@
 #include "model/roster.h"
 #include "storage/load_purpose.h"
 #include "storage/options.h"
-#include "worktime/normatyw.h"
+#include "worktime/month_rebuild.h"
 
 namespace tabrel {
 
@@ -18,12 +18,12 @@ public:
     MonthSwitch(Roster& roster, Options& options, Prompter& prompter, const Locale& locale,
                 LoadPurpose purpose = LoadPurpose::Editing);
 
-    // cb_MonthChange (month 1..12): saves the month shown so far (unless a restore is in
+    // switch_to (month 1..12): saves the month shown so far (unless a restore is in
     // progress or its load failed), loads the month entered, rebuilds the calendar and the
     // group norm, and recomputes every worker's summary counting all groups. When the save
     // fails and the user chooses to stay, the shown month stays (shown_year and shown_month
     // unchanged). The window then shows the returned norm texts and redraws the grid.
-    NormStatus cb_MonthChange(int year, int month);
+    NormStatus switch_to(int year, int month);
 
     // The refresh after a change of the current group, a day mark or the custom norm: the
     // calendar and norm are rebuilt from the marks in memory and every summary recomputed. A

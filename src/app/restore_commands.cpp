@@ -69,7 +69,7 @@ bool month_saved(AppState& app) {
 
 NormStatus reload_month(AppState& app) {
     const Roster& roster = app.roster();
-    return app.months().cb_MonthChange(roster.shown_year, roster.shown_month + 1);
+    return app.months().switch_to(roster.shown_year, roster.shown_month + 1);
 }
 
 }  // namespace

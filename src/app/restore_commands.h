@@ -4,7 +4,7 @@
 
 #include "app/app_state.h"
 #include "storage/archive.h"
-#include "worktime/normatyw.h"
+#include "worktime/month_rebuild.h"
 
 namespace tabrel {
 

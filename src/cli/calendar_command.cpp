@@ -20,7 +20,7 @@
 #include "storage/options_file.h"
 #include "storage/safe_file.h"
 #include "storage/staff_files.h"
-#include "worktime/normatyw.h"
+#include "worktime/month_rebuild.h"
 
 namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
@@ -54,8 +54,8 @@ Json calendar_json(const MonthCalendar& c, const NormStatus& status) {
             {"night_start", c.night_start},
             {"night_end", c.night_end},
             {"next_month_first", c.next_month_first},
-            {"st_NormaTitle", cp1250_to_utf8(status.st_NormaTitle)},
-            {"st_NormaValue", cp1250_to_utf8(status.st_NormaValue)},
+            {"st_NormaTitle", cp1250_to_utf8(status.norm_title)},
+            {"st_NormaValue", cp1250_to_utf8(status.norm_value)},
             {"days", days},
             {"cells", cells}};
 }

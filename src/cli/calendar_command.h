@@ -5,7 +5,7 @@
 
 #include "model/calendar.h"
 #include "month_arguments.h"
-#include "worktime/normatyw.h"
+#include "worktime/month_rebuild.h"
 
 namespace tabrel {
 

@@ -6,7 +6,7 @@
 #include "month_arguments.h"
 #include "storage/options_file.h"
 #include "storage/staff_files.h"
-#include "worktime/normatyw.h"
+#include "worktime/month_rebuild.h"
 
 namespace tabrel {
 
@@ -34,7 +34,7 @@ std::string LoadedMonth::open(int year, int month, std::optional<int> group_id) 
     const auto group = choose_group(roster_, group_id);
     if (!group) return "no group with id " + std::to_string(*group_id);
     roster_.current_group = static_cast<int16_t>(*group);
-    status_ = months_.cb_MonthChange(year, month);
+    status_ = months_.switch_to(year, month);
     // Without a group no month is loaded, yet the month asked for has its calendar: Sundays
     // and statutory holidays.
     if (roster_.groups.empty())

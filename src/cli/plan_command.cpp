@@ -5,7 +5,7 @@
 #include "cli_prompter.h"
 #include "i18n/cp1250.h"
 #include "month_command.h"
-#include "planner/uloz_tabrel.h"
+#include "planner/month_planner.h"
 
 namespace tabrel {
 

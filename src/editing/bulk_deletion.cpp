@@ -20,7 +20,7 @@ constexpr Redisplay kMonthChanged{.duties = true, .days_off = true, .day = 0, .w
 
 }  // namespace
 
-Redisplay mi_d_CurrentWorkerClick(EditContext& context) {
+Redisplay delete_worker_duties(EditContext& context) {
     if (!confirmed(context, "msg_ConfirmDutiesDelete",
                    "Usunąć wszystkie dyżury w wybranym miesiącu %s wybranego pracownika?"))
         return {};
@@ -30,7 +30,7 @@ Redisplay mi_d_CurrentWorkerClick(EditContext& context) {
 }
 
 // Every worker whose duties went is recomputed, so that the worker list shows no stale totals.
-Redisplay mi_d_AllClick(EditContext& context) {
+Redisplay delete_all_duties(EditContext& context) {
     if (!confirmed(context, "msg_ConfirmAllDutiesDelete",
                    "Usunąć wszystkie dyżury w wybranym miesiącu dla wybranej grupy? %s Uwaga! "
                    "Podjętej decyzji już nie będzie można cofnąć."))
@@ -41,7 +41,7 @@ Redisplay mi_d_AllClick(EditContext& context) {
     return kMonthChanged;
 }
 
-Redisplay mi_do_CurrentWorkerClick(EditContext& context) {
+Redisplay delete_worker_days_off(EditContext& context) {
     if (!confirmed(context, "msg_ConfirmDaysOffDelete",
                    "Usunąć wszystkie wolne w wybranym miesiącu %s dla wybranego pracownika?"))
         return {};
@@ -50,7 +50,7 @@ Redisplay mi_do_CurrentWorkerClick(EditContext& context) {
     return kMonthChanged;
 }
 
-Redisplay mi_do_AllClick(EditContext& context) {
+Redisplay delete_all_days_off(EditContext& context) {
     if (!confirmed(context, "msg_ConfirmAllDaysOffDelete",
                    "Usunąć wszystkie wolne w wybranym miesiącu dla wybranej grupy? %s Uwaga! "
                    "Podjętej decyzji już nie będzie można cofnąć."))

@@ -8,9 +8,9 @@ namespace tabrel {
 // "Usuń dyżury..." and "Usuń wolne...", each after its own Yes/No question. "wybranego
 // pracownika..." takes the selected worker's entries of every group; "wszystkie..." every
 // worker's entries of the current group only. Days off give their leave back.
-Redisplay mi_d_CurrentWorkerClick(EditContext& context);
-Redisplay mi_d_AllClick(EditContext& context);
-Redisplay mi_do_CurrentWorkerClick(EditContext& context);
-Redisplay mi_do_AllClick(EditContext& context);
+Redisplay delete_worker_duties(EditContext& context);
+Redisplay delete_all_duties(EditContext& context);
+Redisplay delete_worker_days_off(EditContext& context);
+Redisplay delete_all_days_off(EditContext& context);
 
 }  // namespace tabrel

@@ -5,7 +5,7 @@
 #include "editing/entry_operations.h"
 #include "editing/text_case.h"
 #include "i18n/text.h"
-#include "planner/rozpisz_8.h"
+#include "planner/eight_hour_placement.h"
 #include "worktime/month_navigation.h"
 
 namespace tabrel {
@@ -90,12 +90,12 @@ std::string DutyForm::caption() const {
     return tr("rg_DutyType", "Czas trwania dyżuru: ") + min2h(length(), "txt", false);
 }
 
-std::string DutyForm::pb_DutyFrom() const {
+std::string DutyForm::from_caption() const {
     const Shift* s = shift();
     return "| " + clock(s ? s->zod : 0);
 }
 
-std::string DutyForm::pb_DutyTo() const {
+std::string DutyForm::to_caption() const {
     const Shift* s = shift();
     return clock(s ? s->zod + s->zile : 0) + " |";
 }

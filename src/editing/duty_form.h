@@ -40,11 +40,11 @@ public:
     static DutyForm editing(Roster& roster, const Options& options, Prompter& prompter,
                             int worker_index, const Duty& duty);
 
-    std::string l_prac_idx() const;   // surname + " " + first name
-    std::string l_DateValue() const;  // "5 czerwiec 2024", lower case
-    std::string caption() const;      // "Czas trwania dyżuru: " + the length
-    std::string pb_DutyFrom() const;  // "| " + the shift's start
-    std::string pb_DutyTo() const;    // the shift's end + " |"
+    std::string l_prac_idx() const;    // surname + " " + first name
+    std::string l_DateValue() const;   // "5 czerwiec 2024", lower case
+    std::string caption() const;       // "Czas trwania dyżuru: " + the length
+    std::string from_caption() const;  // "| " + the shift's start
+    std::string to_caption() const;    // the shift's end + " |"
 
     std::optional<DutyType> type() const { return type_; }
     TimeValue start() const { return start_; }

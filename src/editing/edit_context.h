@@ -12,15 +12,15 @@ class DayOffForm;
 
 // The duty dialog "Dodaj/Edytuj dyżur": shows the prepared form modally and returns when it is
 // closed. The form's own ok() does the insertion, so the window only mirrors its fields.
-struct DutyDialog {
+struct DutyFormView {
     virtual void show(DutyForm& form) = 0;
-    virtual ~DutyDialog() = default;
+    virtual ~DutyFormView() = default;
 };
 
 // The day-off dialog "Dodaj/Edytuj wolne", likewise.
-struct DayOffDialog {
+struct DayOffFormView {
     virtual void show(DayOffForm& form) = 0;
-    virtual ~DayOffDialog() = default;
+    virtual ~DayOffFormView() = default;
 };
 
 // What the grid's edits work on: the roster and the main window's state, the message boxes and
@@ -30,8 +30,8 @@ struct EditContext {
     const Options& options;
     Prompter& prompter;
     ViewState& view;
-    DutyDialog& duty_dialog;
-    DayOffDialog& day_off_dialog;
+    DutyFormView& duty_dialog;
+    DayOffFormView& day_off_dialog;
 };
 
 }  // namespace tabrel

@@ -56,7 +56,7 @@ Duty whole_shift_duty(const Roster& roster, const Worker& worker, int day, int s
 
 Redisplay drop_tile(EditContext& context, const std::string& name, int day, int shift_no,
                     bool ctrl) {
-    const std::optional<TileRef> ref = panName2idxy(name);
+    const std::optional<TileRef> ref = parse_tile_name(name);
     if (!ref) return {};
     if (ref->kind == 'p') return move_duty_tile(context, *ref, day, shift_no, ctrl);
     return move_day_off_tile(context, *ref, day);
@@ -70,7 +70,7 @@ bool valid_cell(const Roster& roster, int day, int shift_no) {
            shift_no <= static_cast<int>(group->profile.shifts.size());
 }
 
-bool sagDragOver(EditContext& context, int day, int shift_no) {
+bool drop_allowed(EditContext& context, int day, int shift_no) {
     context.view.selected_day = static_cast<uint8_t>(day);
     context.view.selected_shift = static_cast<uint8_t>(shift_no);
     return valid_cell(context.roster, day, shift_no);
@@ -91,8 +91,8 @@ bool drop_allowed(EditContext& context) {
     return true;
 }
 
-Redisplay sagDragDrop(EditContext& context, const DropSource& source, int day, int shift_no,
-                      bool ctrl) {
+Redisplay drop_on_grid(EditContext& context, const DropSource& source, int day, int shift_no,
+                       bool ctrl) {
     if (!valid_cell(context.roster, day, shift_no)) return {};
     if (!drop_allowed(context)) return {};
     switch (source.kind) {

@@ -22,13 +22,13 @@ struct DropSource {
 // A cell that shows a day of the month, on a shift of the current group.
 bool valid_cell(const Roster& roster, int day, int shift_no);
 
-// sagDragOver: the cell under the mouse becomes the selected cell; only a valid one accepts.
-bool sagDragOver(EditContext& context, int day, int shift_no);
+// drop_allowed: the cell under the mouse becomes the selected cell; only a valid one accepts.
+bool drop_allowed(EditContext& context, int day, int shift_no);
 
-// sagDragDrop: the rules of each source for the cell's day and shift. Refusals are told
+// drop_on_grid: the rules of each source for the cell's day and shift. Refusals are told
 // through the prompter and leave the roster as it was.
-Redisplay sagDragDrop(EditContext& context, const DropSource& source, int day, int shift_no,
-                      bool ctrl);
+Redisplay drop_on_grid(EditContext& context, const DropSource& source, int day, int shift_no,
+                       bool ctrl);
 
 // A new duty for `worker_index` (the selected worker, or the one chosen by typing its short
 // name) after the checks every drop makes: with Ctrl inserted at once as a whole shift, without

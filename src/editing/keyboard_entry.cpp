@@ -24,8 +24,8 @@ bool selected_cell_valid(EditContext& context) {
 
 Redisplay drop_on_selected_cell(EditContext& context, DropSource::Kind kind) {
     if (!selected_cell_valid(context)) return {};
-    return sagDragDrop(context, {.kind = kind, .tile = {}}, context.view.selected_day,
-                       context.view.selected_shift, false);
+    return drop_on_grid(context, {.kind = kind, .tile = {}}, context.view.selected_day,
+                        context.view.selected_shift, false);
 }
 
 std::optional<int> worker_by_short_name(const EditContext& context, std::string_view pseudo) {
@@ -39,11 +39,11 @@ std::optional<int> worker_by_short_name(const EditContext& context, std::string_
 
 }  // namespace
 
-Redisplay a_DutyAddExecute(EditContext& context) {
+Redisplay add_duty_at_selection(EditContext& context) {
     return drop_on_selected_cell(context, DropSource::Kind::DutyPanel);
 }
 
-Redisplay a_DayOffAddExecute(EditContext& context) {
+Redisplay add_day_off_at_selection(EditContext& context) {
     return drop_on_selected_cell(context, DropSource::Kind::DayOffPanel);
 }
 

@@ -10,8 +10,8 @@ namespace tabrel {
 
 // a_DutyAdd (Insert) and a_DayOffAdd: a drop of the panel "Dyżur" or "Wolne" on the selected
 // cell, or a request to pick a valid day first.
-Redisplay a_DutyAddExecute(EditContext& context);
-Redisplay a_DayOffAddExecute(EditContext& context);
+Redisplay add_duty_at_selection(EditContext& context);
+Redisplay add_day_off_at_selection(EditContext& context);
 
 // Type-to-select on the grid: the keys typed while Shift is held name a worker by short name,
 // who gets a new duty on the selected cell when Shift is released.

@@ -16,7 +16,7 @@ namespace {
 
 // The tile's reference when it names a worker of the register and a day of the month.
 std::optional<TileRef> known_tile(const Roster& roster, std::string_view name) {
-    const std::optional<TileRef> ref = panName2idxy(name);
+    const std::optional<TileRef> ref = parse_tile_name(name);
     if (!ref || ref->worker >= static_cast<int>(roster.workers.size())) return std::nullopt;
     if (ref->day >= std::min(roster.month_days(), kMonthSlots)) return std::nullopt;
     return ref;
@@ -29,7 +29,7 @@ bool on_request_duty(const Roster& roster, const TileRef& ref) {
 
 }  // namespace
 
-TilePopup pm_dPopup(const Roster& roster, std::string_view tile) {
+TilePopup tile_popup(const Roster& roster, std::string_view tile) {
     const std::optional<TileRef> ref = known_tile(roster, tile);
     if (!ref) return {};
     return {.edit_visible = ref->kind == 'p', .restore_enabled = roster.workers[ref->worker].old};
@@ -51,7 +51,7 @@ Redisplay kosz(EditContext& context, std::string_view tile) {
     return {.duties = true, .days_off = true, .day = 0, .worker_list = true};
 }
 
-Redisplay mi_DutyDeleteClick(EditContext& context, std::string_view tile) {
+Redisplay delete_tile(EditContext& context, std::string_view tile) {
     const std::optional<TileRef> ref = known_tile(context.roster, tile);
     if (!ref) return {};
     if (on_request_duty(context.roster, *ref) &&
@@ -64,7 +64,7 @@ Redisplay mi_DutyDeleteClick(EditContext& context, std::string_view tile) {
     return kosz(context, tile);
 }
 
-Redisplay mi_DutyEditClick(EditContext& context, std::string_view tile) {
+Redisplay edit_tile(EditContext& context, std::string_view tile) {
     const std::optional<TileRef> ref = known_tile(context.roster, tile);
     if (!ref || ref->kind != 'p') return {};
     Roster& roster = context.roster;

@@ -7,21 +7,21 @@
 
 namespace tabrel {
 
-// pm_dPopup: what the popup menu of a tile offers.
+// tile_popup: what the popup menu of a tile offers.
 struct TilePopup {
     bool edit_visible = false;     // "Zmień..." only for duty tiles
     bool restore_enabled = false;  // "Przywróć pracownika" only for a blocked worker's tile
     bool operator==(const TilePopup&) const = default;
 };
-TilePopup pm_dPopup(const Roster& roster, std::string_view tile);
+TilePopup tile_popup(const Roster& roster, std::string_view tile);
 
 // The trash: deletes the entry a tile stands for, of any group, without a question.
 Redisplay kosz(EditContext& context, std::string_view tile);
 
 // "Usuń": as the trash, after a question for a duty placed on request.
-Redisplay mi_DutyDeleteClick(EditContext& context, std::string_view tile);
+Redisplay delete_tile(EditContext& context, std::string_view tile);
 
 // "Zmień...": the duty dialog in edit mode, filled from the tile's duty.
-Redisplay mi_DutyEditClick(EditContext& context, std::string_view tile);
+Redisplay edit_tile(EditContext& context, std::string_view tile);
 
 }  // namespace tabrel

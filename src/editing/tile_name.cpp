@@ -22,7 +22,7 @@ std::string tile_name(const TileRef& ref) {
     return std::string(1, ref.kind) + std::to_string(ref.worker) + "_" + std::to_string(ref.day);
 }
 
-std::optional<TileRef> panName2idxy(std::string_view name) {
+std::optional<TileRef> parse_tile_name(std::string_view name) {
     if (name.empty() || (name.front() != 'p' && name.front() != 'u')) return std::nullopt;
     const size_t separator = name.find('_');
     if (separator == std::string_view::npos) return std::nullopt;

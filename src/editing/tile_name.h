@@ -18,6 +18,6 @@ struct TileRef {
 std::string tile_name(const TileRef& ref);
 
 // Splits a tile's name back; nothing for a name that is not a tile's.
-std::optional<TileRef> panName2idxy(std::string_view name);
+std::optional<TileRef> parse_tile_name(std::string_view name);
 
 }  // namespace tabrel

@@ -1,15 +1,15 @@
 #include "edit_commands.h"
 
+#include "day_properties_dialog.h"
 #include "editing/bulk_deletion.h"
 #include "editing/entry_operations.h"
 #include "editing/keyboard_entry.h"
 #include "editing/tile_commands.h"
 #include "i18n/text.h"
-#include "planner/uloz_tabrel.h"
+#include "planner/month_planner.h"
 #include "showing_prompter.h"
 #include "storage/ini_file.h"
 #include "storage/safe_file.h"
-#include "tdayprop.h"
 #include "worktime/day_properties.h"
 #include "worktime/worker_norm.h"
 
@@ -27,8 +27,8 @@ EditCommands::EditCommands(AppState& app, EditContext& context, const MainAction
     const auto edit = [this](Redisplay (*command)(EditContext&)) {
         return [this, command] { emit redisplay(command(context_)); };
     };
-    bind_action(actions.a_DutyAdd, this, edit(a_DutyAddExecute));
-    bind_action(actions.a_DayOffAdd, this, edit(a_DayOffAddExecute));
+    bind_action(actions.a_DutyAdd, this, edit(add_duty_at_selection));
+    bind_action(actions.a_DayOffAdd, this, edit(add_day_off_at_selection));
     using Label = std::string (*)();
     const auto named_edit = [this](Redisplay (*command)(EditContext&), Label label) {
         return [this, command, label] {
@@ -38,16 +38,15 @@ EditCommands::EditCommands(AppState& app, EditContext& context, const MainAction
     };
     const Label duties = [] { return tabrel::tr("und_DutiesDelete", "usunięcie dyżurów"); };
     const Label days_off = [] { return tabrel::tr("und_DaysOffDelete", "usunięcie wolnych"); };
-    bind_action(actions.mi_DutiesDeleteWorker, this, named_edit(mi_d_CurrentWorkerClick, duties));
-    bind_action(actions.mi_DutiesDeleteAll, this, named_edit(mi_d_AllClick, duties));
-    bind_action(actions.mi_DaysOffDeleteWorker, this,
-                named_edit(mi_do_CurrentWorkerClick, days_off));
-    bind_action(actions.mi_DaysOffDeleteAll, this, named_edit(mi_do_AllClick, days_off));
+    bind_action(actions.mi_DutiesDeleteWorker, this, named_edit(delete_worker_duties, duties));
+    bind_action(actions.mi_DutiesDeleteAll, this, named_edit(delete_all_duties, duties));
+    bind_action(actions.mi_DaysOffDeleteWorker, this, named_edit(delete_worker_days_off, days_off));
+    bind_action(actions.mi_DaysOffDeleteAll, this, named_edit(delete_all_days_off, days_off));
     bind_action(actions.a_MarkAsHoliday, this, [this] {
-        mark_day(a_MarkAsHoliday, [] { return tabrel::tr("und_Holiday", "święto"); });
+        mark_day(toggle_holiday, [] { return tabrel::tr("und_Holiday", "święto"); });
     });
     bind_action(actions.a_ERDuty, this, [this] {
-        mark_day(a_ERDuty, [] { return tabrel::tr("und_ERDuty", "ostry dyżur"); });
+        mark_day(toggle_emergency_day, [] { return tabrel::tr("und_ERDuty", "ostry dyżur"); });
     });
     bind_action(actions.a_DayProperties, this, [this] { day_properties(); });
     bind_action(actions.a_automatic, this, [this] { run_planner(); });
@@ -56,7 +55,7 @@ EditCommands::EditCommands(AppState& app, EditContext& context, const MainAction
 }
 
 void EditCommands::prepare_calendar_menu() {
-    const CalendarPopup popup = pm_kalendarz(app_.roster(), app_.view().selected_day);
+    const CalendarPopup popup = calendar_popup(app_.roster(), app_.view().selected_day);
     actions_.a_MarkAsHoliday->setEnabled(popup.enabled);
     actions_.a_MarkAsHoliday->setChecked(popup.holiday_checked);
     actions_.a_ERDuty->setEnabled(popup.enabled);
@@ -70,7 +69,7 @@ void EditCommands::trash(const std::string& tile) {
 
 void EditCommands::mark_day(NormStatus (*mark)(Roster&, Options&, int), std::string (*label)()) {
     const int day = app_.view().selected_day;
-    if (!pm_kalendarz(app_.roster(), day).enabled) return;
+    if (!calendar_popup(app_.roster(), day).enabled) return;
     emit named(label());
     emit norm_changed(mark(app_.roster(), app_.options(), day));
     emit redisplay(kEverything);
@@ -78,11 +77,11 @@ void EditCommands::mark_day(NormStatus (*mark)(Roster&, Options&, int), std::str
 
 void EditCommands::day_properties() {
     const ViewState& view = app_.view();
-    if (!pm_kalendarz(app_.roster(), view.selected_day).enabled) return;
+    if (!calendar_popup(app_.roster(), view.selected_day).enabled) return;
     emit named(tabrel::tr("und_DayProperties", "właściwości dnia"));
     DayProperties properties(app_.roster(), app_.options(), app_.prompter(), view.selected_day,
                              view.selected_shift);
-    Tf_DayProperties dialog(properties, app_.roster(), app_.prompter(), dialog_parent_);
+    DayPropertiesDialog dialog(properties, app_.roster(), app_.prompter(), dialog_parent_);
     if (dialog.exec() == QDialog::Accepted) emit norm_changed(dialog.status());
     emit redisplay(kEverything);
 }

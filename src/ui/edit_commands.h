@@ -7,7 +7,7 @@
 #include "editing/edit_context.h"
 #include "editing/redisplay.h"
 #include "main_actions.h"
-#include "worktime/normatyw.h"
+#include "worktime/month_rebuild.h"
 
 class QMenu;
 

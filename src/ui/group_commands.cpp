@@ -3,7 +3,7 @@
 #include <QPointer>
 
 #include "editing/group_editor.h"
-#include "taddgrupa.h"
+#include "group_dialog.h"
 
 namespace tabrel {
 
@@ -17,15 +17,15 @@ bool has_visible_group(const Roster& roster) {
 
 }  // namespace
 
-Tf_GroupAdd& group_editor(AppState& app, QWidget* parent) {
-    static QPointer<Tf_GroupAdd> editor;
+GroupDialog& group_editor(AppState& app, QWidget* parent) {
+    static QPointer<GroupDialog> editor;
     if (editor && (editor->parentWidget() != parent || &editor->app() != &app)) delete editor;
-    if (!editor) editor = new Tf_GroupAdd(app, parent);
+    if (!editor) editor = new GroupDialog(app, parent);
     return *editor;
 }
 
 bool run_group_add(AppState& app, QWidget* parent) {
-    Tf_GroupAdd& editor = group_editor(app, parent);
+    GroupDialog& editor = group_editor(app, parent);
     editor.prepare_new();
     return editor.exec() == QDialog::Accepted;
 }
@@ -37,7 +37,7 @@ bool run_group_edit(AppState& app, QWidget* parent) {
         app.prompter().inform(group_need_message());
         return run_group_add(app, parent);
     }
-    Tf_GroupAdd& editor = group_editor(app, parent);
+    GroupDialog& editor = group_editor(app, parent);
     editor.prepare_edit(*current);
     return editor.exec() == QDialog::Accepted;
 }

@@ -6,11 +6,11 @@
 
 namespace tabrel {
 
-class Tf_GroupAdd;
+class GroupDialog;
 
 // The group editor of this window, created on first use and kept, so that it remembers its
 // controls between showings.
-Tf_GroupAdd& group_editor(AppState& app, QWidget* parent);
+GroupDialog& group_editor(AppState& app, QWidget* parent);
 
 // The main window's group commands. Each returns true when the roster changed: the caller then
 // rebuilds the group list (whose current group the roster names), recomputes the month's norm

@@ -43,17 +43,17 @@ MonthBar::MonthBar(const MainActions& a, QWidget* parent) : QToolBar(parent) {
     cb_Month = named(new QComboBox(this), "cb_Month", "Wybierz miesiąc");
     for (const char* name : kMonthNames) cb_Month->addItem(QString::fromUtf8(name));
     tb_MonthNext = arrow_button("tb_MonthNext", ">", "Następny miesiąc", this);
-    me_Norma = named(new QLineEdit(this), "me_Norma", "");
-    me_Norma->setInputMask(QStringLiteral("000:00"));
-    me_Norma->setText(QStringLiteral("000:00"));
-    me_Norma->setMaximumWidth(
-        me_Norma->fontMetrics().horizontalAdvance(QStringLiteral("0000:000")));
-    me_Norma->setEnabled(false);
-    st_NormaTitle = named(new QLabel(this), "st_NormaTitle", "");
-    st_NormaValue = named(new QLabel(this), "st_NormaValue", "");
+    norm_text = named(new QLineEdit(this), "me_Norma", "");
+    norm_text->setInputMask(QStringLiteral("000:00"));
+    norm_text->setText(QStringLiteral("000:00"));
+    norm_text->setMaximumWidth(
+        norm_text->fontMetrics().horizontalAdvance(QStringLiteral("0000:000")));
+    norm_text->setEnabled(false);
+    norm_title = named(new QLabel(this), "st_NormaTitle", "");
+    norm_value = named(new QLabel(this), "st_NormaValue", "");
     // Their language-file texts are formats the norm fills in, not captions.
-    st_NormaTitle->setProperty(kTagProperty, kSkippedTag);
-    st_NormaValue->setProperty(kTagProperty, kSkippedTag);
+    norm_title->setProperty(kTagProperty, kSkippedTag);
+    norm_value->setProperty(kTagProperty, kSkippedTag);
 
     addWidget(se_Year);
     addWidget(tb_MonthPrev);
@@ -61,19 +61,17 @@ MonthBar::MonthBar(const MainActions& a, QWidget* parent) : QToolBar(parent) {
     addWidget(tb_MonthNext);
     addSeparator();
     addWidget(toggle_button(a.a_CustomNorma, this));
-    addWidget(me_Norma);
+    addWidget(norm_text);
     addWidget(toggle_button(a.a_NewPeriod, this));
     addSeparator();
-    addWidget(st_NormaTitle);
-    addWidget(st_NormaValue);
+    addWidget(norm_title);
+    addWidget(norm_value);
 }
 
 void MonthBar::show_norm(const NormStatus& status) {
-    st_NormaTitle->setText(
-        qt_text(status.st_NormaTitle).replace(QLatin1Char('\r'), QLatin1Char('\n')));
-    st_NormaValue->setText(
-        qt_text(status.st_NormaValue).replace(QLatin1Char('\r'), QLatin1Char('\n')));
-    me_Norma->setText(qt_text(status.me_Norma));
+    norm_title->setText(qt_text(status.norm_title).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    norm_value->setText(qt_text(status.norm_value).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    norm_text->setText(qt_text(status.norm_text));
 }
 
 void MonthBar::show_month(int year, int month) {

@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 #include "main_actions.h"
-#include "worktime/normatyw.h"
+#include "worktime/month_rebuild.h"
 
 namespace tabrel {
 
@@ -30,9 +30,9 @@ public:
     QToolButton* tb_MonthPrev;
     QComboBox* cb_Month;
     QToolButton* tb_MonthNext;
-    QLineEdit* me_Norma;
-    QLabel* st_NormaTitle;
-    QLabel* st_NormaValue;
+    QLineEdit* norm_text;
+    QLabel* norm_title;
+    QLabel* norm_value;
 };
 
 }  // namespace tabrel

@@ -190,7 +190,7 @@ void MonthGrid::contextMenuEvent(QContextMenuEvent* event) {
 void MonthGrid::tile_menu(const Tile& tile, QPoint global) {
     const std::string name = tile.name;
     const int worker = tile.worker;
-    const TilePopup offer = pm_dPopup(app_.roster(), name);
+    const TilePopup offer = tile_popup(app_.roster(), name);
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("pm_d"));
     QAction* edit = menu.addAction(qt_text(tabrel::tr("mi_DutyEdit", "Zmień...")));
@@ -205,9 +205,9 @@ void MonthGrid::tile_menu(const Tile& tile, QPoint global) {
     restore->setEnabled(offer.restore_enabled);
     QAction* chosen = menu.exec(global);
     if (chosen == edit)
-        emit edited(mi_DutyEditClick(context_, name));
+        emit edited(edit_tile(context_, name));
     else if (chosen == remove)
-        emit edited(mi_DutyDeleteClick(context_, name));
+        emit edited(delete_tile(context_, name));
     else if (chosen == restore)
         emit restore_requested(worker);
 }
@@ -260,7 +260,7 @@ void MonthGrid::dragMoveEvent(QDragMoveEvent* event) {
         return;
     }
     const CellRef ref = cell_ref(*cell);
-    const bool valid = sagDragOver(context_, ref.day, ref.shift_no);
+    const bool valid = drop_allowed(context_, ref.day, ref.shift_no);
     update();
     emit cell_selected();
     if (!valid) {
@@ -285,7 +285,7 @@ void MonthGrid::dropEvent(QDropEvent* event) {
     event->accept();
     // The rules may open a dialog or a message box: not inside the drag's own event loop.
     QTimer::singleShot(0, this, [this, drop = *source, ref, ctrl] {
-        emit edited(sagDragDrop(context_, drop, ref.day, ref.shift_no, ctrl));
+        emit edited(drop_on_grid(context_, drop, ref.day, ref.shift_no, ctrl));
     });
 }
 

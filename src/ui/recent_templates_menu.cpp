@@ -9,7 +9,7 @@
 #include "qt_text.h"
 #include "storage/options_file.h"
 #include "storage/recent_templates.h"
-#include "twydruki.h"
+#include "templates_dialog.h"
 
 namespace fs = std::filesystem;
 
@@ -27,7 +27,7 @@ QString caption_of(const fs::path& path) {
     }
 }
 
-void fill(QMenu* menu, Tf_Templates* dialog, const fs::path& data_folder) {
+void fill(QMenu* menu, TemplatesDialog* dialog, const fs::path& data_folder) {
     menu->clear();
     for (const std::string& stored :
          recent_templates(load_options_file(data_folder), "Templates")) {
@@ -48,7 +48,7 @@ void fill(QMenu* menu, Tf_Templates* dialog, const fs::path& data_folder) {
 
 }  // namespace
 
-void bind_recent_templates_menu(QMenu* menu, Tf_Templates* dialog, const fs::path& data_folder) {
+void bind_recent_templates_menu(QMenu* menu, TemplatesDialog* dialog, const fs::path& data_folder) {
     menu->setToolTipsVisible(true);
     QObject::connect(menu, &QMenu::aboutToShow, dialog,
                      [menu, dialog, data_folder] { fill(menu, dialog, data_folder); });

@@ -6,12 +6,12 @@ class QMenu;
 
 namespace tabrel {
 
-class Tf_Templates;
+class TemplatesDialog;
 
 // Fills `menu` as it drops down with the recently used templates of konfiguracja.ini in
 // `data_folder` whose files exist, captioned by their titles; choosing one refreshes the
 // dialog's catalogue and generates that template.
-void bind_recent_templates_menu(QMenu* menu, Tf_Templates* dialog,
+void bind_recent_templates_menu(QMenu* menu, TemplatesDialog* dialog,
                                 const std::filesystem::path& data_folder);
 
 }  // namespace tabrel

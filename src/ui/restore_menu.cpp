@@ -8,9 +8,9 @@
 #include "app/restore_commands.h"
 #include "archive_progress.h"
 #include "i18n/text.h"
+#include "main_window.h"
 #include "qt_text.h"
 #include "storage/restore_archive.h"
-#include "tglowna.h"
 
 namespace tabrel {
 
@@ -22,14 +22,14 @@ void enable_restore_commands(const MainActions& actions, Roster& roster) {
     actions.a_RestoreWorkers->setEnabled(state.workers);
 }
 
-void show_restored(Tf_MainForm& form, const RestoreResult& result) {
+void show_restored(MainWindow& form, const RestoreResult& result) {
     if (result.outcome != RestoreOutcome::Restored) return;
     form.month_bar()->show_norm(result.norm);
     form.history()->forget();
     form.refresh_groups();
 }
 
-void choose_archive(Tf_MainForm& form, AppState& app) {
+void choose_archive(MainWindow& form, AppState& app) {
     const std::string folder = backup_folder(app.data_folder()).string();
     const QString chosen = QFileDialog::getOpenFileName(
         &form, qt_text(tr("d_BackupOpen", "Restore...")), QString::fromStdString(folder),
@@ -54,7 +54,7 @@ QString file_dialog_filter(const QString& filter) {
     return filters.isEmpty() ? filter : filters.join(QStringLiteral(";;"));
 }
 
-void bind_restore_menu(Tf_MainForm& form, AppState& app) {
+void bind_restore_menu(MainWindow& form, AppState& app) {
     const MainActions& actions = form.actions();
     if (auto* menu = form.findChild<QMenu*>(QStringLiteral("mi_Restore")))
         QObject::connect(menu, &QMenu::aboutToShow, &form,

@@ -6,12 +6,12 @@
 
 namespace tabrel {
 
-class Tf_MainForm;
+class MainWindow;
 
 // Binds "Odzyskaj z kopii zapasowej...": the enabling of its commands each time it opens, the
 // restore of the month and of groups and staff with the window redrawn after them, and the
 // restore of an archive chosen in a file dialog.
-void bind_restore_menu(Tf_MainForm& form, AppState& app);
+void bind_restore_menu(MainWindow& form, AppState& app);
 
 // The language file's filter ("Backup file (*.bak)|*.bak", description and mask pairs split by
 // "|") as a file dialog's filter.

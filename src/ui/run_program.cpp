@@ -7,13 +7,13 @@
 #include "app/user_templates.h"
 #include "i18n/text.h"
 #include "language_applier.h"
+#include "login_dialog.h"
+#include "main_window.h"
 #include "message_prompter.h"
 #include "qt_locale.h"
 #include "qt_settings_store.h"
 #include "qt_translations.h"
 #include "storage/options_file.h"
-#include "tglowna.h"
-#include "tlogowanie.h"
 #include "window_geometry.h"
 
 namespace tabrel {
@@ -37,7 +37,7 @@ int run_program(const ProgramFolders& folders) {
     if (!login_at_start(settings, language ? &*language : nullptr)) return 1;
     app.load_staff();
 
-    Tf_MainForm form(app);
+    MainWindow form(app);
     prompter.set_parent(&form);
     if (language) {
         apply_language_to_all(*language);

@@ -6,10 +6,10 @@
 #include <QUrl>
 
 #include "ical_export_dialog.h"
+#include "main_window.h"
 #include "printouts/window_lists.h"
 #include "recent_templates_menu.h"
-#include "tglowna.h"
-#include "twydruki.h"
+#include "templates_dialog.h"
 
 namespace fs = std::filesystem;
 
@@ -24,11 +24,11 @@ void open_with_desktop(const fs::path& path) {
 
 }  // namespace
 
-WindowPrintouts::WindowPrintouts(AppState& app, Tf_MainForm& window)
+WindowPrintouts::WindowPrintouts(AppState& app, MainWindow& window)
     : QObject(&window),
       printouts_(app.folders().work / "wydruki", app.data_folder(), open_with_desktop) {
     const auto lists = [&app](GenerationContext& ctx) { fill_window_lists(ctx, app.view()); };
-    dialog_ = new Tf_Templates(app, printouts_, lists, open_with_desktop, &window);
+    dialog_ = new TemplatesDialog(app, printouts_, lists, open_with_desktop, &window);
     bind_action(window.actions().a_Templates, this, [this] { dialog_->run(); });
     bind_action(window.actions().a_IcalExport, this,
                 [&app, &window] { run_ical_export(app, &window); });

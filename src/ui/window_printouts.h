@@ -7,22 +7,22 @@
 
 namespace tabrel {
 
-class Tf_MainForm;
-class Tf_Templates;
+class MainWindow;
+class TemplatesDialog;
 
 // The main window's printouts: written into "wydruki" in the work folder and opened with the
 // desktop, the templates dialog behind a_Templates, and the recent templates on the toolbar.
 class WindowPrintouts : public QObject {
     Q_OBJECT
 public:
-    WindowPrintouts(AppState& app, Tf_MainForm& window);
+    WindowPrintouts(AppState& app, MainWindow& window);
 
     Printouts& printouts() { return printouts_; }
-    Tf_Templates* dialog() const { return dialog_; }
+    TemplatesDialog* dialog() const { return dialog_; }
 
 private:
     Printouts printouts_;
-    Tf_Templates* dialog_;
+    TemplatesDialog* dialog_;
 };
 
 }  // namespace tabrel

@@ -5,7 +5,7 @@
 #include "editing/group_editor.h"
 #include "editing/worker_editor.h"
 #include "group_commands.h"
-#include "taddpracow.h"
+#include "worker_dialog.h"
 
 namespace tabrel {
 
@@ -21,10 +21,10 @@ bool has_worker(const Roster& roster, int worker_index) {
 
 }  // namespace
 
-Tf_WorkerAdd& worker_editor(AppState& app, QWidget* parent) {
-    static QPointer<Tf_WorkerAdd> editor;
+WorkerDialog& worker_editor(AppState& app, QWidget* parent) {
+    static QPointer<WorkerDialog> editor;
     if (editor && (editor->parentWidget() != parent || &editor->app() != &app)) delete editor;
-    if (!editor) editor = new Tf_WorkerAdd(app, parent);
+    if (!editor) editor = new WorkerDialog(app, parent);
     return *editor;
 }
 
@@ -35,7 +35,7 @@ bool run_worker_add(AppState& app, int worker_index, QWidget* parent) {
     }
     if (has_worker(app.roster(), worker_index))
         app.roster().current_worker = static_cast<uint16_t>(worker_index);
-    Tf_WorkerAdd& editor = worker_editor(app, parent);
+    WorkerDialog& editor = worker_editor(app, parent);
     editor.prepare_new();
     return editor.exec() == QDialog::Accepted;
 }
@@ -45,7 +45,7 @@ bool run_worker_edit(AppState& app, int worker_index, QWidget* parent) {
         if (has_group(app.roster())) app.prompter().inform(worker_need_message());
         return run_worker_add(app, worker_index, parent);
     }
-    Tf_WorkerAdd& editor = worker_editor(app, parent);
+    WorkerDialog& editor = worker_editor(app, parent);
     editor.prepare_edit(worker_index);
     return editor.exec() == QDialog::Accepted;
 }

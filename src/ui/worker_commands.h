@@ -6,11 +6,11 @@
 
 namespace tabrel {
 
-class Tf_WorkerAdd;
+class WorkerDialog;
 
 // The worker editor of this window, created on first use and kept, so that it remembers the
 // address and planner settings between showings.
-Tf_WorkerAdd& worker_editor(AppState& app, QWidget* parent);
+WorkerDialog& worker_editor(AppState& app, QWidget* parent);
 
 // The main window's worker commands on the worker at `worker_index` (-1 when the worker list
 // is empty). Each returns true when the roster changed: the caller then rebuilds the worker

@@ -24,7 +24,7 @@ NormStatus after_mark_change(Roster& roster, Options& options) {
 
 }  // namespace
 
-CalendarPopup pm_kalendarz(const Roster& roster, int day) {
+CalendarPopup calendar_popup(const Roster& roster, int day) {
     const CalendarDay* d = day_of(roster, day);
     if (!d) return {};
     return {.enabled = true,
@@ -40,14 +40,14 @@ NormStatus recompute_month_norm(Roster& roster, Options& options) {
                     {roster.shown_year, roster.shown_month + 1, false, nullptr, custom});
 }
 
-NormStatus a_MarkAsHoliday(Roster& roster, Options& options, int day) {
+NormStatus toggle_holiday(Roster& roster, Options& options, int day) {
     CalendarDay* d = day_of(roster, day);
     if (!d) return {};
     d->kalendarz_wlasny = !d->kalendarz_wlasny;
     return after_mark_change(roster, options);
 }
 
-NormStatus a_ERDuty(Roster& roster, Options& options, int day) {
+NormStatus toggle_emergency_day(Roster& roster, Options& options, int day) {
     CalendarDay* d = day_of(roster, day);
     if (!d) return {};
     d->kalendarz_ostre_dyzury = !d->kalendarz_ostre_dyzury;
@@ -103,11 +103,11 @@ bool DayProperties::default_holiday_enabled() const {
     return d && d->kalendarz_wlasny;
 }
 
-void DayProperties::b_DefaultHoliday() {
+void DayProperties::restore_default_holiday() {
     if (CalendarDay* d = day_of(roster_, day_)) d->kalendarz_wlasny = false;
 }
 
-void DayProperties::mi_DutyDelete(int row) {
+void DayProperties::delete_duty(int row) {
     if (row < 0 || row >= static_cast<int>(duties_.size())) return;
     const int worker_index = duties_[row].worker - 1;
     if (usun_dyzur(roster_, options_, prompter_, worker_index, day_, day_, {}) == 0) return;
@@ -115,7 +115,7 @@ void DayProperties::mi_DutyDelete(int row) {
     duty_deleted_ = true;
 }
 
-NormStatus DayProperties::sb_Ok() {
+NormStatus DayProperties::apply() {
     if (CalendarDay* d = day_of(roster_, day_)) {
         d->kalendarz_notatki = notes_;
         d->kalendarz_ostre_dyzury = er_duty_;

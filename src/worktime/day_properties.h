@@ -8,27 +8,27 @@
 #include "model/duty.h"
 #include "model/roster.h"
 #include "storage/options.h"
-#include "worktime/normatyw.h"
+#include "worktime/month_rebuild.h"
 
 namespace tabrel {
 
-// pm_kalendarz on opening, for the day of the selected cell (0: a cell without a day).
+// calendar_popup on opening, for the day of the selected cell (0: a cell without a day).
 struct CalendarPopup {
-    bool enabled = false;          // a_MarkAsHoliday, a_ERDuty and a_DayProperties
+    bool enabled = false;          // toggle_holiday, toggle_emergency_day and a_DayProperties
     bool holiday_checked = false;  // the day's effective holiday status
     bool er_duty_checked = false;  // "Ostry dyżur"
     bool operator==(const CalendarPopup&) const = default;
 };
-CalendarPopup pm_kalendarz(const Roster& roster, int day);
+CalendarPopup calendar_popup(const Roster& roster, int day);
 
 // The calendar and the norm of the shown month rebuilt from the day marks in memory, keeping
 // the staffing counters.
 NormStatus recompute_month_norm(Roster& roster, Options& options);
 
-// a_MarkAsHoliday and a_ERDuty: the day's mark is inverted, the calendar and the norm follow
-// at once, and so does the selected worker's summary.
-NormStatus a_MarkAsHoliday(Roster& roster, Options& options, int day);
-NormStatus a_ERDuty(Roster& roster, Options& options, int day);
+// toggle_holiday and toggle_emergency_day: the day's mark is inverted, the calendar and the norm
+// follow at once, and so does the selected worker's summary.
+NormStatus toggle_holiday(Roster& roster, Options& options, int day);
+NormStatus toggle_emergency_day(Roster& roster, Options& options, int day);
 
 // gb_DaySummary with the read-only notes is shown only for a day with notes.
 bool day_notes_visible(const Roster& roster, int day);
@@ -63,13 +63,13 @@ public:
 
     // Clears the day's own holiday mark at once; Cancel does not bring it back, and the
     // calendar follows at the next recalculation.
-    void b_DefaultHoliday();
+    void restore_default_holiday();
     // "Usuń dyżur...": the row's duty goes through the duty removal, with its question.
-    void mi_DutyDelete(int row);
+    void delete_duty(int row);
     bool duty_deleted() const { return duty_deleted_; }  // the day's tiles are to be redrawn
 
     // OK: the notes and the emergency flag are stored and the calendar and norm rebuilt.
-    NormStatus sb_Ok();
+    NormStatus apply();
 
 private:
     void fill_duties();

@@ -222,12 +222,12 @@ TEST(BadInput, APreviousMonthThatCannotBeReadIsToldWhenItsCarryIsTaken) {
     Locale locale;
     MonthSwitch months(ward.roster, ward.options, ward.prompter, locale);
     spit(dir / "2024_02.tbr", "[auto_nadpracowania]\r\n5=120\r\n");
-    months.cb_MonthChange(2024, 3);
+    months.switch_to(2024, 3);
     EXPECT_EQ(ward.worker().carry_auto, 120);
     EXPECT_TRUE(ward.prompter.errors.empty());
 
     folder_in_place(dir / "2024_02.tbr");
-    months.cb_MonthChange(2024, 3);
+    months.switch_to(2024, 3);
     EXPECT_EQ(ward.worker().carry_auto, 0);
     ASSERT_EQ(ward.prompter.errors.size(), 1u);
     EXPECT_EQ(cp1250_to_utf8(ward.prompter.errors[0]),
@@ -342,7 +342,7 @@ TEST(BadInput, AFailedMonthSaveKeepsTheEditsAndTheMonthShownWhenTheUserSaysSo) {
     app.roster().current_group = 0;
     app.roster().rebuild_worker_ids();
     app.options().autoarchiving = 0;
-    app.months().cb_MonthChange(2024, 3);
+    app.months().switch_to(2024, 3);
     Duty d;
     d.worker_id = 5;
     d.group_id = 1;
@@ -356,7 +356,7 @@ TEST(BadInput, AFailedMonthSaveKeepsTheEditsAndTheMonthShownWhenTheUserSaysSo) {
 
     // Going to April would drop March's edits: the user may stay on March.
     prompter.answers = {false};
-    app.months().cb_MonthChange(2024, 4);
+    app.months().switch_to(2024, 4);
     EXPECT_EQ(app.roster().shown_month, 2);
     EXPECT_EQ(app.roster().month_file, month);
     ASSERT_EQ(prompter.asked.size(), 1u);

@@ -16,29 +16,29 @@ struct DayPropertiesTest : ::testing::Test {
 };
 
 TEST_F(DayPropertiesTest, MarkingATuesdayAsHolidayMovesTheNormBothWays) {
-    EXPECT_EQ(pm_kalendarz(ward.roster, 0), CalendarPopup{});
-    EXPECT_EQ(pm_kalendarz(ward.roster, 4), (CalendarPopup{.enabled = true}));
+    EXPECT_EQ(calendar_popup(ward.roster, 0), CalendarPopup{});
+    EXPECT_EQ(calendar_popup(ward.roster, 4), (CalendarPopup{.enabled = true}));
     ward.duty(4, 1, 420, 720);
 
-    a_MarkAsHoliday(ward.roster, ward.options, 4);
+    toggle_holiday(ward.roster, ward.options, 4);
     EXPECT_EQ(ward.roster.calendar.working_days, 19);
     EXPECT_EQ(ward.roster.calendar.group_norm, 19 * 455);
-    EXPECT_TRUE(pm_kalendarz(ward.roster, 4).holiday_checked);
+    EXPECT_TRUE(calendar_popup(ward.roster, 4).holiday_checked);
     EXPECT_EQ(ward.worker().summary.hours_S, 720);  // the selected worker follows
 
-    a_MarkAsHoliday(ward.roster, ward.options, 4);
+    toggle_holiday(ward.roster, ward.options, 4);
     EXPECT_EQ(ward.roster.calendar.working_days, 20);
     EXPECT_EQ(ward.roster.calendar.group_norm, 20 * 455);
 
-    a_ERDuty(ward.roster, ward.options, 4);
-    EXPECT_TRUE(pm_kalendarz(ward.roster, 4).er_duty_checked);
+    toggle_emergency_day(ward.roster, ward.options, 4);
+    EXPECT_TRUE(calendar_popup(ward.roster, 4).er_duty_checked);
 }
 
 TEST_F(DayPropertiesTest, DefaultHolidayClearsAtOnceAndTheCalendarFollowsLater) {
-    a_MarkAsHoliday(ward.roster, ward.options, 4);
+    toggle_holiday(ward.roster, ward.options, 4);
     DayProperties p = open(4);
     EXPECT_TRUE(p.default_holiday_enabled());
-    p.b_DefaultHoliday();
+    p.restore_default_holiday();
     EXPECT_FALSE(ward.roster.calendar.days[3].kalendarz_wlasny);
     EXPECT_TRUE(ward.roster.calendar.days[3].holiday);  // Cancel: nothing recomputed
     EXPECT_FALSE(open(4).default_holiday_enabled());
@@ -54,7 +54,7 @@ TEST_F(DayPropertiesTest, NotesLimitAndOk) {
     EXPECT_EQ(cp1250_to_utf8(p.notes_counter()), "Notatki: (pozostało znaków: 0)");
     p.set_er_duty(true);
     EXPECT_FALSE(day_notes_visible(ward.roster, 6));  // not before OK
-    p.sb_Ok();
+    p.apply();
     EXPECT_EQ(ward.roster.calendar.days[5].kalendarz_notatki, std::string(255, 'x'));
     EXPECT_TRUE(ward.roster.calendar.days[5].kalendarz_ostre_dyzury);
     EXPECT_TRUE(day_notes_visible(ward.roster, 6));
@@ -83,9 +83,9 @@ TEST_F(DayPropertiesTest, DutyListShowsTheGroupsUncoveredDutiesAndDeletesThrough
     EXPECT_EQ(p.hint(1), "");
 
     ward.prompter.answers = {false};
-    p.mi_DutyDelete(0);
+    p.delete_duty(0);
     EXPECT_FALSE(p.duty_deleted());
-    p.mi_DutyDelete(0);
+    p.delete_duty(0);
     EXPECT_TRUE(p.duty_deleted());
     EXPECT_TRUE(p.duties().empty());
     EXPECT_EQ(ward.worker(6).duties[9].seq, 0);

@@ -17,7 +17,7 @@ namespace {
 using Kind = DropSource::Kind;
 
 // The dialogs as a user drives them: a script runs on the form while it is shown.
-struct ScriptedDutyDialog : DutyDialog {
+struct ScriptedDutyDialog : DutyFormView {
     std::function<void(DutyForm&)> script;
     int shown = 0;
     void show(DutyForm& form) override {
@@ -26,7 +26,7 @@ struct ScriptedDutyDialog : DutyDialog {
     }
 };
 
-struct ScriptedDayOffDialog : DayOffDialog {
+struct ScriptedDayOffDialog : DayOffFormView {
     std::function<void(DayOffForm&)> script;
     int shown = 0;
     void show(DayOffForm& form) override {
@@ -47,7 +47,7 @@ struct Grid : test::Ward {
         hire(6).pseudo = "BKo";
     }
     Redisplay drop(Kind kind, int day, int shift, bool ctrl = false, std::string tile = {}) {
-        return sagDragDrop(context, {kind, std::move(tile)}, day, shift, ctrl);
+        return drop_on_grid(context, {kind, std::move(tile)}, day, shift, ctrl);
     }
     std::vector<std::string> told() const {
         std::vector<std::string> out;
@@ -201,18 +201,18 @@ TEST(DropRules, TrashAsksNothingButUsunAsksForAnOnRequestDuty) {
     EXPECT_TRUE(g.prompter.asked.empty());
 
     g.prompter.answers = {false};
-    mi_DutyDeleteClick(g.context, "p0_2");
+    delete_tile(g.context, "p0_2");
     ASSERT_EQ(g.prompter.asked.size(), 1u);
     EXPECT_EQ(cp1250_to_utf8(g.prompter.asked[0]),
               "Dyżur, który chcesz usunąć został oznaczony jako \"na życzenie\"\r Czy na pewno go "
               "usunąć?");
     EXPECT_NE(g.worker().duties[2].seq, 0);
-    mi_DutyDeleteClick(g.context, "p0_2");
+    delete_tile(g.context, "p0_2");
     EXPECT_EQ(g.worker().duties[2].seq, 0);
 
     g.worker().opieka = 0;
     g.day_off(10, 12, 'o');
-    mi_DutyDeleteClick(g.context, "u0_9");
+    delete_tile(g.context, "u0_9");
     EXPECT_EQ(g.worker().opieka, 3);
     EXPECT_EQ(g.prompter.asked.size(), 2u);
     EXPECT_EQ(kosz(g.context, "x0_1"), Redisplay{});
@@ -221,9 +221,9 @@ TEST(DropRules, TrashAsksNothingButUsunAsksForAnOnRequestDuty) {
 TEST(DropRules, PopupAndEditKeepTheDutyOnItsSlot) {
     Grid g;
     g.duty(3, 2, 1140, 720, 60);
-    EXPECT_EQ(pm_dPopup(g.roster, "p0_2"), (TilePopup{.edit_visible = true}));
+    EXPECT_EQ(tile_popup(g.roster, "p0_2"), (TilePopup{.edit_visible = true}));
     g.worker().old = true;
-    EXPECT_EQ(pm_dPopup(g.roster, "u0_2"), (TilePopup{.restore_enabled = true}));
+    EXPECT_EQ(tile_popup(g.roster, "u0_2"), (TilePopup{.restore_enabled = true}));
     g.worker().old = false;
 
     g.roster.calendar.days[2].shift_counts = {0, 1};
@@ -234,7 +234,7 @@ TEST(DropRules, PopupAndEditKeepTheDutyOnItsSlot) {
         f.set_note("po zmianie");
         f.ok();
     };
-    mi_DutyEditClick(g.context, "p0_2");
+    edit_tile(g.context, "p0_2");
     const Duty& d = g.worker().duties[2];
     EXPECT_EQ(d.note, "po zmianie");
     EXPECT_EQ(d.duration, 720);
@@ -244,13 +244,13 @@ TEST(DropRules, PopupAndEditKeepTheDutyOnItsSlot) {
 
 TEST(DropRules, KeyboardEntryAndTypeToSelect) {
     Grid g;
-    a_DutyAddExecute(g.context);
+    add_duty_at_selection(g.context);
     EXPECT_EQ(g.told(), Texts{"Zaznacz na kalendarzu prawidłowy dzień lub noc, \r w którym ma "
                               "być wstawiony dyżur."});
 
     g.view.selected_day = 4;
     g.view.selected_shift = 2;
-    a_DayOffAddExecute(g.context);
+    add_day_off_at_selection(g.context);
     EXPECT_EQ(g.day_off_dialog.shown, 1);
 
     g.duty_dialog.script = [&](DutyForm& f) {
@@ -299,19 +299,19 @@ TEST(BulkDeletion, AllDutiesOfTheGroupLeaveOtherGroupsAndAskFirst) {
     g.duty(5, 2, 1140, 720, 0, 1, 6);
     g.refresh(6, true);
     g.prompter.answers = {false};
-    mi_d_AllClick(g.context);
+    delete_all_duties(g.context);
     EXPECT_EQ(cp1250_to_utf8(g.prompter.asked[0]),
               "Usunąć wszystkie dyżury w wybranym miesiącu dla wybranej grupy? \r Uwaga! Podjętej "
               "decyzji już nie będzie można cofnąć.");
     EXPECT_NE(g.worker().duties[2].seq, 0);
 
-    mi_d_AllClick(g.context);
+    delete_all_duties(g.context);
     EXPECT_EQ(g.worker().duties[2].seq, 0);
     EXPECT_EQ(g.worker(6).duties[4].seq, 0);
     EXPECT_NE(g.worker().duties[3].seq, 0);
     EXPECT_EQ(g.worker(6).summary.worked_total, 0);
 
-    mi_d_CurrentWorkerClick(g.context);  // the selected worker's, of every group
+    delete_worker_duties(g.context);  // the selected worker's, of every group
     EXPECT_EQ(g.worker().duties[3].seq, 0);
     EXPECT_EQ(g.prompter.asked.size(), 3u);
 }
@@ -321,11 +321,11 @@ TEST(BulkDeletion, DaysOffGiveTheirLeaveBack) {
     g.day_off(3, 4, 'u');
     g.day_off(10, 10, 'h', 7);
     g.day_off(5, 5, 'o', 1, 6);
-    mi_do_AllClick(g.context);
+    delete_all_days_off(g.context);
     EXPECT_EQ(g.worker().urlop, 2 * 455);
     EXPECT_EQ(g.worker(6).opieka, 1);
     EXPECT_NE(g.worker().days_off[9].seq, 0);
-    mi_do_CurrentWorkerClick(g.context);
+    delete_worker_days_off(g.context);
     EXPECT_EQ(g.worker().reha, 1);
     EXPECT_EQ(cp1250_to_utf8(g.prompter.asked[1]),
               "Usunąć wszystkie wolne w wybranym miesiącu \r dla wybranego pracownika?");

@@ -55,8 +55,8 @@ TEST_F(DutyDialogTest, BarSlidesAShorterDutyInsideItsShift) {
     DutyForm f = form(5, 2);
     EXPECT_FALSE(f.bar().enabled);  // no type yet
     EXPECT_EQ(cp1250_to_utf8(f.caption()), "Czas trwania dyżuru: 00:00");
-    EXPECT_EQ(f.pb_DutyFrom(), "| 19:00");
-    EXPECT_EQ(f.pb_DutyTo(), "07:00 |");
+    EXPECT_EQ(f.from_caption(), "| 19:00");
+    EXPECT_EQ(f.to_caption(), "07:00 |");
 
     f.choose_type(DutyType::Eight);
     EXPECT_EQ(

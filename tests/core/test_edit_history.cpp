@@ -21,10 +21,10 @@
 namespace tabrel {
 namespace {
 
-struct NoDutyDialog : DutyDialog {
+struct NoDutyDialog : DutyFormView {
     void show(DutyForm&) override {}
 };
-struct NoDayOffDialog : DayOffDialog {
+struct NoDayOffDialog : DayOffFormView {
     void show(DayOffForm&) override {}
 };
 
@@ -71,7 +71,7 @@ void random_edit(Edited& g, std::mt19937& random) {
         case 1:
             month([&] {
                 g.roster.current_worker = static_cast<uint16_t>(w);
-                sagDragDrop(g.context, {DropSource::Kind::DutyPanel, {}}, day, shift, true);
+                drop_on_grid(g.context, {DropSource::Kind::DutyPanel, {}}, day, shift, true);
             });
             break;
         case 2:
@@ -95,12 +95,12 @@ void random_edit(Edited& g, std::mt19937& random) {
         case 6:
             month([&] {
                 g.roster.current_worker = static_cast<uint16_t>(w);
-                pick(2) ? mi_d_CurrentWorkerClick(g.context) : mi_do_AllClick(g.context);
+                pick(2) ? delete_worker_duties(g.context) : delete_all_days_off(g.context);
             });
             break;
         case 7:
             month([&] {
-                pick(2) ? a_MarkAsHoliday(g.roster, g.options, day)
+                pick(2) ? toggle_holiday(g.roster, g.options, day)
                         : (nadpracowania_auto_zeruj(g.roster), NormStatus{});
             });
             break;
@@ -141,7 +141,7 @@ TEST(EditHistory, RefusesWholeStepsOnRecordsGoneMeanwhileAndForgetsTheMonthLeft)
     Edited g(2);
     g.roster.current_worker = 1;
     g.edit(EditScope::Month, [&] {
-        sagDragDrop(g.context, {DropSource::Kind::DutyPanel, {}}, 3, 1, true);
+        drop_on_grid(g.context, {DropSource::Kind::DutyPanel, {}}, 3, 1, true);
     });
     g.edit(EditScope::Month, [&] { move_duty_tile(g.context, {'p', 1, 2}, 4, 1, false); });
     EXPECT_EQ(cp1250_to_utf8(g.history.undo_label()), "przeniesienie dyżuru");
@@ -157,7 +157,7 @@ TEST(EditHistory, RefusesWholeStepsOnRecordsGoneMeanwhileAndForgetsTheMonthLeft)
     g.edit(EditScope::Staff, [&] { g.hire(9); });
     g.roster.current_worker = 2;
     g.edit(EditScope::Month, [&] {
-        sagDragDrop(g.context, {DropSource::Kind::DutyPanel, {}}, 8, 2, true);
+        drop_on_grid(g.context, {DropSource::Kind::DutyPanel, {}}, 8, 2, true);
     });
     g.history.leave_month();
     EXPECT_EQ(g.history.steps().size(), 1u);
@@ -167,7 +167,7 @@ TEST(EditHistory, RefusesWholeStepsOnRecordsGoneMeanwhileAndForgetsTheMonthLeft)
     EXPECT_EQ(g.roster.worker_index(9), -1);
 
     for (int n = 0; n < 205; ++n)
-        g.edit(EditScope::Month, [&] { a_MarkAsHoliday(g.roster, g.options, 1 + n % 30); });
+        g.edit(EditScope::Month, [&] { toggle_holiday(g.roster, g.options, 1 + n % 30); });
     EXPECT_EQ(g.history.steps().size(), EditHistory::kLimit);
 }
 

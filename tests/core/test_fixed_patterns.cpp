@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "planner/eight_hour_placement.h"
 #include "planner/pattern_input.h"
 #include "planner/rotation.h"
-#include "planner/rozpisz_8.h"
 #include "support/ward_fixture.h"
 
 namespace tabrel {

@@ -13,10 +13,10 @@
 namespace tabrel {
 namespace {
 
-struct NoDutyDialog : DutyDialog {
+struct NoDutyDialog : DutyFormView {
     void show(DutyForm&) override {}
 };
-struct NoDayOffDialog : DayOffDialog {
+struct NoDayOffDialog : DayOffFormView {
     void show(DayOffForm&) override {}
 };
 

@@ -4,7 +4,7 @@
 #include "storage/month_file.h"
 #include "storage/month_paths.h"
 #include "support/ward_fixture.h"
-#include "worktime/normatyw.h"
+#include "worktime/month_rebuild.h"
 
 namespace tabrel {
 namespace {

@@ -38,11 +38,11 @@ TEST(MonthSwitch, SavesTheMonthLeftAndLoadsTheMonthEntered) {
     spit(w.dir / "2024_04.tbr",
          with_separators("[dyzury]\r\nd1=1|5|2|720|1|420|0||0\r\nd2=2|5|3|600|1|420|0||0\r\n"
                          "[g1]\r\nCustomNorma=1\r\nNorma=6000\r\n"));
-    w.months.cb_MonthChange(2024, 3);
+    w.months.switch_to(2024, 3);
     EXPECT_FALSE(std::filesystem::exists(w.dir / "2024_03.tbr"));  // nothing shown before
     w.duty(8, 1, 420, 720);
 
-    const NormStatus status = w.months.cb_MonthChange(2024, 4);
+    const NormStatus status = w.months.switch_to(2024, 4);
     EXPECT_NE(w.file("2024_03.tbr").find(with_separators("d1=1|5|8|720|1|420|0||0")),
               std::string::npos);
     EXPECT_EQ(w.roster.month_file, w.dir / "2024_04.tbr");
@@ -51,20 +51,20 @@ TEST(MonthSwitch, SavesTheMonthLeftAndLoadsTheMonthEntered) {
     EXPECT_EQ(w.worker().duty_count, 2);  // both groups count
     EXPECT_EQ(w.worker().summary.hours_D, 1320);
     EXPECT_EQ(w.roster.calendar.group_norm, 6000);
-    EXPECT_EQ(status.me_Norma, "100:00");
+    EXPECT_EQ(status.norm_text, "100:00");
 }
 
 TEST(MonthSwitch, ARestoreInProgressKeepsTheMonthFile) {
     SwitchWard w;
-    w.months.cb_MonthChange(2024, 3);
+    w.months.switch_to(2024, 3);
     w.duty(8, 1, 420, 720);
     spit(restore_marker(w.dir / "2024_03.tbr"), "");
-    w.months.cb_MonthChange(2024, 4);
+    w.months.switch_to(2024, 4);
     EXPECT_FALSE(std::filesystem::exists(w.dir / "2024_03.tbr"));
 
     w.duty(9, 1, 420, 720);
     spit(restore_marker(w.dir / "tabrel.ini"), "");
-    w.months.cb_MonthChange(2024, 5);
+    w.months.switch_to(2024, 5);
     EXPECT_FALSE(std::filesystem::exists(w.dir / "2024_04.tbr"));
 }
 
@@ -73,14 +73,14 @@ TEST(MonthSwitch, AMonthThatStoppedLoadingIsNeverSavedOver) {
     const std::string bad =
         with_separators("[dyzury]\r\nd1=1|5|2|720|1|420|0||0\r\nd2=1|5|x|720|1|420|0||0\r\n");
     spit(w.dir / "2024_04.tbr", bad);
-    w.months.cb_MonthChange(2024, 4);
+    w.months.switch_to(2024, 4);
     EXPECT_TRUE(w.months.load_failed());
     ASSERT_EQ(w.prompter.errors.size(), 1u);
     EXPECT_NE(w.prompter.errors[0].find("2024_04.tbr"), std::string::npos);
     EXPECT_NE(w.worker().duties[1].seq, 0);  // what was read stays shown
 
     EXPECT_FALSE(w.months.save_at_exit());
-    w.months.cb_MonthChange(2024, 5);
+    w.months.switch_to(2024, 5);
     EXPECT_EQ(w.file("2024_04.tbr"), bad);
     EXPECT_FALSE(w.months.load_failed());
     w.duty(6, 1, 420, 720);
@@ -92,8 +92,8 @@ TEST(MonthSwitch, WithoutGroupsNothingIsLoadedOrSaved) {
     SwitchWard w;
     w.roster.groups.clear();
     w.roster.current_group = -1;
-    w.months.cb_MonthChange(2024, 3);
-    w.months.cb_MonthChange(2024, 4);
+    w.months.switch_to(2024, 3);
+    w.months.switch_to(2024, 4);
     EXPECT_TRUE(w.months.save_at_exit());
     EXPECT_TRUE(std::filesystem::is_empty(w.dir.path()));
     EXPECT_EQ(w.roster.shown_month, 3);
@@ -104,14 +104,14 @@ TEST(MonthSwitch, AMonthShownBeforeTheFirstGroupIsReadAndSavedWhenLeft) {
     SwitchWard w;
     const std::vector<Group> groups = w.roster.groups;
     w.roster.groups.clear();
-    w.months.cb_MonthChange(2024, 3);
+    w.months.switch_to(2024, 3);
     spit(w.dir / "2024_03.tbr", with_separators("[dyzury]\r\nd1=1|5|2|720|1|420|0||0\r\n"));
     w.roster.groups = groups;
     w.months.recompute();
     EXPECT_NE(w.worker().duties[1].seq, 0);  // the file there is read, not written over
     w.duty(8, 1, 420, 720);
 
-    w.months.cb_MonthChange(2024, 4);
+    w.months.switch_to(2024, 4);
     EXPECT_NE(w.file("2024_03.tbr")
                   .find(with_separators("[dyzury]\r\nd1=1|5|2|720|1|420|0||0\r\n"
                                         "d2=1|5|8|720|1|420|0||0\r\n\r\n")),
@@ -130,7 +130,7 @@ TEST(MonthSwitch, TheApplicationStateSavesTheShownMonthAtExit) {
     app.roster().current_group = 0;
     app.roster().workers = ward.roster.workers;
     app.roster().rebuild_worker_ids();
-    app.months().cb_MonthChange(2024, 6);
+    app.months().switch_to(2024, 6);
     Duty d;
     d.worker_id = 5;
     d.group_id = 1;

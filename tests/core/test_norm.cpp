@@ -8,10 +8,10 @@
 #include "worktime/calendar_days.h"
 #include "worktime/group_norm.h"
 #include "worktime/leave_account.h"
+#include "worktime/month_rebuild.h"
 #include "worktime/nearest.h"
 #include "worktime/night_window.h"
 #include "worktime/norm_box.h"
-#include "worktime/normatyw.h"
 #include "worktime/worker_norm.h"
 
 namespace tabrel {
@@ -128,8 +128,8 @@ TEST(Normatyw, BuildsCalendarNightNormAndGrid) {
     EXPECT_EQ(r.calendar.group_norm_remainder, 195);
     EXPECT_EQ(r.calendar.night_start, 1320);
     EXPECT_EQ(r.calendar.night_end, 1800);
-    EXPECT_EQ(status.me_Norma, "159:15");
-    EXPECT_EQ(status.st_NormaValue, "21 \r13 dy\xBF. + 03:15");
+    EXPECT_EQ(status.norm_text, "159:15");
+    EXPECT_EQ(status.norm_value, "21 \r13 dy\xBF. + 03:15");
     EXPECT_EQ(r.calendar.cells.size(), 14u);
     EXPECT_EQ(r.calendar.days[0].day_code, "sw");
     EXPECT_EQ(options.dyz8, 455);
@@ -138,7 +138,7 @@ TEST(Normatyw, BuildsCalendarNightNormAndGrid) {
     const NormStatus custom = normatyw(r, options, {2025, 1, false, nullptr, TimeValue{600}});
     EXPECT_EQ(custom.working_days, 21);
     EXPECT_EQ(r.calendar.group_norm, 600);
-    EXPECT_EQ(custom.me_Norma, "10:00");
+    EXPECT_EQ(custom.norm_text, "10:00");
 }
 
 TEST(Normatyw, WithoutAGroupUsesAnEmptyGroupsDefaults) {
@@ -151,7 +151,7 @@ TEST(Normatyw, WithoutAGroupUsesAnEmptyGroupsDefaults) {
     EXPECT_EQ(r.calendar.night_start, 1440);
     EXPECT_EQ(r.calendar.night_end, 480);
     EXPECT_TRUE(r.calendar.cells.empty());
-    EXPECT_EQ(status.st_NormaValue, "21 \r0 dy\xBF. + 159:15");
+    EXPECT_EQ(status.norm_value, "21 \r0 dy\xBF. + 159:15");
 }
 
 struct LeaveFixture : ::testing::Test {

@@ -7,10 +7,10 @@
 
 #include "i18n/cp1250.h"
 #include "planner/filling.h"
+#include "planner/month_planner.h"
 #include "planner/removal_weight.h"
 #include "planner/staffing.h"
 #include "planner/top_up.h"
-#include "planner/uloz_tabrel.h"
 #include "storage/month_file.h"
 #include "storage/staff_file.h"
 #include "support/ward_fixture.h"

@@ -117,7 +117,7 @@ TEST_F(RestoringProgram, RestoringTheMonthTwiceReturnsToTheFirstState) {
     EXPECT_EQ(slurp(month()), with_day_8);
     EXPECT_EQ(slurp(backup_copy(month())), with_day_10);
     EXPECT_FALSE(fs::exists(restore_marker(month())));
-    EXPECT_EQ(result.norm.me_Norma, app.months().recompute().me_Norma);
+    EXPECT_EQ(result.norm.norm_text, app.months().recompute().norm_text);
 
     result = restore_month(app);
     EXPECT_EQ(result.outcome, RestoreOutcome::Restored);

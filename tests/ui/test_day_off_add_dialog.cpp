@@ -6,10 +6,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include "day_off_dialog.h"
 #include "editing/day_off_form.h"
 #include "i18n/cp1250.h"
 #include "support/ward_fixture.h"
-#include "taddwolne.h"
 
 using namespace tabrel;
 
@@ -35,7 +35,7 @@ struct Ward {
 };
 
 struct Shown {
-    Tf_DayOffAdd dialog{nullptr};
+    DayOffDialog dialog{nullptr};
     explicit Shown(DayOffForm& form) {
         dialog.load(form);
         dialog.show();
@@ -67,7 +67,7 @@ private slots:
         Ward w;
         DayOffForm form = w.form(10);
         Shown s(form);
-        const Tf_DayOffAdd& d = s.dialog;
+        const DayOffDialog& d = s.dialog;
         QCOMPARE(d.windowTitle(), QStringLiteral("Dodaj/Edytuj wolne"));
         QCOMPARE(d.cb_DayOffType->count(), 18);
         QCOMPARE(d.cb_DayOffType->itemText(0), QString::fromUtf8("Bez dyżuru (daw. Na życzenie)"));
@@ -189,13 +189,13 @@ private slots:
     void shown_modally_through_the_dialog_interface() {
         Ward w;
         DayOffForm form = w.form(3);
-        Tf_DayOffAdd dialog(nullptr);
+        DayOffDialog dialog(nullptr);
         QTimer::singleShot(0, [&] {
             choose_kind(dialog.cb_DayOffType, 5);
             QTest::mouseClick(dialog.sb_Ok, Qt::LeftButton);
             if (dialog.isVisible()) dialog.reject();
         });
-        static_cast<DayOffDialog&>(dialog).show(form);
+        static_cast<DayOffFormView&>(dialog).show(form);
         QCOMPARE(w.worker().days_off[2].kind, 'z');
         QVERIFY(w.worker().duties[2].day_off_marker);
     }

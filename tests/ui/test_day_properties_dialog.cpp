@@ -10,11 +10,11 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "day_properties_dialog.h"
 #include "duty_timeline.h"
 #include "i18n/cp1250.h"
 #include "notes_edit.h"
 #include "support/ward_fixture.h"
-#include "tdayprop.h"
 #include "worktime/day_properties.h"
 
 using namespace tabrel;
@@ -51,7 +51,7 @@ struct Ward {
 };
 
 struct Shown {
-    Tf_DayProperties dialog;
+    DayPropertiesDialog dialog;
     Shown(Ward& w, DayProperties& properties)
         : dialog(properties, w.ward.roster, w.ward.prompter, nullptr) {
         dialog.show();
@@ -114,7 +114,7 @@ private slots:
         Ward w;
         DayProperties properties = w.properties(4);
         Shown s(w, properties);
-        const Tf_DayProperties& d = s.dialog;
+        const DayPropertiesDialog& d = s.dialog;
         QCOMPARE(d.windowTitle(), QStringLiteral("Dzień - parametry"));
         QCOMPARE(d.tabs->tabText(0), QString::fromUtf8("Dyżury"));
         QCOMPARE(d.tabs->tabText(1), QStringLiteral("Inne"));

@@ -8,11 +8,11 @@
 #include <QTest>
 
 #include "app/app_state.h"
+#include "group_dialog.h"
 #include "i18n/language_file.h"
 #include "language_applier.h"
 #include "support/test_support.h"
-#include "taddgrupa.h"
-#include "taddpracow.h"
+#include "worker_dialog.h"
 
 using namespace tabrel;
 using tabrel::test::FakePrompter;
@@ -74,7 +74,7 @@ class TestDialogTranslation : public QObject {
 private slots:
     void group_editor_in_english() {
         Program p;
-        Tf_GroupAdd dialog{p.app};
+        GroupDialog dialog{p.app};
         apply_language(shipped("english.lng"), &dialog);
         QCOMPARE(dialog.windowTitle(), u("Add/Edit group"));
         QCOMPARE(dialog.cb_WithoutHolidays->text(), u("No holidays"));
@@ -89,7 +89,7 @@ private slots:
 
     void worker_editor_in_english() {
         Program p;
-        Tf_WorkerAdd dialog{p.app};
+        WorkerDialog dialog{p.app};
         apply_language(shipped("english.lng"), &dialog);
         QCOMPARE(dialog.windowTitle(), u("Add/Edit worker"));
         QCOMPARE(dialog.rb_WithoutAuto->text(), u("Do not schedule"));
@@ -101,8 +101,8 @@ private slots:
 
     void polish_file_changes_nothing() {
         Program p;
-        Tf_GroupAdd group{p.app};
-        Tf_WorkerAdd worker{p.app};
+        GroupDialog group{p.app};
+        WorkerDialog worker{p.app};
         for (QWidget* window : std::initializer_list<QWidget*>{&group, &worker}) {
             const QStringList built = visible_texts(window);
             apply_language(shipped("polski.lng"), window);
@@ -114,7 +114,7 @@ private slots:
 
     void polish_after_english_restores_the_captions() {
         Program p;
-        Tf_GroupAdd dialog{p.app};
+        GroupDialog dialog{p.app};
         const QStringList built = visible_texts(&dialog);
         apply_language(shipped("english.lng"), &dialog);
         QVERIFY(visible_texts(&dialog) != built);

@@ -12,11 +12,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "duty_dialog.h"
 #include "editing/duty_form.h"
 #include "i18n/cp1250.h"
 #include "language_applier.h"
 #include "support/ward_fixture.h"
-#include "tadddyzur.h"
 
 using namespace tabrel;
 
@@ -43,7 +43,7 @@ struct Ward {
 
 // The dialog shown for `form`, active, so that focus moves as a user's keys move it.
 struct Shown {
-    Tf_DutyAdd dialog;
+    DutyDialog dialog;
     Shown(Ward& ward, DutyForm& form) : dialog(ward.ward.prompter, nullptr) {
         dialog.load(form);
         dialog.show();
@@ -99,7 +99,7 @@ private slots:
         Ward w;
         DutyForm form = w.form(5, 2);
         Shown s(w, form);
-        const Tf_DutyAdd& d = s.dialog;
+        const DutyDialog& d = s.dialog;
         QCOMPARE(d.windowTitle(), QString::fromUtf8("Dodaj/Edytuj dyżur"));
         QCOMPARE(d.l_prac_idx->text(), QStringLiteral("Nowak Anna"));
         QCOMPARE(d.l_DateValue->text(), QStringLiteral("5 czerwiec 2024"));
@@ -296,13 +296,13 @@ private slots:
     void shown_modally_through_the_dialog_interface() {
         Ward w;
         DutyForm form = w.form(7, 1);
-        Tf_DutyAdd dialog(w.ward.prompter, nullptr);
+        DutyDialog dialog(w.ward.prompter, nullptr);
         QTimer::singleShot(0, [&] {
             click_box(dialog.duty_types->button(1));
             QTest::mouseClick(dialog.sb_Ok, Qt::LeftButton);
             if (dialog.isVisible()) dialog.reject();
         });
-        static_cast<DutyDialog&>(dialog).show(form);
+        static_cast<DutyFormView&>(dialog).show(form);
         QCOMPARE(w.worker().duties[6].duration, 720);
         QCOMPARE(w.worker().duties[6].start, 420);
     }

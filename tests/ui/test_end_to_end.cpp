@@ -16,16 +16,16 @@
 #include <string>
 
 #include "app/login.h"
+#include "day_off_dialog.h"
+#include "group_dialog.h"
+#include "login_dialog.h"
 #include "qt_settings_store.h"
 #include "run_program.h"
 #include "scripted_user.h"
 #include "storage/archive.h"
-#include "taddgrupa.h"
-#include "taddpracow.h"
-#include "taddwolne.h"
-#include "tlogowanie.h"
-#include "twydruki.h"
+#include "templates_dialog.h"
 #include "window_fixture.h"
+#include "worker_dialog.h"
 
 using namespace tabrel;
 using namespace tabrel::test;
@@ -130,9 +130,9 @@ QStringList row_texts(const QListWidget* list) {
     return texts;
 }
 
-Tf_MainForm* main_window() {
+MainWindow* main_window() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* form = qobject_cast<Tf_MainForm*>(w); form && form->isVisible()) return form;
+        if (auto* form = qobject_cast<MainWindow*>(w); form && form->isVisible()) return form;
     return nullptr;
 }
 
@@ -157,7 +157,7 @@ void answer(const char* question, QMessageBox::StandardButton button) {
 
 // The tiles of the calendar as the person reads them: duty or day off, worker, day, shift column,
 // caption.
-QStringList shown_entries(const Tf_MainForm* form) {
+QStringList shown_entries(const MainWindow* form) {
     QStringList seen;
     for (const Tile& tile : form->grid()->layout().tiles)
         seen << QStringLiteral("%1 worker %2 day %3 shift %4 %5")
@@ -176,11 +176,11 @@ size_t tile_count() {
 
 // The month the window shows, as the month bar tells it.
 QDate shown_month() {
-    const Tf_MainForm* form = main_window();
+    const MainWindow* form = main_window();
     return form ? QDate(form->month_bar()->year(), form->month_bar()->month(), 1) : QDate();
 }
 
-void drop(Tf_MainForm* form, DropSource::Kind kind, int day, int shift_no, bool ctrl) {
+void drop(MainWindow* form, DropSource::Kind kind, int day, int shift_no, bool ctrl) {
     QVERIFY2(drop_on(form->grid(), cell(*form, day, shift_no), {kind, {}}, ctrl),
              "the calendar refused the drop");
 }
@@ -262,9 +262,9 @@ private:
                 QTest::mouseClick(area->l_Guide, Qt::LeftButton);
             });
         user.then(
-            "the group dialog", [] { return modal<Tf_GroupAdd>(); },
+            "the group dialog", [] { return modal<GroupDialog>(); },
             [] {
-                Tf_GroupAdd* dialog = modal<Tf_GroupAdd>();
+                GroupDialog* dialog = modal<GroupDialog>();
                 fill(dialog->e_GroupName, kGroup);
                 QCOMPARE(dialog->sag_Shifts->rowCount(), 2);
                 click(dialog->b_OK);
@@ -273,16 +273,16 @@ private:
             "the group listed, guiding to a worker",
             [] { return nothing_modal() && main_window()->lists()->cb_grupa->count() == 1; },
             [] {
-                Tf_MainForm* form = main_window();
+                MainWindow* form = main_window();
                 QCOMPARE(row_texts(form->lists()->cb_grupa), QStringList{kGroup});
                 QCOMPARE(form->calendar_area()->l_Guide->text(),
                          QString::fromUtf8("Dodaj pracownika"));
                 QTest::mouseClick(form->calendar_area()->l_Guide, Qt::LeftButton);
             });
         user.then(
-            "the worker dialog for the first worker", [] { return modal<Tf_WorkerAdd>(); },
+            "the worker dialog for the first worker", [] { return modal<WorkerDialog>(); },
             [] {
-                Tf_WorkerAdd* dialog = modal<Tf_WorkerAdd>();
+                WorkerDialog* dialog = modal<WorkerDialog>();
                 fill(dialog->e_Surname, QStringLiteral("Kowalska"));
                 fill(dialog->e_Name, QStringLiteral("Anna"));
                 QCOMPARE(dialog->e_Nick->text(), QStringLiteral("KA"));
@@ -293,9 +293,9 @@ private:
             [] { return nothing_modal() && main_window()->lists()->cb_kadra_new->count() == 1; },
             [] { main_window()->actions().a_WorkerAdd->trigger(); });
         user.then(
-            "the worker dialog for the second worker", [] { return modal<Tf_WorkerAdd>(); },
+            "the worker dialog for the second worker", [] { return modal<WorkerDialog>(); },
             [] {
-                Tf_WorkerAdd* dialog = modal<Tf_WorkerAdd>();
+                WorkerDialog* dialog = modal<WorkerDialog>();
                 fill(dialog->e_Surname, QString::fromUtf8("Żurawska"));
                 fill(dialog->e_Name, QStringLiteral("Zofia"));
                 // Planned by the planner: day, night and two days free, over and over.
@@ -309,15 +309,15 @@ private:
             "both workers listed",
             [] { return nothing_modal() && main_window()->lists()->cb_kadra_new->count() == 2; },
             [] {
-                Tf_MainForm* form = main_window();
+                MainWindow* form = main_window();
                 QCOMPARE(row_texts(form->lists()->cb_kadra_new), (QStringList{kFirst, kSecond}));
                 click_row(form->lists()->cb_kadra_new, kFirst);
                 drop(form, DropSource::Kind::DutyPanel, 4, 1, false);
             });
         user.then(
-            "the duty dialog of the dropped duty", [] { return modal<Tf_DutyAdd>(); },
+            "the duty dialog of the dropped duty", [] { return modal<DutyDialog>(); },
             [] {
-                Tf_DutyAdd* dialog = modal<Tf_DutyAdd>();
+                DutyDialog* dialog = modal<DutyDialog>();
                 click(dialog->findChild<QRadioButton*>(QStringLiteral("rb_DutyType1")));
                 QCOMPARE(dialog->me_DutyFrom->text(), QStringLiteral("07:00"));
                 click(dialog->sb_Ok);
@@ -332,10 +332,10 @@ private:
             "the second duty on the calendar", [] { return nothing_modal() && tile_count() == 2; },
             [] { drop(main_window(), DropSource::Kind::DayOffPanel, 10, 1, false); });
         user.then(
-            "the day-off dialog", [] { return modal<Tf_DayOffAdd>(); },
+            "the day-off dialog", [] { return modal<DayOffDialog>(); },
             [] {
                 // Annual leave from the 10th to the 12th.
-                Tf_DayOffAdd* dialog = modal<Tf_DayOffAdd>();
+                DayOffDialog* dialog = modal<DayOffDialog>();
                 click(dialog->cb_DayOffType);
                 QTest::keyClick(dialog->cb_DayOffType, Qt::Key_Down);
                 QCOMPARE(dialog->cb_DayOffType->currentText(), QStringLiteral("Wypoczynkowy"));
@@ -372,15 +372,15 @@ private:
                 main_window()->actions().a_Templates->trigger();
             });
         user.then(
-            "the templates dialog", [] { return modal<Tf_Templates>(); },
+            "the templates dialog", [] { return modal<TemplatesDialog>(); },
             [] {
-                Tf_Templates* dialog = modal<Tf_Templates>();
+                TemplatesDialog* dialog = modal<TemplatesDialog>();
                 click_row(dialog->lb_Templates, kSchedule);
                 click(dialog->sb_Create);
             });
         user.then(
             "the schedule of work opened", [this] { return viewer_.opened.size() == 1; },
-            [] { click(modal<Tf_Templates>()->sb_Cancel); });
+            [] { click(modal<TemplatesDialog>()->sb_Cancel); });
         close_the_program(user);
     }
 
@@ -388,16 +388,16 @@ private:
     // and the program closed.
     void find_the_month_again(ScriptedUser& user) {
         user.then(
-            "the password dialog", [] { return modal<Tf_Login>(); },
+            "the password dialog", [] { return modal<LoginDialog>(); },
             [] {
-                Tf_Login* login = modal<Tf_Login>();
+                LoginDialog* login = modal<LoginDialog>();
                 type(login->e_pass, QString::fromLatin1(kPassword));
                 click(login->sb_Ok);
             });
         user.then(
             "the main window", [] { return main_window() && nothing_modal(); },
             [this] {
-                Tf_MainForm* form = main_window();
+                MainWindow* form = main_window();
                 QCOMPARE(row_texts(form->lists()->cb_grupa), QStringList{kGroup});
                 QCOMPARE(row_texts(form->lists()->cb_kadra_new), (QStringList{kFirst, kSecond}));
                 QCOMPARE(shown_month(), planned_month_);
@@ -405,15 +405,15 @@ private:
                 form->actions().a_Templates->trigger();
             });
         user.then(
-            "the templates dialog", [] { return modal<Tf_Templates>(); },
+            "the templates dialog", [] { return modal<TemplatesDialog>(); },
             [] {
-                Tf_Templates* dialog = modal<Tf_Templates>();
+                TemplatesDialog* dialog = modal<TemplatesDialog>();
                 click_row(dialog->lb_Templates, kSchedule);
                 click(dialog->sb_Create);
             });
         user.then(
             "the schedule of work opened", [this] { return viewer_.opened.size() == 2; },
-            [] { click(modal<Tf_Templates>()->sb_Cancel); });
+            [] { click(modal<TemplatesDialog>()->sb_Cancel); });
         close_the_program(user);
     }
 

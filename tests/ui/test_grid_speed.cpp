@@ -45,7 +45,7 @@ private slots:
             p.app.roster().workers.push_back(
                 ward_worker(static_cast<uint16_t>(w + 1), "Nowak", pseudo.c_str()));
         }
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, 2025, 3);
         fill_month(p.app);
         form.month_bar()->tb_MonthNext->click();

@@ -6,9 +6,9 @@
 #include "app/app_state.h"
 #include "colour_choice.h"
 #include "group_commands.h"
+#include "group_dialog.h"
 #include "i18n/cp1250.h"
 #include "support/test_support.h"
-#include "taddgrupa.h"
 
 using namespace tabrel;
 using tabrel::test::FakePrompter;
@@ -42,7 +42,7 @@ struct Program {
 // The dialog on screen for a new group, as the "Dodaj grupę" command leaves it.
 struct Editor {
     Program p;
-    Tf_GroupAdd dialog{p.app};
+    GroupDialog dialog{p.app};
     ShiftTable* table = dialog.sag_Shifts;
 
     explicit Editor(bool auto_calc = true) {

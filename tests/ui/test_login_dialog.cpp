@@ -3,7 +3,7 @@
 #include <QTest>
 #include <map>
 
-#include "tlogowanie.h"
+#include "login_dialog.h"
 
 using namespace tabrel;
 
@@ -29,7 +29,7 @@ struct MapStore : SettingsStore {
 
 // Types into the shown dialog and presses Enter in the password field. Key clicks carry only
 // Latin-1 characters; other text is put into the field.
-int answer(Tf_Login& login, const QString& typed) {
+int answer(LoginDialog& login, const QString& typed) {
     login.show();
     if (typed.toLatin1() == typed.toUtf8())
         QTest::keyClicks(login.e_pass, typed);
@@ -46,7 +46,7 @@ class TestLoginDialog : public QObject {
 private slots:
     void looks_as_the_user_knows_it() {
         MapStore store;
-        Tf_Login login(store, Tf_Login::Mode::Check);
+        LoginDialog login(store, LoginDialog::Mode::Check);
         QCOMPARE(login.windowTitle(), QStringLiteral("Tabrel - logowanie"));
         QCOMPARE(login.objectName(), QStringLiteral("f_Login"));
         QCOMPARE(login.e_pass->echoMode(), QLineEdit::Password);
@@ -56,9 +56,9 @@ private slots:
     void the_right_password_passes_and_a_wrong_one_fails() {
         MapStore store;
         store.values["pwd"] = "3646396143";  // "tajne"
-        Tf_Login right(store, Tf_Login::Mode::Check);
+        LoginDialog right(store, LoginDialog::Mode::Check);
         QCOMPARE(answer(right, QStringLiteral("tajne")), int(QDialog::Accepted));
-        Tf_Login wrong(store, Tf_Login::Mode::Check);
+        LoginDialog wrong(store, LoginDialog::Mode::Check);
         QCOMPARE(answer(wrong, QStringLiteral("Tajne")), int(QDialog::Rejected));
         QCOMPARE(store.values["pwd"], std::string("3646396143"));
     }
@@ -66,7 +66,7 @@ private slots:
     void a_polish_letter_is_hashed_as_its_cp1250_byte() {
         MapStore store;
         store.values["pwd"] = "1278417090";  // "Hasło123"
-        Tf_Login login(store, Tf_Login::Mode::Check);
+        LoginDialog login(store, LoginDialog::Mode::Check);
         QCOMPARE(answer(login, QString::fromUtf8("Hasło123")), int(QDialog::Accepted));
     }
 
@@ -79,10 +79,10 @@ private slots:
 
     void change_mode_stores_the_hash_and_an_empty_text_removes_it() {
         MapStore store;
-        Tf_Login set(store, Tf_Login::Mode::Change);
+        LoginDialog set(store, LoginDialog::Mode::Change);
         QCOMPARE(answer(set, QStringLiteral("tajne")), int(QDialog::Accepted));
         QCOMPARE(store.values["pwd"], std::string("3646396143"));
-        Tf_Login clear(store, Tf_Login::Mode::Change);
+        LoginDialog clear(store, LoginDialog::Mode::Change);
         QCOMPARE(answer(clear, QString()), int(QDialog::Accepted));
         QVERIFY(!store.values.count("pwd"));
     }

@@ -10,8 +10,8 @@
 #include "i18n/language_file.h"
 #include "i18n/text.h"
 #include "language_applier.h"
+#include "main_window.h"
 #include "support/test_support.h"
-#include "tglowna.h"
 
 using namespace tabrel;
 using tabrel::test::FakePrompter;
@@ -72,7 +72,7 @@ class TestMainWindow : public QObject {
 private slots:
     void empty_register_guides_to_adding_a_group() {
         Program p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         QCOMPARE(form.objectName(), QStringLiteral("Tf_MainForm"));
         QCOMPARE(form.windowTitle(), QStringLiteral("Tabrel"));
         QCOMPARE(form.calendar_area()->l_Guide->text(), QString::fromUtf8("Dodaj grupę"));
@@ -85,7 +85,7 @@ private slots:
         Roster& r = p.app.roster();
         r.groups = {group(1, "Chirurgia"), group(2, "Usunięta", true)};
         r.workers = {worker(1, "Nowak", "Jan", "2|"), worker(2, "Zając", "Ewa", "1|", true)};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         QCOMPARE(row_texts(form.lists()->cb_grupa), QStringList{QStringLiteral("Chirurgia")});
         QVERIFY(row_texts(form.lists()->cb_kadra_new).isEmpty());
         QCOMPARE(form.calendar_area()->l_Guide->text(), QStringLiteral("Dodaj pracownika"));
@@ -106,7 +106,7 @@ private slots:
         Roster& r = p.app.roster();
         r.groups = {group(1, "Chirurgia"), group(2, "Interna")};
         r.workers = {worker(1, "Nowak", "Jan", "2|"), worker(2, "Wójcik", "Ola", "1|")};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         QCOMPARE(row_texts(form.lists()->cb_kadra_new),
                  QStringList{QString::fromUtf8("Wójcik Ola")});
         form.lists()->cb_grupa->setCurrentRow(1);
@@ -117,7 +117,7 @@ private slots:
 
     void commands_have_their_names_captions_and_shortcuts() {
         Program p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         struct Expected {
             const char* name;
             const char* caption;
@@ -148,7 +148,7 @@ private slots:
 
     void main_menu_holds_the_seven_menus_in_order() {
         Program p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         const QStringList top = menu_texts(form.menuBar()->actions());
         QCOMPARE(
             top,
@@ -173,7 +173,7 @@ private slots:
 
     void month_bar_offers_the_polish_months() {
         Program p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         const QComboBox* months = form.month_bar()->cb_Month;
         QCOMPARE(months->count(), 12);
         QCOMPARE(months->itemText(0), QString::fromUtf8("Styczeń"));
@@ -187,7 +187,7 @@ private slots:
         Program p;
         p.app.roster().groups = {group(1, "Chirurgia")};
         p.prompter.answers = {false};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         form.show();
         QVERIFY(!form.close());
         QVERIFY(form.isVisible());
@@ -199,7 +199,7 @@ private slots:
         Program p;
         p.app.roster().groups = {group(1, "Chirurgia")};
         p.app.roster().workers = {worker(1, "Nowak", "Jan", "1|")};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         form.show();
         QVERIFY(form.close());
         QCOMPARE(p.prompter.asked.size(), size_t(1));
@@ -211,7 +211,7 @@ private slots:
         Program p;
         p.app.roster().groups = {group(3, "Chirurgia")};
         p.app.roster().workers = {worker(12, "Nowak", "Jan", "3|")};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         form.month_bar()->show_month(2024, 11);
         form.month_bar()->cb_Month->setCurrentIndex(10);  // November 2024 is shown and loaded
         QCOMPARE(p.app.roster().shown_month, 10);
@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(form.month_bar()->month(), 1);
         QVERIFY(std::filesystem::exists(p.data("2024_11.tbr")));
         QVERIFY(std::filesystem::exists(p.data("2024_12.tbr")));
-        QVERIFY(!form.month_bar()->st_NormaValue->text().isEmpty());
+        QVERIFY(!form.month_bar()->norm_value->text().isEmpty());
 
         form.setGeometry(40, 50, 1010, 700);
         form.show();
@@ -242,7 +242,7 @@ private slots:
         p.app.roster().groups = {group(1, "Chirurgia")};
         p.app.options().window.width = 1000;
         p.app.options().window.height = 700;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         form.showMaximized();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.setMinimumWidth(form.screen()->availableSize().width() + 200);
@@ -261,19 +261,19 @@ private slots:
                                                 ".." / "lang" / "english.lng");
         QVERIFY(english);
         english->install();
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         apply_language(*english, &form);
         language_texts().clear();
-        QVERIFY(form.month_bar()->st_NormaTitle->text().startsWith(QStringLiteral("Working days")));
-        QVERIFY(!form.month_bar()->st_NormaTitle->text().contains(QLatin1Char('%')));
-        QVERIFY(!form.month_bar()->st_NormaValue->text().contains(QLatin1Char('%')));
+        QVERIFY(form.month_bar()->norm_title->text().startsWith(QStringLiteral("Working days")));
+        QVERIFY(!form.month_bar()->norm_title->text().contains(QLatin1Char('%')));
+        QVERIFY(!form.month_bar()->norm_value->text().contains(QLatin1Char('%')));
     }
 
     void escape_in_a_list_asks_to_close() {
         Program p;
         p.app.roster().groups = {group(1, "Chirurgia")};
         p.prompter.answers = {false, false};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         for (QWidget* list : {static_cast<QWidget*>(form.lists()->cb_grupa),
@@ -290,7 +290,7 @@ private slots:
         p.app.roster().groups = {group(1, "Chirurgia")};
         std::filesystem::create_directory(p.data("grupy.ini"));
         p.prompter.answers = {true, false};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         form.show();
         QVERIFY(!form.close());
         QCOMPARE(p.prompter.asked.size(), size_t(2));

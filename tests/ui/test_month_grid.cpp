@@ -43,7 +43,7 @@ class TestMonthGrid : public QObject {
 private slots:
     void ctrl_drop_of_the_duty_panel_places_a_whole_shift_with_its_tile() {
         WardProgram p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         QVERIFY(
             drop_on(form.grid(), cell(form, kTuesday, 1), {DropSource::Kind::DutyPanel, {}}, true));
@@ -73,7 +73,7 @@ private slots:
 
     void cells_outside_the_month_refuse_a_drag() {
         WardProgram p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         // Row 0 starts on Monday 24 February: the first cell lies outside March.
         const QPoint outside = form.grid()->grid_geometry().cell_rect(0, 0).center();
@@ -84,7 +84,7 @@ private slots:
 
     void tile_moves_to_the_other_shift_of_its_day_and_copies_with_ctrl() {
         WardProgram p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         drop_on(form.grid(), cell(form, kTuesday, 1), {DropSource::Kind::DutyPanel, {}}, true);
 
@@ -108,7 +108,7 @@ private slots:
 
     void tile_dropped_on_the_trash_is_deleted_without_a_question() {
         WardProgram p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         drop_on(form.grid(), cell(form, kTuesday, 1), {DropSource::Kind::DutyPanel, {}}, true);
         p.app.roster().workers[0].duties[kTuesday - 1].on_request = true;
@@ -128,7 +128,7 @@ private slots:
 
     void selected_worker_view_shows_only_that_worker_with_symbols() {
         WardProgram p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         drop_on(form.grid(), cell(form, kTuesday, 1), {DropSource::Kind::DutyPanel, {}}, true);
         form.lists()->cb_kadra_new->setCurrentRow(1);
@@ -171,14 +171,14 @@ private slots:
 
     void typed_short_name_opens_the_duty_dialog_for_that_worker() {
         WardProgram p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         QTest::mouseClick(form.grid(), Qt::LeftButton, {}, cell(form, kTuesday, 2));
         QCOMPARE(int(p.app.view().selected_day), kTuesday);
         QCOMPARE(int(p.app.view().selected_shift), 2);
         QString dialog_text;
         const DialogAnswer answer([&](QDialog* dialog) {
-            auto* duty = qobject_cast<Tf_DutyAdd*>(dialog);
+            auto* duty = qobject_cast<DutyDialog*>(dialog);
             if (!duty) return dialog->reject();
             dialog_text = duty->l_prac_idx->text();
             duty->duty_types->button(static_cast<int>(DutyType::WholeShift))->click();
@@ -200,7 +200,7 @@ private slots:
 
     void day_off_panel_opens_the_dialog_and_its_tile_moves_by_drag() {
         WardProgram p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         {
             const DialogAnswer answer(press_ok);  // "Bez dyżuru", no shift chosen
@@ -230,7 +230,7 @@ private slots:
 
     void insert_without_a_valid_cell_asks_for_a_day() {
         WardProgram p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         p.app.view().selected_day = 0;
         form.actions().a_DutyAdd->trigger();
@@ -241,7 +241,7 @@ private slots:
     void escape_on_the_grid_asks_to_close() {
         WardProgram p;
         p.prompter.answers = {false};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         form.grid()->setFocus();
         QTest::keyClick(form.grid(), Qt::Key_Escape);
@@ -251,7 +251,7 @@ private slots:
 
     void holiday_mark_from_the_calendar_popup_lowers_the_working_days() {
         WardProgram p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         const int before = p.app.roster().calendar.working_days;
         drop_on(form.grid(), cell(form, kTuesday, 1), {DropSource::Kind::DutyPanel, {}}, true);
@@ -261,14 +261,14 @@ private slots:
         form.actions().a_MarkAsHoliday->trigger();
         QCOMPARE(int(p.app.roster().calendar.working_days), before - 1);
         QVERIFY(p.app.roster().calendar.days[kTuesday - 1].holiday);
-        QVERIFY(form.month_bar()->st_NormaValue->text().startsWith(QString::number(before - 1)));
+        QVERIFY(form.month_bar()->norm_value->text().startsWith(QString::number(before - 1)));
         // The duty of a day that became a holiday now counts as holiday hours.
         QCOMPARE(p.app.roster().workers[0].summary.hours_S, int16_t(720));
     }
 
     void bulk_deletion_of_all_duties_asks_and_clears_the_grid() {
         WardProgram p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         drop_on(form.grid(), cell(form, kTuesday, 1), {DropSource::Kind::DutyPanel, {}}, true);
         form.lists()->cb_kadra_new->setCurrentRow(2);
@@ -286,7 +286,7 @@ private slots:
     void planner_fills_the_month_from_the_menu() {
         WardProgram p;
         for (Worker& w : p.app.roster().workers) w.pref_system = true;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, kYear, kMonth);
         QVERIFY(form.grid()->layout().tiles.empty());
         form.actions().a_automatic->trigger();

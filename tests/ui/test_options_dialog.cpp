@@ -4,12 +4,12 @@
 #include <map>
 
 #include "app/login.h"
+#include "group_dialog.h"
 #include "i18n/text.h"
+#include "options_dialog.h"
 #include "storage/options_file.h"
-#include "taddgrupa.h"
-#include "taddpracow.h"
-#include "tkonfig.h"
 #include "window_fixture.h"
+#include "worker_dialog.h"
 
 using namespace tabrel;
 using namespace tabrel::test;
@@ -39,7 +39,7 @@ struct MapStore : SettingsStore {
 struct Configured {
     Program program;
     std::map<std::string, std::string, std::less<>> stored;
-    Tf_Options dialog{program.app, std::make_unique<MapStore>(stored)};
+    OptionsDialog dialog{program.app, std::make_unique<MapStore>(stored)};
 
     Configured() {
         dialog.prepare();
@@ -87,7 +87,7 @@ class TestOptionsDialog : public QObject {
 private slots:
     void a_fresh_installation_shows_the_defaults() {
         Configured c;
-        Tf_Options& d = c.dialog;
+        OptionsDialog& d = c.dialog;
         QCOMPARE(d.windowTitle(), QStringLiteral("Konfiguracja"));
         QCOMPARE(d.e_Symb_8->text(), QStringLiteral("8"));
         QCOMPARE(d.e_Symb_D->text(), QStringLiteral("D"));
@@ -149,7 +149,7 @@ private slots:
 
     void ok_applies_the_edited_copy() {
         Configured c;
-        Tf_Options& d = c.dialog;
+        OptionsDialog& d = c.dialog;
         retype(d.e_Symb_8, QStringLiteral("X"));
         d.cb_AutoMoveOvertime->click();
         retype(d.me_NightFrom, QStringLiteral("2100"));
@@ -166,7 +166,7 @@ private slots:
 
     void cancel_leaves_the_settings_in_force() {
         Configured c;
-        Tf_Options& d = c.dialog;
+        OptionsDialog& d = c.dialog;
         retype(d.e_Symb_8, QStringLiteral("X"));
         d.cb_AutoMoveOvertime->click();
         d.sag_DayOff->setCurrentCell(kHolidayRow, DayOffGrid::kFlagColumn);
@@ -184,7 +184,7 @@ private slots:
 
     void a_time_outside_the_day_keeps_the_dialog_open() {
         Configured c;
-        Tf_Options& d = c.dialog;
+        OptionsDialog& d = c.dialog;
         retype(d.me_DayStart, QStringLiteral("2500"));
         retype(d.e_Symb_8, QStringLiteral("X"));
         d.sb_Ok->click();
@@ -197,7 +197,7 @@ private slots:
         Configured c;
         write_file(c.program.data(kOptionsFileName),
                    "[obce]\r\nklucz=wartosc\r\n[windows]\r\nwindow_width=640\r\n");
-        Tf_Options& d = c.dialog;
+        OptionsDialog& d = c.dialog;
         retype(d.e_Place, QString::fromUtf8("Kraków"));
         d.m_Occupations->setPlainText(QString::fromUtf8("Pielęgniarka\n\nSalowa"));
         d.sb_Save->click();
@@ -218,7 +218,7 @@ private slots:
     void save_while_the_group_editor_is_open_writes_only_its_marker() {
         Configured c;
         write_file(c.program.data(kOptionsFileName), "[obce]\r\nklucz=wartosc\r\n");
-        Tf_GroupAdd editor(c.program.app);
+        GroupDialog editor(c.program.app);
         editor.show();
         retype(c.dialog.e_Place, QStringLiteral("Opole"));
         c.dialog.sb_Save->click();
@@ -274,7 +274,7 @@ private slots:
                    "[f_Options]\r\nf_Options=Configuration\r\n"
                    "[MostUsedValues]\r\nmuv_Educations=Higher\xA4Secondary\xA4\r\n");
         bool told = false;
-        connect(&c.dialog, &Tf_Options::language_changed, this, [&told] { told = true; });
+        connect(&c.dialog, &OptionsDialog::language_changed, this, [&told] { told = true; });
         c.dialog.cb_Language->setFocus();
         c.dialog.cb_Language->setCurrentIndex(1);
         QTest::keyClick(c.dialog.cb_Language, Qt::Key_Up);
@@ -288,10 +288,10 @@ private slots:
 
     void the_window_command_opens_the_dialog_and_ok_applies() {
         Program program;
-        Tf_MainForm form(program.app);
+        MainWindow form(program.app);
         QVERIFY(form.actions().a_Options->isEnabled());
         DialogAnswer answer([](QDialog* dialog) {
-            auto* options = qobject_cast<Tf_Options*>(dialog);
+            auto* options = qobject_cast<OptionsDialog*>(dialog);
             QVERIFY(options);
             QCOMPARE(options->tabs->currentIndex(), 0);
             options->e_Symb_D->setText(QStringLiteral("R"));
@@ -304,11 +304,11 @@ private slots:
 
     void customising_a_worker_list_opens_the_lists_page() {
         Program program;
-        Tf_MainForm form(program.app);
-        Tf_WorkerAdd& editor = *form.findChild<Tf_WorkerAdd*>();
+        MainWindow form(program.app);
+        WorkerDialog& editor = *form.findChild<WorkerDialog*>();
         QVERIFY(editor.customise_list);
         DialogAnswer answer([](QDialog* dialog) {
-            auto* options = qobject_cast<Tf_Options*>(dialog);
+            auto* options = qobject_cast<OptionsDialog*>(dialog);
             QVERIFY(options);
             QCOMPARE(options->tabs->currentWidget()->objectName(), QStringLiteral("ts_Other"));
             options->m_Occupations->setPlainText(QStringLiteral("Salowa"));

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "staff_lists.h"
-#include "twydruki.h"
+#include "templates_dialog.h"
 #include "window_fixture.h"
 
 using namespace tabrel;
@@ -50,7 +50,7 @@ private slots:
     void the_window_and_the_cli_print_the_same_bytes() {
         if (!fs::exists(TABREL_CLI)) QSKIP("tabrel-cli is not built");
         WardProgram program;
-        Tf_MainForm form(*program.app);
+        MainWindow form(*program.app);
         show_on_month(form, 2024, 11);
         QListWidget* workers = form.lists()->cb_kadra_new;
         const auto rows = workers->findItems(QStringLiteral("Kamińska Jadwiga"), Qt::MatchExactly);

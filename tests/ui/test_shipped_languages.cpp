@@ -9,12 +9,12 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "day_properties_dialog.h"
 #include "i18n/language_file.h"
 #include "i18n/text.h"
 #include "language_applier.h"
+#include "login_dialog.h"
 #include "qt_settings_store.h"
-#include "tdayprop.h"
-#include "tlogowanie.h"
 #include "window_fixture.h"
 #include "worktime/day_properties.h"
 
@@ -106,12 +106,12 @@ std::vector<Seen> started_with(const char* language) {
     Program p;
     p.app.roster().groups = {ward_group()};
     p.app.roster().workers = {ward_worker(1, "Nowak", "AK")};
-    Tf_MainForm form(p.app);
+    MainWindow form(p.app);
     show_on_month(form, 2025, 3);
     QtSettingsStore store;
-    Tf_Login login(store, Tf_Login::Mode::Check);
+    LoginDialog login(store, LoginDialog::Mode::Check);
     DayProperties properties(p.app.roster(), p.app.options(), p.prompter, 4, 1);
-    Tf_DayProperties day(properties, p.app.roster(), p.prompter, nullptr);
+    DayPropertiesDialog day(properties, p.app.roster(), p.prompter, nullptr);
     if (file) apply_language_to_all(*file);
     std::vector<QWidget*> windows{&form, &login, &day};
     std::vector<Seen> seen = visible_texts(windows);

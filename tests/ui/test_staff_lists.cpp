@@ -17,7 +17,7 @@ QStringList row_texts(const QListWidget* list) {
 }
 
 // The norm bar the worker list draws for the row of `worker`.
-Colour bar_colour(Program& p, const Tf_MainForm& form, int worker) {
+Colour bar_colour(Program& p, const MainWindow& form, int worker) {
     const QListWidget* list = form.lists()->cb_kadra_new;
     for (int row = 0; row < list->count(); ++row) {
         if (StaffLists::index_of(list->item(row)) != worker) continue;
@@ -37,17 +37,17 @@ private slots:
         Program p;
         p.app.roster().groups = {ward_group()};
         p.app.roster().workers = {ward_worker(1, "Nowak", "AK")};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, 2025, 3);
         drop_on(form.grid(), cell(form, 4, 1), {DropSource::Kind::DutyPanel, {}}, true);
         QCOMPARE(bar_colour(p, form, 0), kBelowNorm);
 
         // A custom group norm of exactly the one duty, then of less.
         form.actions().a_CustomNorma->trigger();
-        QVERIFY(form.month_bar()->me_Norma->isEnabled());
+        QVERIFY(form.month_bar()->norm_text->isEnabled());
         for (auto [norm, colour] : {std::pair{"012:00", kAtNorm}, {"010:00", kAboveNorm}}) {
-            form.month_bar()->me_Norma->setText(QString::fromLatin1(norm));
-            emit form.month_bar()->me_Norma->editingFinished();
+            form.month_bar()->norm_text->setText(QString::fromLatin1(norm));
+            emit form.month_bar()->norm_text->editingFinished();
             QCOMPARE(bar_colour(p, form, 0), colour);
         }
         QCOMPARE(form.worker_boxes()->l_wnq_NormaUnused->text(), QStringLiteral("-02:00"));
@@ -60,7 +60,7 @@ private slots:
         p.app.roster().groups = {ward_group()};
         p.app.roster().workers = {ward_worker(1, "Nowak", "AK"), ward_worker(2, "Wójcik", "OW"),
                                   ward_worker(3, "Zając", "EZ")};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, 2025, 3);
         RegisterList* list = form.lists()->cb_kadra_new;
         list->setCurrentRow(2);
@@ -87,7 +87,7 @@ private slots:
         p.app.roster().workers = {ward_worker(1, "Nowak", "AK"), ward_worker(2, "Obcy", "OB", "7|"),
                                   ward_worker(3, "Stary", "ST")};
         p.app.roster().workers[2].old = true;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         StaffLists* lists = form.lists();
         QCOMPARE(row_texts(lists->cb_kadra_new), QStringList{QStringLiteral("Nowak Anna")});
         lists->rg_ShowWorkers->findChildren<QRadioButton*>()[1]->click();
@@ -102,7 +102,7 @@ private slots:
         p.app.roster().groups = {ward_group()};
         p.app.roster().workers = {ward_worker(1, "Nowak", "AK"),
                                   ward_worker(2, "Obcy", "OB", "7|")};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, 2025, 3);
         Duty duty;
         duty.seq = 1;
@@ -123,7 +123,7 @@ private slots:
 
     void guide_click_runs_the_command_the_register_needs_next() {
         Program p;
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         QString opened;
         const DialogAnswer answer([&](QDialog* dialog) {
             opened = dialog->objectName();
@@ -140,7 +140,7 @@ private slots:
         Program p;
         p.app.roster().groups = {ward_group()};
         p.app.roster().workers = {ward_worker(1, "Nowak", "AK"), ward_worker(2, "Wójcik", "OW")};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, 2025, 3);
         drop_on(form.grid(), cell(form, 4, 1), {DropSource::Kind::DutyPanel, {}}, true);
         QCOMPARE(form.worker_boxes()->st_Workers->text(),
@@ -158,7 +158,7 @@ private slots:
         Program p;
         p.app.roster().groups = {ward_group()};
         p.app.roster().workers = {ward_worker(1, "Nowak", "AK")};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, 2025, 3);
         for (auto [list, editor] : {std::pair{form.lists()->cb_grupa, "Tf_GroupAdd"},
                                     {form.lists()->cb_kadra_new, "Tf_WorkerAdd"}}) {
@@ -181,7 +181,7 @@ private slots:
         Worker& w = p.app.roster().workers[0];
         w.pref_system = true;
         w.pref_system_pattern = "12";
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, 2025, 3);
         int pale_tiles = -1;
         p.prompter.on_ask = [&](const std::string&) {
@@ -213,7 +213,7 @@ private slots:
         Program p;
         p.app.roster().groups = {ward_group()};
         p.app.roster().workers = {ward_worker(1, "Nowak", "AK")};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, 2024, 12);
         drop_on(form.grid(), cell(form, 31, 2), {DropSource::Kind::DutyPanel, {}}, true);
         QVERIFY(form.grid()->tile_named("p0_30"));

@@ -12,7 +12,7 @@
 #include "recent_templates_menu.h"
 #include "storage/options_file.h"
 #include "storage/recent_templates.h"
-#include "twydruki.h"
+#include "templates_dialog.h"
 #include "window_fixture.h"
 
 using namespace tabrel;
@@ -36,7 +36,7 @@ struct Ward {
     std::vector<fs::path> opened, edited;
     Printouts printouts{program.folder.path() / "wydruki", program.app.data_folder(),
                         [this](const fs::path& p) { opened.push_back(p); }};
-    Tf_Templates dialog{
+    TemplatesDialog dialog{
         program.app, printouts,
         [this](GenerationContext& ctx) { fill_window_lists(ctx, program.app.view()); },
         [this](const fs::path& p) { edited.push_back(p); }, nullptr};
@@ -47,7 +47,7 @@ struct Ward {
         r.groups = {ward_group()};
         if (with_worker) r.workers = {ward_worker(1, "Kowalska", "AK")};
         r.current_group = 0;
-        program.app.months().cb_MonthChange(2024, 3);
+        program.app.months().switch_to(2024, 3);
     }
     fs::path templates() const { return program.folder.path() / "templates"; }
     void show() {

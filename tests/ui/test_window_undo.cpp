@@ -25,7 +25,7 @@ std::string saved_month(AppState& app) {
     return month_file_text(copy, app.options(), "2025-03-31");
 }
 
-QString undo_text(const Tf_MainForm& form) {
+QString undo_text(const MainWindow& form) {
     return form.history()->undo_action()->text();
 }
 
@@ -38,7 +38,7 @@ private slots:
         Program p;
         p.app.roster().groups = {ward_group()};
         p.app.roster().workers = {ward_worker(1, "Nowak", "AN")};
-        Tf_MainForm form(p.app);
+        MainWindow form(p.app);
         show_on_month(form, 2025, 3);
         const std::string before = saved_month(p.app);
         const auto files = files_of(p.folder.path());

@@ -7,8 +7,8 @@
 #include "app/app_state.h"
 #include "i18n/cp1250.h"
 #include "support/test_support.h"
-#include "taddpracow.h"
 #include "worker_commands.h"
+#include "worker_dialog.h"
 
 using namespace tabrel;
 using tabrel::test::FakePrompter;
@@ -77,7 +77,7 @@ struct Program {
 
 struct Editor {
     Program p;
-    Tf_WorkerAdd dialog{p.app};
+    WorkerDialog dialog{p.app};
     Editor() {
         dialog.prepare_new();
         dialog.show();
@@ -94,7 +94,7 @@ private slots:
 
     void new_worker_from_the_defaults() {
         Editor e;
-        Tf_WorkerAdd& d = e.dialog;
+        WorkerDialog& d = e.dialog;
         QCOMPARE(d.windowTitle(), QString::fromUtf8("Dodaj/Edytuj pracownika"));
         QCOMPARE(d.e_PartTime->text(), QStringLiteral("100"));
         QCOMPARE(d.me_CurrentYearHoliday->text(), QStringLiteral("197:10"));
@@ -115,7 +115,7 @@ private slots:
 
     void new_worker_short_name_part_time_and_groups() {
         Editor e;
-        Tf_WorkerAdd& d = e.dialog;
+        WorkerDialog& d = e.dialog;
         type(d.e_Surname, "Kowalska");
         leave(d.e_Surname);
         QVERIFY(d.e_Nick->text().isEmpty());
@@ -144,7 +144,7 @@ private slots:
 
     void typed_keys_are_filtered() {
         Editor e;
-        Tf_WorkerAdd& d = e.dialog;
+        WorkerDialog& d = e.dialog;
         d.e_PartTime->clear();
         type(d.e_PartTime, "8x7.5,5");
         QCOMPARE(d.e_PartTime->text(), QStringLiteral("87,55"));
@@ -176,7 +176,7 @@ private slots:
 
     void edit_keeps_the_worker_and_its_duties() {
         Editor e;
-        Tf_WorkerAdd& d = e.dialog;
+        WorkerDialog& d = e.dialog;
         d.prepare_edit(0);
         QCOMPARE(d.l_id->text(), QStringLiteral("id: 7"));
         QCOMPARE(d.e_PartTime->text(), QStringLiteral("87,500000"));
@@ -208,7 +208,7 @@ private slots:
 
     void a_time_that_is_no_time_keeps_the_dialog_open() {
         Editor e;
-        Tf_WorkerAdd& d = e.dialog;
+        WorkerDialog& d = e.dialog;
         d.me_LastMonthHours->setText(QStringLiteral("999:00"));
         QTest::mouseClick(d.sb_Ok, Qt::LeftButton);
         QVERIFY(d.isVisible());
@@ -221,7 +221,7 @@ private slots:
 
     void customising_a_list_keeps_the_text() {
         Editor e;
-        Tf_WorkerAdd& d = e.dialog;
+        WorkerDialog& d = e.dialog;
         std::vector<bool> asked;
         d.customise_list = [&](bool occupations) {
             asked.push_back(occupations);
@@ -240,7 +240,7 @@ private slots:
         Program p;
         QSettings(QStringLiteral("Dravik"), QStringLiteral("Tabrel"))
             .setValue(QStringLiteral("tab_adress_visible"), false);
-        Tf_WorkerAdd hidden(p.app);
+        WorkerDialog hidden(p.app);
         QVERIFY(!hidden.tabs->isTabVisible(2));
         QVERIFY(hidden.tabs->isTabVisible(3));
     }

@@ -12,8 +12,8 @@
 #include "app/app_state.h"
 #include "drag_data.h"
 #include "i18n/cp1250.h"
+#include "main_window.h"
 #include "support/test_support.h"
-#include "tglowna.h"
 
 namespace tabrel::test {
 
@@ -64,7 +64,7 @@ inline Worker ward_worker(uint16_t id, const char* surname, const char* pseudo,
 }
 
 // The window shown at a fixed size, switched to `month` (2..12) of `year` by the month bar.
-inline void show_on_month(Tf_MainForm& form, int year, int month) {
+inline void show_on_month(MainWindow& form, int year, int month) {
     form.resize(1200, 800);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) qFatal("window not shown");
@@ -111,7 +111,7 @@ inline void press_ok(QDialog* dialog) {
     dialog->findChild<QPushButton*>(QStringLiteral("sb_Ok"))->click();
 }
 
-inline QPoint cell(const Tf_MainForm& form, int day, int shift_no) {
+inline QPoint cell(const MainWindow& form, int day, int shift_no) {
     const std::optional<QPoint> centre = form.grid()->cell_centre(day, shift_no);
     if (!centre) qFatal("day %d shift %d not on the grid", day, shift_no);
     return *centre;

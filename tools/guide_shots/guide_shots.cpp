@@ -11,13 +11,13 @@
 
 #include "app/app_state.h"
 #include "group_commands.h"
+#include "group_dialog.h"
 #include "i18n/cp1250.h"
+#include "main_window.h"
 #include "message_prompter.h"
 #include "qt_translations.h"
-#include "taddgrupa.h"
-#include "taddpracow.h"
-#include "tglowna.h"
 #include "worker_commands.h"
+#include "worker_dialog.h"
 
 using namespace tabrel;
 
@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
     if (app.open_data_folder() != AppState::OpenResult::Ok) qFatal("data folder not opened");
     app.load_staff();
 
-    Tf_MainForm form(app);
+    MainWindow form(app);
     prompter.set_parent(&form);
     form.resize(1100, 720);
     form.move(20, 20);
@@ -106,7 +106,7 @@ int main(int argc, char* argv[]) {
 
     app.roster().groups = {ward_group()};
     form.refresh_groups();
-    Tf_GroupAdd& groups = group_editor(app, &form);
+    GroupDialog& groups = group_editor(app, &form);
     groups.prepare_edit(app.roster().groups[0]);
     groups.tabs->setCurrentIndex(1);
     shoot_next_modal("02_grupa.png", [](QWidget* w) { w->close(); });
@@ -114,7 +114,7 @@ int main(int argc, char* argv[]) {
 
     app.roster().workers = ward_workers();
     form.refresh_groups();
-    Tf_WorkerAdd& workers = worker_editor(app, &form);
+    WorkerDialog& workers = worker_editor(app, &form);
     workers.prepare_edit(0);
     shoot_next_modal("03_pracownik.png", [](QWidget* w) { w->close(); });
     workers.exec();

@@ -6,7 +6,7 @@
 #include "storage/month_paths.h"
 #include "storage/options_file.h"
 #include "storage/staff_files.h"
-#include "worktime/normatyw.h"
+#include "worktime/month_rebuild.h"
 
 namespace tabrel::test {
 

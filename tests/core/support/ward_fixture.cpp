@@ -1,7 +1,7 @@
 #include "support/ward_fixture.h"
 
 #include "worktime/hour_split.h"
-#include "worktime/normatyw.h"
+#include "worktime/month_rebuild.h"
 
 namespace tabrel::test {
 

@@ -18,10 +18,10 @@ namespace tabrel {
 
 // "Dodaj/Edytuj grupę": creates a group or edits the current one. Created once and reused, so
 // a new group starts from what the controls held when the dialog was last closed.
-class Tf_GroupAdd : public QDialog {
+class GroupDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit Tf_GroupAdd(AppState& app, QWidget* parent = nullptr);
+    explicit GroupDialog(AppState& app, QWidget* parent = nullptr);
 
     // sb_addgrupaClick: an empty name, two shift rows, a new light colour.
     void prepare_new();

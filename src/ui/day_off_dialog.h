@@ -14,10 +14,10 @@ namespace tabrel {
 
 // "Dodaj/Edytuj wolne": mirrors a DayOffForm, hands each choice to it and lets its OK book
 // and insert the entry.
-class Tf_DayOffAdd : public QDialog, public DayOffDialog {
+class DayOffDialog : public QDialog, public DayOffFormView {
     Q_OBJECT
 public:
-    explicit Tf_DayOffAdd(QWidget* parent);
+    explicit DayOffDialog(QWidget* parent);
 
     // Modal, for the form of one drop.
     void show(DayOffForm& form) override;

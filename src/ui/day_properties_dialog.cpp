@@ -1,4 +1,4 @@
-#include "tdayprop.h"
+#include "day_properties_dialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -32,8 +32,8 @@ W* named(W* widget, const char* name) {
 
 }  // namespace
 
-Tf_DayProperties::Tf_DayProperties(DayProperties& properties, const Roster& roster,
-                                   Prompter& prompter, QWidget* parent)
+DayPropertiesDialog::DayPropertiesDialog(DayProperties& properties, const Roster& roster,
+                                         Prompter& prompter, QWidget* parent)
     : QDialog(parent),
       tabs(new QTabWidget(this)),
       lb_day(named(new QListWidget(this), "lb_day")),
@@ -71,18 +71,18 @@ Tf_DayProperties::Tf_DayProperties(DayProperties& properties, const Roster& rost
     b_DefaultHoliday->setEnabled(properties_.default_holiday_enabled());
     fill_duty_list();
 
-    connect(lb_day, &QListWidget::currentRowChanged, this, &Tf_DayProperties::lb_dayRowChanged);
+    connect(lb_day, &QListWidget::currentRowChanged, this, &DayPropertiesDialog::lb_dayRowChanged);
     connect(lb_day, &QWidget::customContextMenuRequested, this,
-            &Tf_DayProperties::lb_dayContextMenu);
-    connect(mi_DutyDelete, &QAction::triggered, this, &Tf_DayProperties::mi_DutyDeleteClick);
-    connect(m_Notes, &NotesEdit::stored_changed, this, &Tf_DayProperties::m_NotesChange);
+            &DayPropertiesDialog::lb_dayContextMenu);
+    connect(mi_DutyDelete, &QAction::triggered, this, &DayPropertiesDialog::delete_selected_duty);
+    connect(m_Notes, &NotesEdit::stored_changed, this, &DayPropertiesDialog::m_NotesChange);
     connect(b_DefaultHoliday, &QPushButton::clicked, this,
-            &Tf_DayProperties::b_DefaultHolidayClick);
-    connect(sb_Ok, &QPushButton::clicked, this, &Tf_DayProperties::sb_OkClick);
+            &DayPropertiesDialog::b_DefaultHolidayClick);
+    connect(sb_Ok, &QPushButton::clicked, this, &DayPropertiesDialog::sb_OkClick);
     connect(sb_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QWidget* Tf_DayProperties::duties_page() {
+QWidget* DayPropertiesDialog::duties_page() {
     auto* page = new QWidget(tabs);
     auto* layout = new QVBoxLayout(page);
     layout->setSpacing(0);
@@ -91,7 +91,7 @@ QWidget* Tf_DayProperties::duties_page() {
     return page;
 }
 
-QWidget* Tf_DayProperties::other_page() {
+QWidget* DayPropertiesDialog::other_page() {
     auto* page = new QWidget(tabs);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(l_notes);
@@ -102,42 +102,42 @@ QWidget* Tf_DayProperties::other_page() {
 }
 
 // One empty row per duty; the delegate draws it from the day's duty list.
-void Tf_DayProperties::fill_duty_list() {
+void DayPropertiesDialog::fill_duty_list() {
     lb_day->clear();
     for (size_t i = 0; i < properties_.duties().size(); ++i) lb_day->addItem(QString());
     lb_dayRowChanged(lb_day->currentRow());
 }
 
-void Tf_DayProperties::lb_dayRowChanged(int row) {
+void DayPropertiesDialog::lb_dayRowChanged(int row) {
     lb_day->setToolTip(qt_text(properties_.hint(row)));
     mi_DutyDelete->setEnabled(row >= 0);
 }
 
-void Tf_DayProperties::lb_dayContextMenu(const QPoint& at) {
+void DayPropertiesDialog::lb_dayContextMenu(const QPoint& at) {
     const QModelIndex index = lb_day->indexAt(at);
     if (index.isValid()) lb_day->setCurrentRow(index.row());
     pm_Duty->popup(lb_day->viewport()->mapToGlobal(at));
 }
 
-void Tf_DayProperties::mi_DutyDeleteClick() {
-    properties_.mi_DutyDelete(lb_day->currentRow());
+void DayPropertiesDialog::delete_selected_duty() {
+    properties_.delete_duty(lb_day->currentRow());
     fill_duty_list();
 }
 
-void Tf_DayProperties::m_NotesChange() {
+void DayPropertiesDialog::m_NotesChange() {
     properties_.set_notes(m_Notes->stored());
     l_notes->setText(qt_text(properties_.notes_counter()));
 }
 
-void Tf_DayProperties::b_DefaultHolidayClick() {
-    properties_.b_DefaultHoliday();
+void DayPropertiesDialog::b_DefaultHolidayClick() {
+    properties_.restore_default_holiday();
     b_DefaultHoliday->setEnabled(properties_.default_holiday_enabled());
 }
 
-void Tf_DayProperties::sb_OkClick() {
+void DayPropertiesDialog::sb_OkClick() {
     properties_.set_notes(m_Notes->stored());
     properties_.set_er_duty(cb_ERDuty->isChecked());
-    status_ = properties_.sb_Ok();
+    status_ = properties_.apply();
     accept();
 }
 

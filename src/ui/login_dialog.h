@@ -13,7 +13,7 @@ namespace tabrel {
 
 // "Tabrel - logowanie": asks for the password at start, or sets a new one from the
 // configuration dialog.
-class Tf_Login : public QDialog {
+class LoginDialog : public QDialog {
     Q_OBJECT
 public:
     enum class Mode {
@@ -21,7 +21,7 @@ public:
         Change,  // OK stores the typed password; an empty one removes it
     };
 
-    Tf_Login(SettingsStore& store, Mode mode, QWidget* parent = nullptr);
+    LoginDialog(SettingsStore& store, Mode mode, QWidget* parent = nullptr);
 
     QLabel* l_pass;
     QLineEdit* e_pass;

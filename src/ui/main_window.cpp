@@ -1,4 +1,4 @@
-#include "tglowna.h"
+#include "main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,18 +13,18 @@
 #include "editing/entry_operations.h"
 #include "exit_query.h"
 #include "group_commands.h"
+#include "group_dialog.h"
 #include "i18n/text.h"
 #include "main_menu.h"
 #include "main_toolbar.h"
 #include "model/register_order.h"
 #include "model/time_value.h"
+#include "options_dialog.h"
 #include "qt_settings_store.h"
 #include "restore_menu.h"
-#include "taddgrupa.h"
-#include "taddpracow.h"
-#include "tkonfig.h"
 #include "user_guide.h"
 #include "worker_commands.h"
+#include "worker_dialog.h"
 
 namespace tabrel {
 
@@ -48,9 +48,9 @@ Group* current_group(Roster& roster) {
 
 }  // namespace
 
-Tf_MainForm::Tf_MainForm(AppState& app, QWidget* parent)
+MainWindow::MainWindow(AppState& app, QWidget* parent)
     : QMainWindow(parent), app_(app), actions_(create_main_actions(this)) {
-    setObjectName(QStringLiteral("Tf_MainForm"));
+    setObjectName(QStringLiteral("MainWindow"));
     create_dialogs();
     history_ = new WindowHistory(app.roster(), app.prompter(), this);
     setWindowTitle(QStringLiteral("Tabrel"));
@@ -89,23 +89,23 @@ Tf_MainForm::Tf_MainForm(AppState& app, QWidget* parent)
 }
 
 // The dialogs live as long as the window, created in the order the program has always used.
-void Tf_MainForm::create_dialogs() {
+void MainWindow::create_dialogs() {
     group_editor(app_, this);
     worker_editor(app_, this);
-    duty_dialog_ = new Tf_DutyAdd(app_.prompter(), this);
-    day_off_dialog_ = new Tf_DayOffAdd(this);
-    options_dialog_ = new Tf_Options(app_, std::make_unique<QtSettingsStore>(), this);
+    duty_dialog_ = new DutyDialog(app_.prompter(), this);
+    day_off_dialog_ = new DayOffDialog(this);
+    options_dialog_ = new OptionsDialog(app_, std::make_unique<QtSettingsStore>(), this);
     worker_editor(app_, this).customise_list = [this](bool occupations) {
         run_options(true, occupations);
     };
     // The texts the window composes itself follow the new language too.
-    connect(options_dialog_, &Tf_Options::language_changed, this, &Tf_MainForm::follow_language);
+    connect(options_dialog_, &OptionsDialog::language_changed, this, &MainWindow::follow_language);
     context_ =
         std::make_unique<EditContext>(EditContext{app_.roster(), app_.options(), app_.prompter(),
                                                   app_.view(), *duty_dialog_, *day_off_dialog_});
 }
 
-void Tf_MainForm::bind_register_commands() {
+void MainWindow::bind_register_commands() {
     using Label = std::string (*)();
     const auto group_command = [this](bool (*run)(AppState&, QWidget*), Label label) {
         return [this, run, label] {
@@ -139,10 +139,10 @@ void Tf_MainForm::bind_register_commands() {
                 }));
     bind_action(actions_.a_WorkerRestore, this, worker_command(run_worker_restore, restored_label));
     if (auto* workers = menuBar()->findChild<QMenu*>(QStringLiteral("mi_Workers")))
-        connect(workers, &QMenu::aboutToShow, this, &Tf_MainForm::update_restore_command);
+        connect(workers, &QMenu::aboutToShow, this, &MainWindow::update_restore_command);
 }
 
-void Tf_MainForm::bind_commands() {
+void MainWindow::bind_commands() {
     bind_action(actions_.a_PanelOnOff, this, [this] { toggle_panel(); });
     bind_action(actions_.a_About, this, [this] { show_about_box(this); });
     bind_action(actions_.a_Options, this, [this] { run_options(false, false); });
@@ -155,40 +155,39 @@ void Tf_MainForm::bind_commands() {
         if (Group* group = current_group(app_.roster())) group->NewPeriod = on;
         history_->record(tabrel::tr("und_NewPeriod", "nowy okres"));
     });
-    connect(month_bar_->me_Norma, &QLineEdit::editingFinished, this,
-            &Tf_MainForm::custom_norm_entered);
-    connect(month_bar_->se_Year, &QSpinBox::valueChanged, this, &Tf_MainForm::switch_month);
-    connect(month_bar_->cb_Month, &QComboBox::currentIndexChanged, this,
-            &Tf_MainForm::switch_month);
+    connect(month_bar_->norm_text, &QLineEdit::editingFinished, this,
+            &MainWindow::custom_norm_entered);
+    connect(month_bar_->se_Year, &QSpinBox::valueChanged, this, &MainWindow::switch_month);
+    connect(month_bar_->cb_Month, &QComboBox::currentIndexChanged, this, &MainWindow::switch_month);
     connect(month_bar_->tb_MonthNext, &QToolButton::clicked, this,
             [this] { step_month(next_month); });
     connect(month_bar_->tb_MonthPrev, &QToolButton::clicked, this,
             [this] { step_month(previous_month); });
-    connect(commands_, &EditCommands::redisplay, this, &Tf_MainForm::apply);
+    connect(commands_, &EditCommands::redisplay, this, &MainWindow::apply);
     connect(commands_, &EditCommands::named, this,
             [this](const std::string& label) { next_label_ = label; });
-    connect(commands_, &EditCommands::preview, this, &Tf_MainForm::lay_out_roster);
-    connect(history_, &WindowHistory::carried, this, &Tf_MainForm::show_carried);
+    connect(commands_, &EditCommands::preview, this, &MainWindow::lay_out_roster);
+    connect(history_, &WindowHistory::carried, this, &MainWindow::show_carried);
     connect(commands_, &EditCommands::norm_changed, month_bar_, &MonthBar::show_norm);
 }
 
-void Tf_MainForm::bind_views() {
-    connect(lists_, &StaffLists::group_chosen, this, &Tf_MainForm::choose_group);
-    connect(lists_, &StaffLists::worker_chosen, this, &Tf_MainForm::choose_worker);
-    connect(lists_, &StaffLists::workers_shown_changed, this, &Tf_MainForm::show_roster);
+void MainWindow::bind_views() {
+    connect(lists_, &StaffLists::group_chosen, this, &MainWindow::choose_group);
+    connect(lists_, &StaffLists::worker_chosen, this, &MainWindow::choose_worker);
+    connect(lists_, &StaffLists::workers_shown_changed, this, &MainWindow::show_roster);
     // The lists are rebuilt after a reorder; not while their own drop is still running.
-    connect(lists_->cb_kadra_new, &RegisterList::record_moved, this, &Tf_MainForm::move_worker_row,
+    connect(lists_->cb_kadra_new, &RegisterList::record_moved, this, &MainWindow::move_worker_row,
             Qt::QueuedConnection);
-    connect(lists_->cb_grupa, &RegisterList::record_moved, this, &Tf_MainForm::move_group_row,
+    connect(lists_->cb_grupa, &RegisterList::record_moved, this, &MainWindow::move_group_row,
             Qt::QueuedConnection);
     CalendarArea* area = calendar_area_;
-    connect(area, &CalendarArea::guide_clicked, this, &Tf_MainForm::run_guide);
-    connect(area->xpan, &QToolButton::clicked, this, &Tf_MainForm::toggle_panel);
-    connect(area->switches, &ShowSwitches::shown_changed, this, &Tf_MainForm::show_roster);
-    connect(area->switches, &ShowSwitches::captions_changed, this, &Tf_MainForm::show_roster);
+    connect(area, &CalendarArea::guide_clicked, this, &MainWindow::run_guide);
+    connect(area->xpan, &QToolButton::clicked, this, &MainWindow::toggle_panel);
+    connect(area->switches, &ShowSwitches::shown_changed, this, &MainWindow::show_roster);
+    connect(area->switches, &ShowSwitches::captions_changed, this, &MainWindow::show_roster);
     connect(area->d_Trash, &TrashPanel::tile_dropped, commands_, &EditCommands::trash);
     MonthGrid* grid = area->sag;
-    connect(grid, &MonthGrid::edited, this, &Tf_MainForm::apply);
+    connect(grid, &MonthGrid::edited, this, &MainWindow::apply);
     connect(grid, &MonthGrid::close_requested, this, &QWidget::close);
     connect(grid, &MonthGrid::day_properties_requested, commands_, &EditCommands::day_properties);
     connect(grid, &MonthGrid::restore_requested, this, [this](int worker) {
@@ -196,7 +195,7 @@ void Tf_MainForm::bind_views() {
     });
 }
 
-void Tf_MainForm::bind_keys() {
+void MainWindow::bind_keys() {
     for (QWidget* w :
          {static_cast<QWidget*>(lists_->cb_grupa), static_cast<QWidget*>(lists_->cb_kadra_new),
           static_cast<QWidget*>(month_bar_->cb_Month)})
@@ -211,7 +210,7 @@ void Tf_MainForm::bind_keys() {
             &QAction::trigger);
 }
 
-void Tf_MainForm::build_calendar_menu() {
+void MainWindow::build_calendar_menu() {
     calendar_menu_ = new QMenu(this);
     calendar_menu_->setObjectName(QStringLiteral("pm_kalendarz"));
     calendar_menu_->addActions({actions_.a_DutyAdd, actions_.a_DayOffAdd});
@@ -227,7 +226,7 @@ void Tf_MainForm::build_calendar_menu() {
     calendar_area_->sag->set_calendar_menu(calendar_menu_);
 }
 
-void Tf_MainForm::follow_language() {
+void MainWindow::follow_language() {
     // Without a group there is no norm to show.
     if (current_group(app_.roster())) recompute_norm();
     show_roster();
@@ -235,7 +234,7 @@ void Tf_MainForm::follow_language() {
     history_->follow_language();
 }
 
-void Tf_MainForm::refresh_groups() {
+void MainWindow::refresh_groups() {
     app_.roster().current_group = static_cast<int16_t>(lists_->rebuild_groups(app_.roster()));
     show_group_norm_switches();
     refresh_workers();
@@ -243,7 +242,7 @@ void Tf_MainForm::refresh_groups() {
 
 // After an editor changed the registers: the lists on the roster's current group and worker,
 // the month's norm for that group, and everything shown again.
-void Tf_MainForm::register_changed() {
+void MainWindow::register_changed() {
     app_.roster().current_group = static_cast<int16_t>(lists_->rebuild_groups(app_.roster()));
     show_group_norm_switches();
     recompute_norm();
@@ -251,27 +250,27 @@ void Tf_MainForm::register_changed() {
 }
 
 // "Przywróć" is offered only for a deleted worker.
-void Tf_MainForm::update_restore_command() {
+void MainWindow::update_restore_command() {
     const Roster& roster = app_.roster();
     actions_.a_WorkerRestore->setEnabled(lists_->cb_kadra_new->count() > 0 &&
                                          roster.current_worker < roster.workers.size() &&
                                          roster.workers[roster.current_worker].old);
 }
 
-void Tf_MainForm::refresh_workers() {
+void MainWindow::refresh_workers() {
     app_.roster().rebuild_worker_ids();
     show_roster();
 }
 
 // Everything shown again; the window settles on what it shows.
-void Tf_MainForm::show_roster() {
+void MainWindow::show_roster() {
     lay_out_roster();
     history_->settle();
 }
 
 // The worker list selects the current worker, the tiles are laid out for it, and workers
 // with tiles but no row get temporary rows.
-void Tf_MainForm::lay_out_roster() {
+void MainWindow::lay_out_roster() {
     Roster& roster = app_.roster();
     const int worker = lists_->rebuild_workers(roster);
     if (worker >= 0) roster.current_worker = static_cast<uint16_t>(worker);
@@ -283,7 +282,7 @@ void Tf_MainForm::lay_out_roster() {
     update_guide();
 }
 
-void Tf_MainForm::show_worker_boxes() {
+void MainWindow::show_worker_boxes() {
     const Roster& roster = app_.roster();
     const bool listed = lists_->cb_kadra_new->count() > 0;
     boxes_->show_worker(listed && roster.current_worker < roster.workers.size()
@@ -292,23 +291,23 @@ void Tf_MainForm::show_worker_boxes() {
 }
 
 // Every edit of the month ends here: it becomes one step of the history.
-void Tf_MainForm::apply(const Redisplay& redisplay) {
+void MainWindow::apply(const Redisplay& redisplay) {
     history_->record(std::exchange(next_label_, {}));
     if (redisplay.any()) show_roster();
 }
 
 // An editor changed the registers: one step of the staff history.
-void Tf_MainForm::staff_changed(std::string (*label)()) {
+void MainWindow::staff_changed(std::string (*label)()) {
     history_->record(label(), EditScope::Staff);
     register_changed();
 }
 
 // A step was undone or redone: the registers, the norm and the month are shown anew.
-void Tf_MainForm::show_carried() {
+void MainWindow::show_carried() {
     register_changed();
 }
 
-void Tf_MainForm::choose_group(int group_index) {
+void MainWindow::choose_group(int group_index) {
     if (group_index < 0 || group_index == app_.roster().current_group) return;
     app_.roster().current_group = static_cast<int16_t>(group_index);
     show_group_norm_switches();
@@ -316,7 +315,7 @@ void Tf_MainForm::choose_group(int group_index) {
     refresh_workers();
 }
 
-void Tf_MainForm::choose_worker(int worker_index) {
+void MainWindow::choose_worker(int worker_index) {
     Roster& roster = app_.roster();
     if (worker_index < 0 || worker_index == roster.current_worker) return;
     roster.current_worker = static_cast<uint16_t>(worker_index);
@@ -328,7 +327,7 @@ void Tf_MainForm::choose_worker(int worker_index) {
     history_->settle();
 }
 
-void Tf_MainForm::update_guide() {
+void MainWindow::update_guide() {
     QString guide;
     if (lists_->cb_grupa->count() == 0)
         guide = actions_.a_GroupAdd->statusTip();
@@ -337,14 +336,14 @@ void Tf_MainForm::update_guide() {
     calendar_area_->show_guide(guide);
 }
 
-void Tf_MainForm::run_guide() {
+void MainWindow::run_guide() {
     if (lists_->cb_grupa->count() == 0)
         actions_.a_GroupAdd->trigger();
     else if (lists_->cb_kadra_new->count() == 0)
         actions_.a_WorkerAdd->trigger();
 }
 
-void Tf_MainForm::toggle_panel() {
+void MainWindow::toggle_panel() {
     const bool show = lists_->isHidden();
     lists_->setVisible(show);
     show_panel_edge();
@@ -352,16 +351,16 @@ void Tf_MainForm::toggle_panel() {
 }
 
 // The edge points the way the panel goes on the next click.
-void Tf_MainForm::show_panel_edge() {
+void MainWindow::show_panel_edge() {
     calendar_area_->xpan->setText(QString::fromUtf8(lists_->isHidden() ? "«" : "»"));
 }
 
 // Saves the month left and loads the month the controls show; the month's history ends with it.
-void Tf_MainForm::switch_month() {
+void MainWindow::switch_month() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const Roster& roster = app_.roster();
     const YearMonth left{roster.shown_year, roster.shown_month};
-    month_bar_->show_norm(app_.months().cb_MonthChange(month_bar_->year(), month_bar_->month()));
+    month_bar_->show_norm(app_.months().switch_to(month_bar_->year(), month_bar_->month()));
     if (YearMonth{roster.shown_year, roster.shown_month} != left) history_->leave_month();
     // The user may stay on a month that could not be saved; the controls then show it again.
     month_bar_->show_month(app_.roster().shown_year, app_.roster().shown_month);
@@ -369,44 +368,44 @@ void Tf_MainForm::switch_month() {
     QApplication::restoreOverrideCursor();
 }
 
-void Tf_MainForm::step_month(YearMonth (*step)(YearMonth)) {
+void MainWindow::step_month(YearMonth (*step)(YearMonth)) {
     const YearMonth to = step({month_bar_->year(), month_bar_->month()});
     month_bar_->show_month(to.year, to.month - 1);
     switch_month();
 }
 
 // A new current group brings its own holidays, shifts and norm.
-void Tf_MainForm::recompute_norm() {
+void MainWindow::recompute_norm() {
     month_bar_->show_norm(app_.months().recompute());
 }
 
 // The toggles show the current group's own settings.
-void Tf_MainForm::show_group_norm_switches() {
+void MainWindow::show_group_norm_switches() {
     const Group* group = current_group(app_.roster());
     const QSignalBlocker custom_quiet(actions_.a_CustomNorma);
     const QSignalBlocker period_quiet(actions_.a_NewPeriod);
     actions_.a_CustomNorma->setChecked(group && group->CustomNorma);
     actions_.a_NewPeriod->setChecked(group && group->NewPeriod);
-    month_bar_->me_Norma->setEnabled(group && group->CustomNorma);
+    month_bar_->norm_text->setEnabled(group && group->CustomNorma);
 }
 
-void Tf_MainForm::custom_norm_toggled(bool on) {
+void MainWindow::custom_norm_toggled(bool on) {
     Group* group = current_group(app_.roster());
     if (!group) return;
     group->CustomNorma = on;
     history_->record(tabrel::tr("und_CustomNorma", "własny normatyw"));
-    month_bar_->me_Norma->setEnabled(on);
+    month_bar_->norm_text->setEnabled(on);
     recompute_norm();
     show_roster();
 }
 
 // A text that is no time keeps the norm the group had.
-void Tf_MainForm::custom_norm_entered() {
+void MainWindow::custom_norm_entered() {
     Group* group = current_group(app_.roster());
     if (!group || !group->CustomNorma) return;
     try {
         group->Norma = static_cast<uint16_t>(
-            std::max<TimeValue>(h2min(month_bar_->me_Norma->text().toStdString()), 0));
+            std::max<TimeValue>(h2min(month_bar_->norm_text->text().toStdString()), 0));
     } catch (const TimeConversionError&) {
     }
     history_->record(tabrel::tr("und_CustomNorma", "własny normatyw"));
@@ -414,21 +413,21 @@ void Tf_MainForm::custom_norm_entered() {
     show_roster();
 }
 
-void Tf_MainForm::move_worker_row(int from, int to) {
+void MainWindow::move_worker_row(int from, int to) {
     move_worker(app_.roster(), from, to);
     history_->record(tabrel::tr("und_WorkerOrder", "zmiana kolejności pracowników"),
                      EditScope::Staff);
     refresh_workers();
 }
 
-void Tf_MainForm::move_group_row(int from, int to) {
+void MainWindow::move_group_row(int from, int to) {
     move_group(app_.roster(), from, to);
     history_->record(tabrel::tr("und_GroupOrder", "zmiana kolejności grup"), EditScope::Staff);
     refresh_groups();
 }
 
 // The settings in force change the norm, the summaries and what the grid shows.
-void Tf_MainForm::run_options(bool lists, bool occupations) {
+void MainWindow::run_options(bool lists, bool occupations) {
     if (lists)
         options_dialog_->prepare_lists(occupations);
     else
@@ -438,7 +437,7 @@ void Tf_MainForm::run_options(bool lists, bool occupations) {
     show_roster();
 }
 
-void Tf_MainForm::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (query_exit(app_, this, &printouts_->printouts()))
         event->accept();
     else

@@ -20,10 +20,10 @@ namespace tabrel {
 
 // "Konfiguracja": edits a copy of the program's settings. OK applies them, "Zapisz" writes
 // them to konfiguracja.ini, Anuluj drops them.
-class Tf_Options : public QDialog {
+class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    Tf_Options(AppState& app, std::unique_ptr<SettingsStore> store, QWidget* parent = nullptr);
+    OptionsDialog(AppState& app, std::unique_ptr<SettingsStore> store, QWidget* parent = nullptr);
 
     // Shows the settings in force, on the first page.
     void prepare();

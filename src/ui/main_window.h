@@ -5,13 +5,13 @@
 
 #include "app/app_state.h"
 #include "calendar_area.h"
+#include "day_off_dialog.h"
+#include "duty_dialog.h"
 #include "edit_commands.h"
 #include "editing/edit_context.h"
 #include "main_actions.h"
 #include "month_bar.h"
 #include "staff_lists.h"
-#include "tadddyzur.h"
-#include "taddwolne.h"
 #include "window_history.h"
 #include "window_printouts.h"
 #include "worker_boxes.h"
@@ -22,13 +22,13 @@ class QMenu;
 
 namespace tabrel {
 
-class Tf_Options;
+class OptionsDialog;
 
 // The main window. It shows the roster held by the AppState and runs its commands.
-class Tf_MainForm : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Tf_MainForm(AppState& app, QWidget* parent = nullptr);
+    explicit MainWindow(AppState& app, QWidget* parent = nullptr);
 
     // Rebuilds the group list and with it the worker list, the grid and the guidance.
     void refresh_groups();
@@ -83,9 +83,9 @@ private:
 
     AppState& app_;
     MainActions actions_;
-    Tf_DutyAdd* duty_dialog_;
-    Tf_DayOffAdd* day_off_dialog_;
-    Tf_Options* options_dialog_;
+    DutyDialog* duty_dialog_;
+    DayOffDialog* day_off_dialog_;
+    OptionsDialog* options_dialog_;
     std::unique_ptr<EditContext> context_;
     StaffLists* lists_;
     WorkerBoxes* boxes_;

@@ -17,15 +17,15 @@ namespace tabrel {
 
 // "Szablony dokumentów": the templates of the work folder, searched by title, generated for
 // the shown month, the selected worker and the selected day, or opened for editing.
-class Tf_Templates : public QDialog {
+class TemplatesDialog : public QDialog {
     Q_OBJECT
 public:
     // Fills the lists and the selection of the main window into a generation's context.
     using WindowLists = std::function<void(GenerationContext&)>;
 
     // `editor` opens a template file in the desktop's text editor.
-    Tf_Templates(AppState& app, Printouts& printouts, WindowLists lists, Printouts::Opener editor,
-                 QWidget* parent);
+    TemplatesDialog(AppState& app, Printouts& printouts, WindowLists lists,
+                    Printouts::Opener editor, QWidget* parent);
 
     // Shows the dialog modally; without a listed worker only msg_WorkerNeed is shown.
     void run();

@@ -1,4 +1,4 @@
-#include "planner/uloz_tabrel.h"
+#include "planner/month_planner.h"
 
 #include <algorithm>
 #include <optional>
@@ -7,11 +7,11 @@
 #include "editing/covered_leave.h"
 #include "editing/covered_marks.h"
 #include "planner/acceptance.h"
+#include "planner/eight_hour_placement.h"
 #include "planner/filling.h"
 #include "planner/month_snapshot.h"
 #include "planner/plan_run.h"
 #include "planner/rotation.h"
-#include "planner/rozpisz_8.h"
 #include "planner/top_up.h"
 #include "planner/trimming.h"
 #include "planner/used_time.h"

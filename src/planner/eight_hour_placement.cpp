@@ -1,4 +1,4 @@
-#include "planner/rozpisz_8.h"
+#include "planner/eight_hour_placement.h"
 
 #include <algorithm>
 #include <string>

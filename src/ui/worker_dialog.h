@@ -22,10 +22,10 @@ namespace tabrel {
 
 // "Dodaj/Edytuj pracownika": creates a worker or edits the selected one. Created once and
 // reused, so the address and the planner settings carry over to the next new worker.
-class Tf_WorkerAdd : public QDialog {
+class WorkerDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit Tf_WorkerAdd(AppState& app, QWidget* parent = nullptr);
+    explicit WorkerDialog(AppState& app, QWidget* parent = nullptr);
 
     // sb_addpracowClick
     void prepare_new();

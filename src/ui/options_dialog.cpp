@@ -1,4 +1,4 @@
-#include "tkonfig.h"
+#include "options_dialog.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -8,14 +8,14 @@
 #include <QVBoxLayout>
 
 #include "field_caption.h"
+#include "group_dialog.h"
 #include "i18n/language_file.h"
 #include "language_applier.h"
+#include "login_dialog.h"
 #include "qt_text.h"
 #include "qt_translations.h"
 #include "storage/options_file.h"
-#include "taddgrupa.h"
 #include "time_field.h"
-#include "tlogowanie.h"
 #include "typed_text.h"
 
 namespace tabrel {
@@ -32,7 +32,7 @@ bool system_is_polish() {
 // "Zapisz" leaves the group editor's settings alone while it is open.
 bool group_editor_showing() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<Tf_GroupAdd*>(w) && w->isVisible()) return true;
+        if (qobject_cast<GroupDialog*>(w) && w->isVisible()) return true;
     return false;
 }
 
@@ -59,7 +59,7 @@ std::vector<std::string> memo_items(const std::string& text) {
 
 }  // namespace
 
-Tf_Options::Tf_Options(AppState& app, std::unique_ptr<SettingsStore> store, QWidget* parent)
+OptionsDialog::OptionsDialog(AppState& app, std::unique_ptr<SettingsStore> store, QWidget* parent)
     : QDialog(parent), app_(app), store_(std::move(store)) {
     setObjectName(QStringLiteral("f_Options"));
     setWindowTitle(QStringLiteral("Konfiguracja"));
@@ -90,27 +90,27 @@ Tf_Options::Tf_Options(AppState& app, std::unique_ptr<SettingsStore> store, QWid
     layout->addWidget(tabs);
     layout->addWidget(buttons);
 
-    connect(sb_Save, &QPushButton::clicked, this, &Tf_Options::sb_SaveClick);
-    connect(sb_Ok, &QPushButton::clicked, this, &Tf_Options::sb_OkClick);
+    connect(sb_Save, &QPushButton::clicked, this, &OptionsDialog::sb_SaveClick);
+    connect(sb_Ok, &QPushButton::clicked, this, &OptionsDialog::sb_OkClick);
     connect(sb_Cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cb_Language, &QComboBox::activated, this, &Tf_Options::cb_LanguageChange);
-    connect(l_PasswordChange, &QPushButton::clicked, this, &Tf_Options::l_PasswordChangeClick);
+    connect(cb_Language, &QComboBox::activated, this, &OptionsDialog::cb_LanguageChange);
+    connect(l_PasswordChange, &QPushButton::clicked, this, &OptionsDialog::l_PasswordChangeClick);
 }
 
-QLineEdit* Tf_Options::text_field(const char* name) {
+QLineEdit* OptionsDialog::text_field(const char* name) {
     auto* field = new QLineEdit(this);
     field->setObjectName(QString::fromLatin1(name));
     guard_typed_text(field, app_.prompter());
     return field;
 }
 
-QCheckBox* Tf_Options::check_box(const char* name, const char* caption) {
+QCheckBox* OptionsDialog::check_box(const char* name, const char* caption) {
     auto* box = new QCheckBox(QString::fromUtf8(caption), this);
     box->setObjectName(QString::fromLatin1(name));
     return box;
 }
 
-QWidget* Tf_Options::build_company_page() {
+QWidget* OptionsDialog::build_company_page() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("ts_Company"));
     e_Place = text_field("e_Place");
@@ -126,7 +126,7 @@ QWidget* Tf_Options::build_company_page() {
     return page;
 }
 
-QWidget* Tf_Options::build_general_page() {
+QWidget* OptionsDialog::build_general_page() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("ts_General"));
     e_Symb_8 = text_field("e_Symb_8");
@@ -158,7 +158,7 @@ QWidget* Tf_Options::build_general_page() {
     return page;
 }
 
-QWidget* Tf_Options::build_overtime_page() {
+QWidget* OptionsDialog::build_overtime_page() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("ts_Overtime"));
     me_OvertimeAbove = time_field("me_OvertimeAbove", kClockMask, this);
@@ -196,7 +196,7 @@ QWidget* Tf_Options::build_overtime_page() {
     return page;
 }
 
-QWidget* Tf_Options::build_day_off_page() {
+QWidget* OptionsDialog::build_day_off_page() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("ts_DayOff"));
     sag_DayOff = new DayOffGrid(page);
@@ -205,7 +205,7 @@ QWidget* Tf_Options::build_day_off_page() {
     return page;
 }
 
-QWidget* Tf_Options::build_lists_page() {
+QWidget* OptionsDialog::build_lists_page() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("ts_Other"));
     m_Occupations = new QPlainTextEdit(page);
@@ -218,7 +218,7 @@ QWidget* Tf_Options::build_lists_page() {
     return page;
 }
 
-QWidget* Tf_Options::build_printouts_page() {
+QWidget* OptionsDialog::build_printouts_page() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("ts_Printouts"));
     se_PersonsPerPage = new QSpinBox(page);
@@ -237,7 +237,7 @@ QWidget* Tf_Options::build_printouts_page() {
     return page;
 }
 
-QWidget* Tf_Options::build_user_page() {
+QWidget* OptionsDialog::build_user_page() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("ts_User"));
     l_Password = new QLabel(QString::fromUtf8("Hasło użytkownika: "), page);
@@ -258,18 +258,18 @@ QWidget* Tf_Options::build_user_page() {
     return page;
 }
 
-void Tf_Options::prepare() {
+void OptionsDialog::prepare() {
     show_options(app_.options());
     tabs->setCurrentIndex(0);
 }
 
-void Tf_Options::prepare_lists(bool occupations) {
+void OptionsDialog::prepare_lists(bool occupations) {
     show_options(app_.options());
     tabs->setCurrentWidget(lists_page_);
     (occupations ? m_Occupations : m_Educations)->setFocus();
 }
 
-void Tf_Options::show_options(const Options& o) {
+void OptionsDialog::show_options(const Options& o) {
     e_Place->setText(qt_text(o.miejscowosc));
     e_ZipCode->setText(qt_text(o.kod));
     e_Address->setText(qt_text(o.adres));
@@ -302,12 +302,12 @@ void Tf_Options::show_options(const Options& o) {
     cb_DiffCalcMode->setChecked(o.roznica);
 }
 
-void Tf_Options::show_lists(const Options& o) {
+void OptionsDialog::show_lists(const Options& o) {
     m_Occupations->setPlainText(memo_text(o.occupations));
     m_Educations->setPlainText(memo_text(o.educations));
 }
 
-std::optional<Options> Tf_Options::edited() const {
+std::optional<Options> OptionsDialog::edited() const {
     Prompter& prompter = app_.prompter();
     bool refused = false;
     const auto text = [&](const QString& typed, std::string_view refuse = {}) {
@@ -369,7 +369,7 @@ std::optional<Options> Tf_Options::edited() const {
 
 // The language applies to every window at once; Anuluj does not take it back, so the choice is
 // kept as the one in force. The suggestion lists of that language fill the memos.
-void Tf_Options::cb_LanguageChange(int index) {
+void OptionsDialog::cb_LanguageChange(int index) {
     const std::optional<LanguageFile> file =
         choose_language(app_.folders().resources, index, system_is_polish(), app_.prompter());
     if (!file) return;
@@ -383,7 +383,7 @@ void Tf_Options::cb_LanguageChange(int index) {
     emit language_changed();
 }
 
-void Tf_Options::sb_SaveClick() {
+void OptionsDialog::sb_SaveClick() {
     const std::optional<Options> o = edited();
     if (!o) return;
     std::string error;
@@ -392,15 +392,15 @@ void Tf_Options::sb_SaveClick() {
         app_.prompter().error(error);
 }
 
-void Tf_Options::sb_OkClick() {
+void OptionsDialog::sb_OkClick() {
     const std::optional<Options> o = edited();
     if (!o) return;
     app_.options() = *o;
     accept();
 }
 
-void Tf_Options::l_PasswordChangeClick() {
-    Tf_Login login(*store_, Tf_Login::Mode::Change, this);
+void OptionsDialog::l_PasswordChangeClick() {
+    LoginDialog login(*store_, LoginDialog::Mode::Change, this);
     login.exec();
 }
 

@@ -22,11 +22,11 @@ class NotesEdit;
 
 // "Dzień - parametry": the day's duties of the current group on a time line, its notes, the
 // emergency duty and the holiday reset, over the core's DayProperties.
-class Tf_DayProperties : public QDialog {
+class DayPropertiesDialog : public QDialog {
     Q_OBJECT
 public:
-    Tf_DayProperties(DayProperties& properties, const Roster& roster, Prompter& prompter,
-                     QWidget* parent);
+    DayPropertiesDialog(DayProperties& properties, const Roster& roster, Prompter& prompter,
+                        QWidget* parent);
 
     // The calendar and norm as OK rebuilt them.
     const NormStatus& status() const { return status_; }
@@ -50,7 +50,7 @@ private:
     void fill_duty_list();
     void lb_dayRowChanged(int row);
     void lb_dayContextMenu(const QPoint& at);
-    void mi_DutyDeleteClick();
+    void delete_selected_duty();
     void m_NotesChange();
     void b_DefaultHolidayClick();
     void sb_OkClick();

@@ -1,4 +1,4 @@
-#include "taddgrupa.h"
+#include "group_dialog.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -77,7 +77,7 @@ uint8_t checked_index(QRadioButton* const (&buttons)[N]) {
 
 }  // namespace
 
-Tf_GroupAdd::Tf_GroupAdd(AppState& app, QWidget* parent) : QDialog(parent), app_(app) {
+GroupDialog::GroupDialog(AppState& app, QWidget* parent) : QDialog(parent), app_(app) {
     setObjectName(QStringLiteral("Tf_GroupAdd"));
     setWindowTitle(u("Dodaj/Edytuj grupę"));
     setModal(true);
@@ -96,13 +96,13 @@ Tf_GroupAdd::Tf_GroupAdd(AppState& app, QWidget* parent) : QDialog(parent), app_
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addLayout(buttons);
-    connect(b_OK, &QPushButton::clicked, this, &Tf_GroupAdd::a_OKExecute);
+    connect(b_OK, &QPushButton::clicked, this, &GroupDialog::a_OKExecute);
     connect(sb_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     load(default_group_form());
     resize(620, 360);
 }
 
-QWidget* Tf_GroupAdd::build_data_tab() {
+QWidget* GroupDialog::build_data_tab() {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     e_GroupName = new QLineEdit(page);
@@ -114,7 +114,7 @@ QWidget* Tf_GroupAdd::build_data_tab() {
     return page;
 }
 
-QWidget* Tf_GroupAdd::build_shifts_tab() {
+QWidget* GroupDialog::build_shifts_tab() {
     auto* page = new QWidget;
     sag_Shifts = new ShiftTable(app_.prompter(), page);
     tb_ShiftInsert = tool("tb_ShiftInsert", "Wstaw", "Wstaw zmianę przed zaznaczoną", page);
@@ -139,7 +139,7 @@ QWidget* Tf_GroupAdd::build_shifts_tab() {
     return page;
 }
 
-QWidget* Tf_GroupAdd::build_norm_tab() {
+QWidget* GroupDialog::build_norm_tab() {
     auto* page = new QWidget;
     me_day8 = new QLineEdit(page);
     me_day8->setObjectName(QStringLiteral("me_day8"));
@@ -156,7 +156,7 @@ QWidget* Tf_GroupAdd::build_norm_tab() {
     cb_HoliHolidayNigths = check("cb_HoliHolidayNigths", "Noc w święto jak dyżur świąteczny", page);
     cb_WithoutHolidays = check("cb_WithoutHolidays", "Bez świąt", page);
     b_SaveAsDefault = button("b_SaveAsDefault", "Zapisz jako domyślne", page);
-    connect(b_SaveAsDefault, &QPushButton::clicked, this, &Tf_GroupAdd::b_SaveAsDefaultClick);
+    connect(b_SaveAsDefault, &QPushButton::clicked, this, &GroupDialog::b_SaveAsDefaultClick);
     auto* layout = new QFormLayout(page);
     layout->addRow(field_caption(me_day8, "Czas trwania dyżuru \"8\" [godz.]:  "), me_day8);
     for (QWidget* w :
@@ -166,7 +166,7 @@ QWidget* Tf_GroupAdd::build_norm_tab() {
     return page;
 }
 
-QWidget* Tf_GroupAdd::build_automat_tab() {
+QWidget* GroupDialog::build_automat_tab() {
     static const char* const algorithms[] = {"Algorytm 1", "Algorytm 2"};
     static const char* const residues[] = {"Zawsze", "Na koniec okres rozlicz.", "Nigdy"};
     auto* page = new QWidget;
@@ -174,7 +174,7 @@ QWidget* Tf_GroupAdd::build_automat_tab() {
         check("cb_AlwaysResetBeforeStartAutomat",
               "Resetuj ustawienia początkowe przed każdym uruchomieniem automatu", page);
     b_AutoSystemReset = button("b_AutoSystemReset", "Resetuj ustawienia początkowe", page);
-    connect(b_AutoSystemReset, &QPushButton::clicked, this, &Tf_GroupAdd::b_AutoSystemResetClick);
+    connect(b_AutoSystemReset, &QPushButton::clicked, this, &GroupDialog::b_AutoSystemResetClick);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(radio_group("rg_Algorithms", "Algorytm", algorithms, rb_Algorithm, page));
     layout->addWidget(radio_group("rg_NormaResidueDistribution", "Rozdzielanie dopracowań",
@@ -185,7 +185,7 @@ QWidget* Tf_GroupAdd::build_automat_tab() {
     return page;
 }
 
-void Tf_GroupAdd::load(const GroupForm& f) {
+void GroupDialog::load(const GroupForm& f) {
     e_GroupName->setText(qt_text(f.nazwa));
     p_ColorChoose->set_colour(f.kolor);
     sag_Shifts->set_rows(f.shifts);
@@ -199,7 +199,7 @@ void Tf_GroupAdd::load(const GroupForm& f) {
     rb_NormaResidue[std::min<int>(f.NormaResidueDistribution, 2)]->setChecked(true);
 }
 
-GroupForm Tf_GroupAdd::form() const {
+GroupForm GroupDialog::form() const {
     GroupForm f;
     f.nazwa = cp1250_of(e_GroupName);
     f.kolor = p_ColorChoose->colour();
@@ -215,7 +215,7 @@ GroupForm Tf_GroupAdd::form() const {
     return f;
 }
 
-void Tf_GroupAdd::prepare_new() {
+void GroupDialog::prepare_new() {
     GroupForm f = form();
     prepare_new_group(f, random_light_colour());
     load(f);
@@ -227,13 +227,13 @@ void Tf_GroupAdd::prepare_new() {
     }
 }
 
-void Tf_GroupAdd::prepare_edit(const Group& group) {
+void GroupDialog::prepare_edit(const Group& group) {
     load(group_form(group));
     edited_id_ = group.id;
     tb_AutoCalc->setChecked(app_.options().AutoCalcShifts);
 }
 
-void Tf_GroupAdd::a_OKExecute() {
+void GroupDialog::a_OKExecute() {
     try {
         store_group(app_.roster(), form(), edited_id_);
     } catch (const TimeConversionError& e) {
@@ -248,7 +248,7 @@ void Tf_GroupAdd::a_OKExecute() {
 }
 
 // The switch is remembered in the configuration file whenever a group is saved.
-void Tf_GroupAdd::store_auto_calc() {
+void GroupDialog::store_auto_calc() {
     const bool on = tb_AutoCalc->isChecked();
     app_.options().AutoCalcShifts = on;
     IniFile file = load_options_file(app_.data_folder());
@@ -257,7 +257,7 @@ void Tf_GroupAdd::store_auto_calc() {
     if (!store_options_file(app_.data_folder(), file, &error)) app_.prompter().error(error);
 }
 
-void Tf_GroupAdd::b_SaveAsDefaultClick() {
+void GroupDialog::b_SaveAsDefaultClick() {
     Roster& roster = app_.roster();
     const int index = roster.current_group;
     if (index < 0 || index >= static_cast<int>(roster.groups.size())) return;
@@ -268,12 +268,12 @@ void Tf_GroupAdd::b_SaveAsDefaultClick() {
     }
 }
 
-void Tf_GroupAdd::b_AutoSystemResetClick() {
+void GroupDialog::b_AutoSystemResetClick() {
     reset_start_positions(app_.roster());
 }
 
 // Esc and Enter close the dialog only while no cell of the shift table is being edited.
-void Tf_GroupAdd::keyPressEvent(QKeyEvent* event) {
+void GroupDialog::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool escape = event->key() == Qt::Key_Escape;
     if (!enter && !escape) return QDialog::keyPressEvent(event);

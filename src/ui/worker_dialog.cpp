@@ -1,4 +1,4 @@
-#include "taddpracow.h"
+#include "worker_dialog.h"
 
 #include <QApplication>
 #include <QFormLayout>
@@ -86,7 +86,7 @@ int shift_count(const Roster& roster) {
 
 }  // namespace
 
-Tf_WorkerAdd::Tf_WorkerAdd(AppState& app, QWidget* parent) : QDialog(parent), app_(app) {
+WorkerDialog::WorkerDialog(AppState& app, QWidget* parent) : QDialog(parent), app_(app) {
     setObjectName(QStringLiteral("Tf_WorkerAdd"));
     setWindowTitle(u("Dodaj/Edytuj pracownika"));
     setModal(true);
@@ -115,25 +115,25 @@ Tf_WorkerAdd::Tf_WorkerAdd(AppState& app, QWidget* parent) : QDialog(parent), ap
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addLayout(buttons);
-    connect(sb_Ok, &QPushButton::clicked, this, &Tf_WorkerAdd::sb_OkClick);
+    connect(sb_Ok, &QPushButton::clicked, this, &WorkerDialog::sb_OkClick);
     connect(sb_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     apply_tab_visibility();
     load(WorkerForm{});
 }
 
-QLineEdit* Tf_WorkerAdd::text_field(const char* name, QWidget* parent) {
+QLineEdit* WorkerDialog::text_field(const char* name, QWidget* parent) {
     auto* field = named(new QLineEdit(parent), name);
     guard_line_file_field(field, app_.prompter());
     return field;
 }
 
-QLineEdit* Tf_WorkerAdd::time_field(const char* name, const char* mask, QWidget* parent) {
+QLineEdit* WorkerDialog::time_field(const char* name, const char* mask, QWidget* parent) {
     auto* field = named(new QLineEdit(parent), name);
     field->setInputMask(QString::fromLatin1(mask));
     return field;
 }
 
-QComboBox* Tf_WorkerAdd::list_field(const char* name, QWidget* parent) {
+QComboBox* WorkerDialog::list_field(const char* name, QWidget* parent) {
     auto* list = named(new QComboBox(parent), name);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
@@ -141,7 +141,7 @@ QComboBox* Tf_WorkerAdd::list_field(const char* name, QWidget* parent) {
     return list;
 }
 
-QWidget* Tf_WorkerAdd::build_data_tab() {
+QWidget* WorkerDialog::build_data_tab() {
     auto* page = new QWidget;
     e_Surname = text_field("e_Surname", page);
     e_Name = text_field("e_Name", page);
@@ -162,7 +162,7 @@ QWidget* Tf_WorkerAdd::build_data_tab() {
     return page;
 }
 
-QWidget* Tf_WorkerAdd::build_group_tab() {
+QWidget* WorkerDialog::build_group_tab() {
     auto* page = new QWidget;
     clb_Group = named(new QListWidget(page), "clb_Group");
     cb_Group = named(new QComboBox(page), "cb_Group");
@@ -174,7 +174,7 @@ QWidget* Tf_WorkerAdd::build_group_tab() {
     return page;
 }
 
-QWidget* Tf_WorkerAdd::build_address_tab() {
+QWidget* WorkerDialog::build_address_tab() {
     auto* page = new QWidget;
     e_Address = text_field("e_Address", page);
     e_PostOffice = text_field("e_PostOffice", page);
@@ -191,7 +191,7 @@ QWidget* Tf_WorkerAdd::build_address_tab() {
     return page;
 }
 
-QWidget* Tf_WorkerAdd::build_other_tab() {
+QWidget* WorkerDialog::build_other_tab() {
     auto* page = new QWidget;
     e_pesel = text_field("e_pesel", page);
     cb_education = list_field("cb_education", page);
@@ -211,7 +211,7 @@ QWidget* Tf_WorkerAdd::build_other_tab() {
     return page;
 }
 
-QWidget* Tf_WorkerAdd::build_leave_tab() {
+QWidget* WorkerDialog::build_leave_tab() {
     auto* page = new QWidget;
     me_CurrentYearHoliday = time_field("me_CurrentYearHoliday", "009:99;_", page);
     me_LastYearHoliday = time_field("me_LastYearHoliday", "009:99;_", page);
@@ -227,7 +227,7 @@ QWidget* Tf_WorkerAdd::build_leave_tab() {
     return page;
 }
 
-QWidget* Tf_WorkerAdd::build_time_tab() {
+QWidget* WorkerDialog::build_time_tab() {
     auto* page = new QWidget;
     e_PartTime = named(new QLineEdit(page), "e_PartTime");
     e_PartTime->installEventFilter(this);
@@ -245,7 +245,7 @@ QWidget* Tf_WorkerAdd::build_time_tab() {
     return page;
 }
 
-QWidget* Tf_WorkerAdd::build_automat_tab() {
+QWidget* WorkerDialog::build_automat_tab() {
     auto* page = new QWidget;
     tb_PrefsDaysNights = preference("tb_PrefsDaysNights", page);
     tb_PrefsNormalHoliday = preference("tb_PrefsNormalHoliday", page);
@@ -287,7 +287,7 @@ QWidget* Tf_WorkerAdd::build_automat_tab() {
 }
 
 // The user may hide the address and extra tabs; the choice is kept per user.
-void Tf_WorkerAdd::apply_tab_visibility() {
+void WorkerDialog::apply_tab_visibility() {
     QSettings settings(QStringLiteral("Dravik"), QStringLiteral("Tabrel"));
     const std::pair<const char*, int> keys[] = {{"tab_adress_visible", 2},
                                                 {"tab_other_visible", 3}};
@@ -297,7 +297,7 @@ void Tf_WorkerAdd::apply_tab_visibility() {
     }
 }
 
-void Tf_WorkerAdd::fill_groups() {
+void WorkerDialog::fill_groups() {
     const Roster& roster = app_.roster();
     clb_Group->clear();
     cb_Group->clear();
@@ -312,7 +312,7 @@ void Tf_WorkerAdd::fill_groups() {
     }
 }
 
-void Tf_WorkerAdd::fill_lists() {
+void WorkerDialog::fill_lists() {
     const Options& options = app_.options();
     const std::pair<QComboBox*, const std::vector<std::string>*> lists[] = {
         {cb_Occupation, &options.occupations}, {cb_education, &options.educations}};
@@ -327,7 +327,7 @@ void Tf_WorkerAdd::fill_lists() {
     }
 }
 
-void Tf_WorkerAdd::load(const WorkerForm& f) {
+void WorkerDialog::load(const WorkerForm& f) {
     e_Surname->setText(qt_text(f.nazwisko));
     e_Name->setText(qt_text(f.imie));
     e_Nick->setText(qt_text(f.pseudo));
@@ -375,7 +375,7 @@ void Tf_WorkerAdd::load(const WorkerForm& f) {
     cb_Old->setChecked(f.old);
 }
 
-WorkerForm Tf_WorkerAdd::form() const {
+WorkerForm WorkerDialog::form() const {
     WorkerForm f;
     f.nazwisko = cp1250_of(e_Surname);
     f.imie = cp1250_of(e_Name);
@@ -422,7 +422,7 @@ WorkerForm Tf_WorkerAdd::form() const {
     return f;
 }
 
-void Tf_WorkerAdd::prepare_new() {
+void WorkerDialog::prepare_new() {
     fill_groups();
     fill_lists();
     WorkerForm f = form();
@@ -434,7 +434,7 @@ void Tf_WorkerAdd::prepare_new() {
     tabs->setCurrentIndex(0);
 }
 
-void Tf_WorkerAdd::prepare_edit(int worker_index) {
+void WorkerDialog::prepare_edit(int worker_index) {
     fill_groups();
     fill_lists();
     const Worker& w = app_.roster().workers.at(worker_index);
@@ -444,7 +444,7 @@ void Tf_WorkerAdd::prepare_edit(int worker_index) {
     l_id->setText(QStringLiteral("id: %1").arg(w.id));
 }
 
-void Tf_WorkerAdd::showEvent(QShowEvent* event) {
+void WorkerDialog::showEvent(QShowEvent* event) {
     tb_PrefsDaysNights->setEnabled(shift_count(app_.roster()) > 1);
     occupation_kept_ = cb_Occupation->currentText();
     education_kept_ = cb_education->currentText();
@@ -452,7 +452,7 @@ void Tf_WorkerAdd::showEvent(QShowEvent* event) {
 }
 
 // The last item of either list opens the configuration to adjust it; the text stays.
-void Tf_WorkerAdd::list_chosen(QComboBox* list, bool occupations) {
+void WorkerDialog::list_chosen(QComboBox* list, bool occupations) {
     QString& kept = occupations ? occupation_kept_ : education_kept_;
     if (list->currentIndex() != list->count() - 1) {
         kept = list->currentText();
@@ -464,19 +464,19 @@ void Tf_WorkerAdd::list_chosen(QComboBox* list, bool occupations) {
     list->setEditText(kept);
 }
 
-void Tf_WorkerAdd::e_SurnameExit() {
+void WorkerDialog::e_SurnameExit() {
     if (const std::optional<std::string> nick = short_name_for(is_new(), form()))
         e_Nick->setText(qt_text(*nick));
 }
 
-char Tf_WorkerAdd::decimal() const {
+char WorkerDialog::decimal() const {
     const QString point = QLocale().decimalPoint();
     return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
 }
 
 // The part-time and pattern filters: true when the key was swallowed (with a beep when refused)
 // or replaced by the character it stands for.
-bool Tf_WorkerAdd::filter_typed_key(QObject* field, const QKeyEvent* key) {
+bool WorkerDialog::filter_typed_key(QObject* field, const QKeyEvent* key) {
     const QString text = key->text();
     const bool backspace = key->key() == Qt::Key_Backspace;
     if (text.isEmpty() || (text.at(0) < QChar(' ') && !backspace)) return false;
@@ -495,7 +495,7 @@ bool Tf_WorkerAdd::filter_typed_key(QObject* field, const QKeyEvent* key) {
     return true;
 }
 
-bool Tf_WorkerAdd::eventFilter(QObject* object, QEvent* event) {
+bool WorkerDialog::eventFilter(QObject* object, QEvent* event) {
     const bool typed_field =
         object == e_PartTime || object == e_SystemPattern || object == e_SystemPattern8;
     if (typed_field && event->type() == QEvent::KeyPress &&
@@ -507,7 +507,7 @@ bool Tf_WorkerAdd::eventFilter(QObject* object, QEvent* event) {
     return QDialog::eventFilter(object, event);
 }
 
-void Tf_WorkerAdd::sb_OkClick() {
+void WorkerDialog::sb_OkClick() {
     try {
         stored_ = store_worker(app_.roster(), app_.options(), form(), edited_index_, decimal());
     } catch (const TimeConversionError& e) {
@@ -521,7 +521,7 @@ void Tf_WorkerAdd::sb_OkClick() {
 }
 
 // Esc cancels and Enter confirms from any field.
-void Tf_WorkerAdd::keyPressEvent(QKeyEvent* event) {
+void WorkerDialog::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

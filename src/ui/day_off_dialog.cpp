@@ -1,4 +1,4 @@
-#include "taddwolne.h"
+#include "day_off_dialog.h"
 
 #include <algorithm>
 
@@ -36,7 +36,7 @@ void show_spin(QSpinBox& spin, int min, int max, int value) {
 
 }  // namespace
 
-Tf_DayOffAdd::Tf_DayOffAdd(QWidget* parent)
+DayOffDialog::DayOffDialog(QWidget* parent)
     : QDialog(parent),
       cb_DayOffType(named(new QComboBox(this), "cb_DayOffType")),
       l_DayOffFrom(named(new QLabel(this), "l_DayOffFrom")),
@@ -57,14 +57,14 @@ Tf_DayOffAdd::Tf_DayOffAdd(QWidget* parent)
     build_layout();
 
     connect(cb_DayOffType, &QComboBox::currentIndexChanged, this,
-            &Tf_DayOffAdd::cb_DayOffType_Change);
-    connect(se_DayOffFrom, &QSpinBox::valueChanged, this, &Tf_DayOffAdd::se_DayOffFromChange);
-    connect(se_DayOffTo, &QSpinBox::valueChanged, this, &Tf_DayOffAdd::se_DayOffToChange);
-    connect(sb_Ok, &QPushButton::clicked, this, &Tf_DayOffAdd::sb_OkClick);
+            &DayOffDialog::cb_DayOffType_Change);
+    connect(se_DayOffFrom, &QSpinBox::valueChanged, this, &DayOffDialog::se_DayOffFromChange);
+    connect(se_DayOffTo, &QSpinBox::valueChanged, this, &DayOffDialog::se_DayOffToChange);
+    connect(sb_Ok, &QPushButton::clicked, this, &DayOffDialog::sb_OkClick);
     connect(sb_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void Tf_DayOffAdd::build_layout() {
+void DayOffDialog::build_layout() {
     auto* fields = new QGridLayout;
     fields->addWidget(cb_DayOffType, 0, 0, 1, 4);
     fields->addWidget(l_DayOffFrom, 1, 0);
@@ -89,13 +89,13 @@ void Tf_DayOffAdd::build_layout() {
                     60);
 }
 
-void Tf_DayOffAdd::show(DayOffForm& form) {
+void DayOffDialog::show(DayOffForm& form) {
     load(form);
     exec();
     form_ = nullptr;
 }
 
-void Tf_DayOffAdd::load(DayOffForm& form) {
+void DayOffDialog::load(DayOffForm& form) {
     form_ = &form;
     {
         const QSignalBlocker quiet(cb_DayOffType);
@@ -105,7 +105,7 @@ void Tf_DayOffAdd::load(DayOffForm& form) {
     cb_DayOffType->setFocus();
 }
 
-void Tf_DayOffAdd::mirror() {
+void DayOffDialog::mirror() {
     l_DayOffFrom->setText(qt_text(form_->from_label()));
     l_DayOffTo->setText(qt_text(form_->to_label()));
     show_spin(*se_DayOffFrom, 1, form_->first_max(), form_->first_day());
@@ -115,22 +115,22 @@ void Tf_DayOffAdd::mirror() {
     l_DayOffLengthValue->setText(qt_text(form_->length_text()));
 }
 
-void Tf_DayOffAdd::cb_DayOffType_Change(int position) {
+void DayOffDialog::cb_DayOffType_Change(int position) {
     form_->choose_kind(position);
     mirror();
 }
 
-void Tf_DayOffAdd::se_DayOffFromChange(int day) {
+void DayOffDialog::se_DayOffFromChange(int day) {
     form_->set_first_day(day);
     mirror();
 }
 
-void Tf_DayOffAdd::se_DayOffToChange(int value) {
+void DayOffDialog::se_DayOffToChange(int value) {
     form_->set_second(value);
     mirror();
 }
 
-void Tf_DayOffAdd::sb_OkClick() {
+void DayOffDialog::sb_OkClick() {
     if (form_->ok() == DayOffForm::Outcome::Closed) accept();
 }
 

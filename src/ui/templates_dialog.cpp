@@ -1,4 +1,4 @@
-#include "twydruki.h"
+#include "templates_dialog.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -37,8 +37,8 @@ bool is_enter(int key) {
 
 }  // namespace
 
-Tf_Templates::Tf_Templates(AppState& app, Printouts& printouts, WindowLists lists,
-                           Printouts::Opener editor, QWidget* parent)
+TemplatesDialog::TemplatesDialog(AppState& app, Printouts& printouts, WindowLists lists,
+                                 Printouts::Opener editor, QWidget* parent)
     : QDialog(parent),
       app_(app),
       printouts_(printouts),
@@ -81,15 +81,15 @@ Tf_Templates::Tf_Templates(AppState& app, Printouts& printouts, WindowLists list
 
     e_Search->installEventFilter(this);
     lb_Templates->installEventFilter(this);
-    connect(e_Search, &QLineEdit::textChanged, this, &Tf_Templates::fill_list);
-    connect(lb_Templates, &QListWidget::currentRowChanged, this, &Tf_Templates::show_path);
-    connect(lb_Templates, &QListWidget::itemDoubleClicked, this, &Tf_Templates::sb_CreateClick);
-    connect(sb_Create, &QPushButton::clicked, this, &Tf_Templates::sb_CreateClick);
-    connect(sb_TemplateEdit, &QPushButton::clicked, this, &Tf_Templates::sb_TemplateEditClick);
+    connect(e_Search, &QLineEdit::textChanged, this, &TemplatesDialog::fill_list);
+    connect(lb_Templates, &QListWidget::currentRowChanged, this, &TemplatesDialog::show_path);
+    connect(lb_Templates, &QListWidget::itemDoubleClicked, this, &TemplatesDialog::sb_CreateClick);
+    connect(sb_Create, &QPushButton::clicked, this, &TemplatesDialog::sb_CreateClick);
+    connect(sb_TemplateEdit, &QPushButton::clicked, this, &TemplatesDialog::sb_TemplateEditClick);
     connect(sb_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void Tf_Templates::run() {
+void TemplatesDialog::run() {
     GenerationContext ctx(app_.roster(), app_.options(), app_.locale());
     if (!worker_listed(ctx)) return;
     exec();
@@ -97,7 +97,7 @@ void Tf_Templates::run() {
 
 // Printouts are about workers: without one listed in the main window there is nothing to
 // fill them with.
-bool Tf_Templates::worker_listed(GenerationContext& ctx) const {
+bool TemplatesDialog::worker_listed(GenerationContext& ctx) const {
     lists_(ctx);
     const Roster& roster = app_.roster();
     if (!roster.groups.empty() && !roster.workers.empty() && !ctx.worker_list.empty()) return true;
@@ -105,14 +105,14 @@ bool Tf_Templates::worker_listed(GenerationContext& ctx) const {
     return false;
 }
 
-void Tf_Templates::showEvent(QShowEvent* event) {
+void TemplatesDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     refresh();
     if (last_row_ >= 0 && last_row_ < lb_Templates->count()) lb_Templates->setCurrentRow(last_row_);
     e_Search->setFocus();
 }
 
-void Tf_Templates::refresh() {
+void TemplatesDialog::refresh() {
     catalogue_.clear();
     try {
         ZnajdzPliki(app_.folders().work / "templates", "*.wzr", catalogue_);
@@ -122,7 +122,7 @@ void Tf_Templates::refresh() {
     fill_list();
 }
 
-void Tf_Templates::fill_list() {
+void TemplatesDialog::fill_list() {
     lb_Templates->clear();
     status_bar->clearMessage();
     // A text cp1250 cannot hold is in no title.
@@ -137,7 +137,7 @@ void Tf_Templates::fill_list() {
     if (lb_Templates->count() > 0) lb_Templates->setCurrentRow(0);
 }
 
-const TemplateInfo* Tf_Templates::selected() const {
+const TemplateInfo* TemplatesDialog::selected() const {
     const QListWidgetItem* item = lb_Templates->currentItem();
     if (!item) return nullptr;
     const int position = item->data(Qt::UserRole).toInt();
@@ -145,7 +145,7 @@ const TemplateInfo* Tf_Templates::selected() const {
                                                                            : nullptr;
 }
 
-void Tf_Templates::show_path(int row) {
+void TemplatesDialog::show_path(int row) {
     const TemplateInfo* info = row >= 0 ? selected() : nullptr;
     if (info)
         status_bar->showMessage(QFile::decodeName(info->path.string().c_str()));
@@ -154,7 +154,7 @@ void Tf_Templates::show_path(int row) {
 }
 
 // Up and Right go back, Down and Left forward, wrapping round; to the ends with Ctrl.
-void Tf_Templates::select_step(int key, bool to_end) {
+void TemplatesDialog::select_step(int key, bool to_end) {
     const int count = lb_Templates->count();
     if (count == 0) return;
     const bool back = key == Qt::Key_Up || key == Qt::Key_Right;
@@ -164,7 +164,7 @@ void Tf_Templates::select_step(int key, bool to_end) {
     lb_Templates->setCurrentRow(next);
 }
 
-bool Tf_Templates::eventFilter(QObject* watched, QEvent* event) {
+bool TemplatesDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool ctrl = key->modifiers() & Qt::ControlModifier;
@@ -185,7 +185,7 @@ bool Tf_Templates::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Tf_Templates::sb_CreateClick() {
+void TemplatesDialog::sb_CreateClick() {
     const TemplateInfo* info = selected();
     if (!info) return;
     const int row = lb_Templates->currentRow();
@@ -193,7 +193,7 @@ void Tf_Templates::sb_CreateClick() {
     last_row_ = row;
 }
 
-bool Tf_Templates::generate(const fs::path& path) {
+bool TemplatesDialog::generate(const fs::path& path) {
     GenerationContext ctx(app_.roster(), app_.options(), app_.locale());
     if (!worker_listed(ctx)) return false;
     const GenerationResult result = printouts_.generuj(path, ctx);
@@ -201,7 +201,7 @@ bool Tf_Templates::generate(const fs::path& path) {
     return result.written;
 }
 
-void Tf_Templates::sb_TemplateEditClick() {
+void TemplatesDialog::sb_TemplateEditClick() {
     const TemplateInfo* info = selected();
     if (!info || info->path.string().size() <= 1) return;
     const std::string question = format_text(

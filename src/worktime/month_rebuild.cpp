@@ -1,4 +1,4 @@
-#include "worktime/normatyw.h"
+#include "worktime/month_rebuild.h"
 
 #include "worktime/calendar_days.h"
 #include "worktime/calendar_grid.h"
@@ -7,7 +7,7 @@
 
 namespace tabrel {
 
-NormStatus normatyw(Roster& roster, Options& options, const NormatywRequest& request) {
+NormStatus normatyw(Roster& roster, Options& options, const MonthRebuildRequest& request) {
     static const Group kNoGroup;
     const Group* group = roster.current();
     const Profile& rules = (group ? *group : kNoGroup).profile;
@@ -29,9 +29,9 @@ NormStatus normatyw(Roster& roster, Options& options, const NormatywRequest& req
     options.dyz8 = rules.day8;
     if (first_shift) options.dyz12 = first_shift->zile;
 
-    status.st_NormaTitle = norm_title(rules);
-    status.st_NormaValue = norm_value(status.working_days, norm);
-    status.me_Norma = min2h(norm.norm, "txt", false);
+    status.norm_title = norm_title(rules);
+    status.norm_value = norm_value(status.working_days, norm);
+    status.norm_text = min2h(norm.norm, "txt", false);
     przenumeruj_kalendarz(calendar, rules);
     return status;
 }

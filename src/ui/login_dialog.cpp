@@ -1,4 +1,4 @@
-#include "tlogowanie.h"
+#include "login_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +14,7 @@
 
 namespace tabrel {
 
-Tf_Login::Tf_Login(SettingsStore& store, Mode mode, QWidget* parent)
+LoginDialog::LoginDialog(SettingsStore& store, Mode mode, QWidget* parent)
     : QDialog(parent), store_(store), mode_(mode) {
     setObjectName(QStringLiteral("f_Login"));
     setWindowTitle(QStringLiteral("Tabrel - logowanie"));
@@ -30,26 +30,26 @@ Tf_Login::Tf_Login(SettingsStore& store, Mode mode, QWidget* parent)
     layout->addWidget(l_pass);
     layout->addWidget(e_pass);
     layout->addWidget(sb_Ok, 0, Qt::AlignRight);
-    connect(sb_Ok, &QPushButton::clicked, this, &Tf_Login::ok_clicked);
+    connect(sb_Ok, &QPushButton::clicked, this, &LoginDialog::ok_clicked);
     // The title bar's buttons take room too; the whole title stays readable.
     setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 160);
 }
 
-void Tf_Login::ok_clicked() {
+void LoginDialog::ok_clicked() {
     if (mode_ == Mode::Check)
         check();
     else
         change();
 }
 
-void Tf_Login::check() {
+void LoginDialog::check() {
     const std::optional<std::string> typed = utf8_to_cp1250(e_pass->text().toStdString());
     const bool matches = typed && password_matches(*typed, stored_password_hash(store_));
     done(matches ? Accepted : Rejected);
 }
 
 // A password that cannot be kept is said so: the user must not believe the program protected.
-void Tf_Login::change() {
+void LoginDialog::change() {
     const std::optional<std::string> typed = utf8_to_cp1250(e_pass->text().toStdString());
     if (!typed) {
         QMessageBox::warning(this, QStringLiteral("Tabrel"),
@@ -68,7 +68,7 @@ void Tf_Login::change() {
 
 bool login_at_start(SettingsStore& store, const LanguageFile* language) {
     if (stored_password_hash(store).empty()) return true;
-    Tf_Login login(store, Tf_Login::Mode::Check);
+    LoginDialog login(store, LoginDialog::Mode::Check);
     if (language) apply_language(*language, &login);
     return login.exec() == QDialog::Accepted;
 }

@@ -17,10 +17,10 @@ class QScrollBar;
 namespace tabrel {
 
 // "Dodaj/Edytuj dyżur": mirrors a DutyForm, hands each edit to it and lets its OK decide.
-class Tf_DutyAdd : public QDialog, public DutyDialog {
+class DutyDialog : public QDialog, public DutyFormView {
     Q_OBJECT
 public:
-    Tf_DutyAdd(Prompter& prompter, QWidget* parent);
+    DutyDialog(Prompter& prompter, QWidget* parent);
 
     // Modal, for the form of one drop or "Zmień...".
     void show(DutyForm& form) override;

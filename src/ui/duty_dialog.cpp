@@ -1,4 +1,4 @@
-#include "tadddyzur.h"
+#include "duty_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -50,7 +50,7 @@ bool left_within_dialog(const QEvent* event) {
 
 }  // namespace
 
-Tf_DutyAdd::Tf_DutyAdd(Prompter& prompter, QWidget* parent)
+DutyDialog::DutyDialog(Prompter& prompter, QWidget* parent)
     : QDialog(parent),
       l_prac_idx(named_label("l_prac_idx", this)),
       l_DateValue(named_label("l_DateValue", this)),
@@ -84,13 +84,13 @@ Tf_DutyAdd::Tf_DutyAdd(Prompter& prompter, QWidget* parent)
     guard_typed_text(e_Note, prompter_, kNoteRefused);
     for (QLineEdit* field : {me_Time, me_DutyFrom, me_DutyTo, me_DutyOvertime})
         field->installEventFilter(this);
-    connect(duty_types, &QButtonGroup::idClicked, this, &Tf_DutyAdd::rg_DutyTypeClick);
-    connect(pb_ShiftLength, &QScrollBar::valueChanged, this, &Tf_DutyAdd::pb_ShiftLengthScroll);
-    connect(sb_Ok, &QPushButton::clicked, this, &Tf_DutyAdd::sb_OkClick);
+    connect(duty_types, &QButtonGroup::idClicked, this, &DutyDialog::rg_DutyTypeClick);
+    connect(pb_ShiftLength, &QScrollBar::valueChanged, this, &DutyDialog::pb_ShiftLengthScroll);
+    connect(sb_Ok, &QPushButton::clicked, this, &DutyDialog::sb_OkClick);
     connect(sb_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void Tf_DutyAdd::build_layout() {
+void DutyDialog::build_layout() {
     const char* const types[][2] = {{"rb_DutyType0", "\"8\""},
                                     {"rb_DutyType1", "Całą zmianę"},
                                     {"rb_DutyType2", "Dopracowanie"},
@@ -134,18 +134,18 @@ void Tf_DutyAdd::build_layout() {
     layout->addWidget(buttons);
 }
 
-void Tf_DutyAdd::show(DutyForm& form) {
+void DutyDialog::show(DutyForm& form) {
     load(form);
     exec();
     form_ = nullptr;
 }
 
-void Tf_DutyAdd::load(DutyForm& form) {
+void DutyDialog::load(DutyForm& form) {
     form_ = &form;
     l_prac_idx->setText(qt_text(form.l_prac_idx()));
     l_DateValue->setText(qt_text(form.l_DateValue()));
-    pb_DutyFrom->setText(qt_text(form.pb_DutyFrom()));
-    pb_DutyTo->setText(qt_text(form.pb_DutyTo()));
+    pb_DutyFrom->setText(qt_text(form.from_caption()));
+    pb_DutyTo->setText(qt_text(form.to_caption()));
     show_time(*me_Time, form.other_length(), false);
     show_time(*me_DutyOvertime, form.overtime(), false);
     e_Note->setText(qt_text(form.note()));
@@ -156,7 +156,7 @@ void Tf_DutyAdd::load(DutyForm& form) {
 }
 
 // The fields the form derives: the type, the caption, start and end, and the bar.
-void Tf_DutyAdd::mirror() {
+void DutyDialog::mirror() {
     mirror_type();
     rg_DutyType->setTitle(qt_text(form_->caption()));
     show_time(*me_DutyFrom, form_->start(), true);
@@ -164,7 +164,7 @@ void Tf_DutyAdd::mirror() {
     mirror_bar();
 }
 
-void Tf_DutyAdd::mirror_type() {
+void DutyDialog::mirror_type() {
     if (const std::optional<DutyType> type = form_->type()) {
         duty_types->button(static_cast<int>(*type))->setChecked(true);
         return;
@@ -174,7 +174,7 @@ void Tf_DutyAdd::mirror_type() {
     duty_types->setExclusive(true);
 }
 
-void Tf_DutyAdd::mirror_bar() {
+void DutyDialog::mirror_bar() {
     const DutyBar& bar = form_->bar();
     const QSignalBlocker quiet(pb_ShiftLength);
     pb_ShiftLength->setEnabled(bar.enabled);
@@ -185,7 +185,7 @@ void Tf_DutyAdd::mirror_bar() {
     pb_ShiftLength->setValue(bar.position);
 }
 
-bool Tf_DutyAdd::eventFilter(QObject* watched, QEvent* event) {
+bool DutyDialog::eventFilter(QObject* watched, QEvent* event) {
     if (form_ && watched == me_Time && event->type() == QEvent::FocusIn) {
         form_->enter_other_length();
         mirror();
@@ -196,7 +196,7 @@ bool Tf_DutyAdd::eventFilter(QObject* watched, QEvent* event) {
 
 // The exit rule of a time field. A text that is not a time is reported and the field shows
 // the form's value again; false then.
-bool Tf_DutyAdd::leave_field(QObject* field) {
+bool DutyDialog::leave_field(QObject* field) {
     std::optional<TimeValue> time;
     if (field == me_Time) {
         if ((time = read_time(*me_Time, prompter_))) form_->leave_other_length(*time);
@@ -217,21 +217,21 @@ bool Tf_DutyAdd::leave_field(QObject* field) {
 }
 
 // Enter in a field takes its value as leaving it would.
-bool Tf_DutyAdd::leave_focused_field() {
+bool DutyDialog::leave_focused_field() {
     return leave_field(focusWidget());
 }
 
-void Tf_DutyAdd::rg_DutyTypeClick(int id) {
+void DutyDialog::rg_DutyTypeClick(int id) {
     form_->choose_type(static_cast<DutyType>(id));
     mirror();
 }
 
-void Tf_DutyAdd::pb_ShiftLengthScroll(int position) {
+void DutyDialog::pb_ShiftLengthScroll(int position) {
     form_->scroll_bar(position);
     mirror();
 }
 
-void Tf_DutyAdd::sb_OkClick() {
+void DutyDialog::sb_OkClick() {
     if (!leave_focused_field()) return;
     form_->set_note(typed_cp1250(e_Note->text(), kNoteRefused).value_or(std::string()));
     form_->set_on_request(cb_DutyOnRequest->isChecked());
