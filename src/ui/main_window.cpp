@@ -50,7 +50,7 @@ Group* current_group(Roster& roster) {
 
 MainWindow::MainWindow(AppState& app, QWidget* parent)
     : QMainWindow(parent), app_(app), actions_(create_main_actions(this)) {
-    setObjectName(QStringLiteral("MainWindow"));
+    setObjectName(QStringLiteral("Tf_MainForm"));
     create_dialogs();
     history_ = new WindowHistory(app.roster(), app.prompter(), this);
     setWindowTitle(QStringLiteral("Tabrel"));
