@@ -16,12 +16,16 @@ struct CalendarDay {
     std::string kalendarz_notatki;        // may hold line breaks
     std::vector<uint8_t> shift_counts;    // duties placed per shift of the current group
     uint8_t extra_count = 0;              // day-off tiles laid out on the day
+
+    bool operator==(const CalendarDay&) const = default;
 };
 
 // One cell of the Monday-first grid; day 0 lies outside the month.
 struct CalendarCell {
     uint8_t shift_no = 0;
     uint8_t day = 0;
+
+    bool operator==(const CalendarCell&) const = default;
 };
 
 struct MonthCalendar {
@@ -37,6 +41,8 @@ struct MonthCalendar {
     uint16_t day8 = 455;                // the current group's "8" length, minutes
     uint16_t first_shift_length = 720;  // the current group's first shift length, minutes
     std::vector<std::vector<CalendarCell>> cells;  // [column][row]
+
+    bool operator==(const MonthCalendar&) const = default;
 };
 
 }  // namespace tabrel

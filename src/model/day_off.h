@@ -13,6 +13,8 @@ struct DayOff {
     uint8_t from_day = 0;  // 1-based
     uint8_t to_day = 0;    // 1-based, >= from_day
     char kind = 0;         // DayOffType letter
+
+    bool operator==(const DayOff&) const = default;
 };
 
 }  // namespace tabrel

@@ -21,6 +21,8 @@ struct Duty {
     bool on_request = false;
     float weight = 0.0f;  // planner weight, not stored; 0 in a slot that never held a duty
     std::string note;
+
+    bool operator==(const Duty&) const = default;
 };
 
 }  // namespace tabrel

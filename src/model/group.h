@@ -19,6 +19,8 @@ struct Profile {
     bool bez_swiat = false;
     uint8_t auto_staff_n = 0;
     uint8_t auto_staff_h = 0;
+
+    bool operator==(const Profile&) const = default;
 };
 
 // A staff group (record `grupa`). Deleted groups stay in the array with `old` set.
@@ -36,6 +38,8 @@ struct Group {
     Profile profile;          // in force for the shown month
     Profile default_profile;  // only day8 and the four flags are used
     Colour kolor = clWhite;
+
+    bool operator==(const Group&) const = default;
 };
 
 }  // namespace tabrel

@@ -24,6 +24,8 @@ struct WorkerMonthSummary {
     TimeValue worked_total = 0;             // hours_D + hours_N + hours_S
     TimeValue leave_toward_norm_other = 0;  // marked kinds without "u" and "n"
     TimeValue leave_toward_norm = 0;
+
+    bool operator==(const WorkerMonthSummary&) const = default;
 };
 
 // What one day of the month holds for one worker, for the printouts. One row per day plus one

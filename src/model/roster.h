@@ -42,6 +42,7 @@ struct Roster {
     struct KeptLine {
         std::string key;
         std::string value;
+        bool operator==(const KeptLine&) const = default;
     };
     std::vector<KeptLine> detached_own_norms;     // [normatywy_wlasne]
     std::vector<KeptLine> detached_carry_manual;  // [manu_nadpracowania]

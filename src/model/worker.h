@@ -63,6 +63,8 @@ struct Worker {
     int16_t norma = 0;                           // the worker's norm for the shown month
     int16_t own_norm = 0;                        // the worker's own month norm
     WorkerMonthSummary summary;
+
+    bool operator==(const Worker&) const = default;
 };
 
 constexpr size_t kPseudoLength = 3;

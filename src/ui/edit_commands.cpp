@@ -6,6 +6,7 @@
 #include "editing/entry_operations.h"
 #include "editing/keyboard_entry.h"
 #include "editing/tile_commands.h"
+#include "i18n/text.h"
 #include "planner/month_planner.h"
 #include "showing_prompter.h"
 #include "storage/ini_file.h"
@@ -28,12 +29,25 @@ EditCommands::EditCommands(AppState& app, EditContext& context, const MainAction
     };
     bind_action(actions.a_DutyAdd, this, edit(add_duty_at_selection));
     bind_action(actions.a_DayOffAdd, this, edit(add_day_off_at_selection));
-    bind_action(actions.mi_DutiesDeleteWorker, this, edit(delete_worker_duties));
-    bind_action(actions.mi_DutiesDeleteAll, this, edit(delete_all_duties));
-    bind_action(actions.mi_DaysOffDeleteWorker, this, edit(delete_worker_days_off));
-    bind_action(actions.mi_DaysOffDeleteAll, this, edit(delete_all_days_off));
-    bind_action(actions.a_MarkAsHoliday, this, [this] { mark_day(toggle_holiday); });
-    bind_action(actions.a_ERDuty, this, [this] { mark_day(toggle_emergency_day); });
+    using Label = std::string (*)();
+    const auto named_edit = [this](Redisplay (*command)(EditContext&), Label label) {
+        return [this, command, label] {
+            emit named(label());
+            emit redisplay(command(context_));
+        };
+    };
+    const Label duties = [] { return tabrel::tr("und_DutiesDelete", "usunięcie dyżurów"); };
+    const Label days_off = [] { return tabrel::tr("und_DaysOffDelete", "usunięcie wolnych"); };
+    bind_action(actions.mi_DutiesDeleteWorker, this, named_edit(delete_worker_duties, duties));
+    bind_action(actions.mi_DutiesDeleteAll, this, named_edit(delete_all_duties, duties));
+    bind_action(actions.mi_DaysOffDeleteWorker, this, named_edit(delete_worker_days_off, days_off));
+    bind_action(actions.mi_DaysOffDeleteAll, this, named_edit(delete_all_days_off, days_off));
+    bind_action(actions.a_MarkAsHoliday, this, [this] {
+        mark_day(toggle_holiday, [] { return tabrel::tr("und_Holiday", "święto"); });
+    });
+    bind_action(actions.a_ERDuty, this, [this] {
+        mark_day(toggle_emergency_day, [] { return tabrel::tr("und_ERDuty", "ostry dyżur"); });
+    });
     bind_action(actions.a_DayProperties, this, [this] { day_properties(); });
     bind_action(actions.a_automatic, this, [this] { run_planner(); });
     bind_action(actions.mi_OvertimeLoad, this, [this] { load_previous_overtime(); });
@@ -53,9 +67,10 @@ void EditCommands::trash(const std::string& tile) {
     emit redisplay(kosz(context_, tile));
 }
 
-void EditCommands::mark_day(NormStatus (*mark)(Roster&, Options&, int)) {
+void EditCommands::mark_day(NormStatus (*mark)(Roster&, Options&, int), std::string (*label)()) {
     const int day = app_.view().selected_day;
     if (!calendar_popup(app_.roster(), day).enabled) return;
+    emit named(label());
     emit norm_changed(mark(app_.roster(), app_.options(), day));
     emit redisplay(kEverything);
 }
@@ -63,6 +78,7 @@ void EditCommands::mark_day(NormStatus (*mark)(Roster&, Options&, int)) {
 void EditCommands::day_properties() {
     const ViewState& view = app_.view();
     if (!calendar_popup(app_.roster(), view.selected_day).enabled) return;
+    emit named(tabrel::tr("und_DayProperties", "właściwości dnia"));
     DayProperties properties(app_.roster(), app_.options(), app_.prompter(), view.selected_day,
                              view.selected_shift);
     DayPropertiesDialog dialog(properties, app_.roster(), app_.prompter(), dialog_parent_);
@@ -72,14 +88,17 @@ void EditCommands::day_properties() {
 
 void EditCommands::run_planner() {
     if (!app_.roster().current()) return;
+    emit named(tabrel::tr("und_Planner", "rozpisanie dyżurów"));
     // The closing question is asked over the duties placed, in their not yet accepted look; the
-    // planner counts the groups the worker list shows ("Pokaż: ").
-    ShowingPrompter prompter(app_.prompter(), [this] { emit redisplay(kEverything); });
+    // planner counts the groups the worker list shows ("Pokaż: "). The run becomes one step
+    // when it ends.
+    ShowingPrompter prompter(app_.prompter(), [this] { emit preview(); });
     uloz_tabrel(app_.roster(), app_.options(), prompter, app_.view().show_all_workers);
     emit redisplay(kEverything);
 }
 
 void EditCommands::load_previous_overtime() {
+    emit named(tabrel::tr("und_OvertimeLoad", "wczytanie nadpracowań"));
     const std::optional<std::string> text = read_file(app_.roster().previous_month_file);
     nadpracowania_auto_wczytaj_z_poprzedniego_miesiaca(app_.roster(),
                                                        IniFile::parse(text.value_or("")));
@@ -87,6 +106,7 @@ void EditCommands::load_previous_overtime() {
 }
 
 void EditCommands::zero_overtime() {
+    emit named(tabrel::tr("und_OvertimeZero", "zerowanie nadpracowań"));
     nadpracowania_auto_zeruj(app_.roster());
     overtime_changed();
 }

@@ -15,7 +15,8 @@ namespace tabrel {
 
 // The main window's editing commands: adding at the selected cell, the day marks, the
 // planner, the carried overtime, the bulk deletions and the trash. Each calls its core
-// operation and announces what the window must show again.
+// operation and announces what the window must show again; a command the history cannot
+// name from its change names itself first.
 class EditCommands : public QObject {
     Q_OBJECT
 public:
@@ -30,11 +31,15 @@ public:
 
 signals:
     void redisplay(const Redisplay& what);
+    // The name of the edit that starts now, for the history.
+    void named(const std::string& label);
+    // The planner shows its plan before it is accepted; that is no edit of its own.
+    void preview();
     // The calendar or the norm changed: the month bar shows the new texts.
     void norm_changed(const NormStatus& status);
 
 private:
-    void mark_day(NormStatus (*mark)(Roster&, Options&, int));
+    void mark_day(NormStatus (*mark)(Roster&, Options&, int), std::string (*label)());
     void run_planner();
     void load_previous_overtime();
     void zero_overtime();

@@ -7,12 +7,14 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
+#include <utility>
 
 #include "about_box.h"
 #include "editing/entry_operations.h"
 #include "exit_query.h"
 #include "group_commands.h"
 #include "group_dialog.h"
+#include "i18n/text.h"
 #include "main_menu.h"
 #include "main_toolbar.h"
 #include "model/register_order.h"
@@ -35,6 +37,10 @@ void on_key(QWidget* widget, Qt::Key key, QObject* context, Handler handler) {
     QObject::connect(shortcut, &QShortcut::activated, context, handler);
 }
 
+std::string restored_label() {
+    return tabrel::tr("und_WorkerRestore", "przywrócenie pracownika");
+}
+
 Group* current_group(Roster& roster) {
     const int g = roster.current_group;
     return g >= 0 && g < static_cast<int>(roster.groups.size()) ? &roster.groups[g] : nullptr;
@@ -46,10 +52,12 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     : QMainWindow(parent), app_(app), actions_(create_main_actions(this)) {
     setObjectName(QStringLiteral("Tf_MainForm"));
     create_dialogs();
+    history_ = new WindowHistory(app.roster(), app.prompter(), this);
     setWindowTitle(QStringLiteral("Tabrel"));
     resize(1100, 720);
 
     build_main_menu(menuBar(), actions_);
+    add_edit_menu(menuBar(), *history_);
     addToolBar(create_main_toolbar(actions_, this));
     addToolBarBreak();
     month_bar_ = new MonthBar(actions_, this);
@@ -103,25 +111,38 @@ void MainWindow::create_dialogs() {
 }
 
 void MainWindow::bind_register_commands() {
-    const auto group_command = [this](bool (*run)(AppState&, QWidget*)) {
-        return [this, run] {
-            if (run(app_, this)) register_changed();
+    using Label = std::string (*)();
+    const auto group_command = [this](bool (*run)(AppState&, QWidget*), Label label) {
+        return [this, run, label] {
+            if (run(app_, this)) staff_changed(label);
         };
     };
-    bind_action(actions_.a_GroupAdd, this, group_command(run_group_add));
-    bind_action(actions_.a_GroupEdit, this, group_command(run_group_edit));
-    bind_action(actions_.a_GroupDelete, this, group_command(run_group_delete));
-    const auto worker_command = [this](bool (*run)(AppState&, int, QWidget*)) {
-        return [this, run] {
+    bind_action(actions_.a_GroupAdd, this, group_command(run_group_add, [] {
+                    return tabrel::tr("und_GroupAdd", "dodanie grupy");
+                }));
+    bind_action(actions_.a_GroupEdit, this, group_command(run_group_edit, [] {
+                    return tabrel::tr("und_GroupEdit", "zmiana danych grupy");
+                }));
+    bind_action(actions_.a_GroupDelete, this, group_command(run_group_delete, [] {
+                    return tabrel::tr("und_GroupDelete", "usunięcie grupy");
+                }));
+    const auto worker_command = [this](bool (*run)(AppState&, int, QWidget*), Label label) {
+        return [this, run, label] {
             const int worker =
                 lists_->cb_kadra_new->count() > 0 ? app_.roster().current_worker : -1;
-            if (run(app_, worker, this)) register_changed();
+            if (run(app_, worker, this)) staff_changed(label);
         };
     };
-    bind_action(actions_.a_WorkerAdd, this, worker_command(run_worker_add));
-    bind_action(actions_.a_WorkerEdit, this, worker_command(run_worker_edit));
-    bind_action(actions_.a_WorkerDelete, this, worker_command(run_worker_delete));
-    bind_action(actions_.a_WorkerRestore, this, worker_command(run_worker_restore));
+    bind_action(actions_.a_WorkerAdd, this, worker_command(run_worker_add, [] {
+                    return tabrel::tr("und_WorkerAdd", "dodanie pracownika");
+                }));
+    bind_action(actions_.a_WorkerEdit, this, worker_command(run_worker_edit, [] {
+                    return tabrel::tr("und_WorkerEdit", "zmiana danych pracownika");
+                }));
+    bind_action(actions_.a_WorkerDelete, this, worker_command(run_worker_delete, [] {
+                    return tabrel::tr("und_WorkerDelete", "usunięcie pracownika");
+                }));
+    bind_action(actions_.a_WorkerRestore, this, worker_command(run_worker_restore, restored_label));
     if (auto* workers = menuBar()->findChild<QMenu*>(QStringLiteral("mi_Workers")))
         connect(workers, &QMenu::aboutToShow, this, &MainWindow::update_restore_command);
 }
@@ -137,6 +158,7 @@ void MainWindow::bind_commands() {
     bind_action(actions_.a_CustomNorma, this, [this](bool on) { custom_norm_toggled(on); });
     bind_action(actions_.a_NewPeriod, this, [this](bool on) {
         if (Group* group = current_group(app_.roster())) group->NewPeriod = on;
+        history_->record(tabrel::tr("und_NewPeriod", "nowy okres"));
     });
     connect(month_bar_->norm_text, &QLineEdit::editingFinished, this,
             &MainWindow::custom_norm_entered);
@@ -147,6 +169,10 @@ void MainWindow::bind_commands() {
     connect(month_bar_->tb_MonthPrev, &QToolButton::clicked, this,
             [this] { step_month(previous_month); });
     connect(commands_, &EditCommands::redisplay, this, &MainWindow::apply);
+    connect(commands_, &EditCommands::named, this,
+            [this](const std::string& label) { next_label_ = label; });
+    connect(commands_, &EditCommands::preview, this, &MainWindow::lay_out_roster);
+    connect(history_, &WindowHistory::carried, this, &MainWindow::show_carried);
     connect(commands_, &EditCommands::norm_changed, month_bar_, &MonthBar::show_norm);
 }
 
@@ -170,7 +196,7 @@ void MainWindow::bind_views() {
     connect(grid, &MonthGrid::close_requested, this, &QWidget::close);
     connect(grid, &MonthGrid::day_properties_requested, commands_, &EditCommands::day_properties);
     connect(grid, &MonthGrid::restore_requested, this, [this](int worker) {
-        if (run_worker_restore(app_, worker, this)) register_changed();
+        if (run_worker_restore(app_, worker, this)) staff_changed(restored_label);
     });
 }
 
@@ -210,6 +236,7 @@ void MainWindow::follow_language() {
     if (current_group(app_.roster())) recompute_norm();
     show_roster();
     show_panel_edge();
+    history_->follow_language();
 }
 
 void MainWindow::refresh_groups() {
@@ -240,9 +267,15 @@ void MainWindow::refresh_workers() {
     show_roster();
 }
 
+// Everything shown again; the window settles on what it shows.
+void MainWindow::show_roster() {
+    lay_out_roster();
+    history_->settle();
+}
+
 // The worker list selects the current worker, the tiles are laid out for it, and workers
 // with tiles but no row get temporary rows.
-void MainWindow::show_roster() {
+void MainWindow::lay_out_roster() {
     law_view_->refresh();
     Roster& roster = app_.roster();
     const int worker = lists_->rebuild_workers(roster);
@@ -263,8 +296,21 @@ void MainWindow::show_worker_boxes() {
                             : nullptr);
 }
 
+// Every edit of the month ends here: it becomes one step of the history.
 void MainWindow::apply(const Redisplay& redisplay) {
+    history_->record(std::exchange(next_label_, {}));
     if (redisplay.any()) show_roster();
+}
+
+// An editor changed the registers: one step of the staff history.
+void MainWindow::staff_changed(std::string (*label)()) {
+    history_->record(label(), EditScope::Staff);
+    register_changed();
+}
+
+// A step was undone or redone: the registers, the norm and the month are shown anew.
+void MainWindow::show_carried() {
+    register_changed();
 }
 
 void MainWindow::choose_group(int group_index) {
@@ -284,6 +330,7 @@ void MainWindow::choose_worker(int worker_index) {
     lists_->cb_kadra_new->viewport()->update();
     show_worker_boxes();
     update_restore_command();
+    history_->settle();
 }
 
 void MainWindow::update_guide() {
@@ -314,10 +361,13 @@ void MainWindow::show_panel_edge() {
     calendar_area_->xpan->setText(QString::fromUtf8(lists_->isHidden() ? "«" : "»"));
 }
 
-// Saves the month left and loads the month the controls show.
+// Saves the month left and loads the month the controls show; the month's history ends with it.
 void MainWindow::switch_month() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Roster& roster = app_.roster();
+    const YearMonth left{roster.shown_year, roster.shown_month};
     month_bar_->show_norm(app_.months().switch_to(month_bar_->year(), month_bar_->month()));
+    if (YearMonth{roster.shown_year, roster.shown_month} != left) history_->leave_month();
     // The user may stay on a month that could not be saved; the controls then show it again.
     month_bar_->show_month(app_.roster().shown_year, app_.roster().shown_month);
     show_roster();
@@ -349,6 +399,7 @@ void MainWindow::custom_norm_toggled(bool on) {
     Group* group = current_group(app_.roster());
     if (!group) return;
     group->CustomNorma = on;
+    history_->record(tabrel::tr("und_CustomNorma", "własny normatyw"));
     month_bar_->norm_text->setEnabled(on);
     recompute_norm();
     show_roster();
@@ -363,17 +414,21 @@ void MainWindow::custom_norm_entered() {
             std::max<TimeValue>(h2min(month_bar_->norm_text->text().toStdString()), 0));
     } catch (const TimeConversionError&) {
     }
+    history_->record(tabrel::tr("und_CustomNorma", "własny normatyw"));
     recompute_norm();
     show_roster();
 }
 
 void MainWindow::move_worker_row(int from, int to) {
     move_worker(app_.roster(), from, to);
+    history_->record(tabrel::tr("und_WorkerOrder", "zmiana kolejności pracowników"),
+                     EditScope::Staff);
     refresh_workers();
 }
 
 void MainWindow::move_group_row(int from, int to) {
     move_group(app_.roster(), from, to);
+    history_->record(tabrel::tr("und_GroupOrder", "zmiana kolejności grup"), EditScope::Staff);
     refresh_groups();
 }
 

@@ -14,6 +14,7 @@
 #include "main_actions.h"
 #include "month_bar.h"
 #include "staff_lists.h"
+#include "window_history.h"
 #include "window_printouts.h"
 #include "worker_boxes.h"
 
@@ -45,6 +46,7 @@ public:
     QMenu* calendar_menu() const { return calendar_menu_; }
     WindowPrintouts* printouts() const { return printouts_; }
     LawView* law_view() const { return law_view_; }
+    WindowHistory* history() const { return history_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,8 +64,11 @@ private:
     void register_changed();
     void update_restore_command();
     void show_roster();
+    void lay_out_roster();
     void show_worker_boxes();
     void apply(const Redisplay& redisplay);
+    void staff_changed(std::string (*label)());
+    void show_carried();
     void update_guide();
     void run_guide();
     void toggle_panel();
@@ -93,6 +98,8 @@ private:
     QMenu* calendar_menu_;
     WindowPrintouts* printouts_;
     LawView* law_view_;
+    WindowHistory* history_;
+    std::string next_label_;  // the name of the edit running now; read from the change if empty
 };
 
 }  // namespace tabrel

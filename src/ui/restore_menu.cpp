@@ -25,6 +25,7 @@ void enable_restore_commands(const MainActions& actions, Roster& roster) {
 void show_restored(MainWindow& form, const RestoreResult& result) {
     if (result.outcome != RestoreOutcome::Restored) return;
     form.month_bar()->show_norm(result.norm);
+    form.history()->forget();
     form.refresh_groups();
 }
 

@@ -131,23 +131,26 @@ private slots:
                  QString::fromUtf8("Dodaj dyżur wybranemu pracownikowi w wybranym dniu"));
     }
 
-    void main_menu_holds_the_six_menus_in_order() {
+    void main_menu_holds_the_seven_menus_in_order() {
         Program p;
         MainWindow form(p.app);
         const QStringList top = menu_texts(form.menuBar()->actions());
-        QCOMPARE(top,
-                 (QString::fromUtf8("Grupy|Pracownicy|Dyżury|Wolne|Narzędzia|Pomoc").split('|')));
+        QCOMPARE(
+            top,
+            (QString::fromUtf8("Edycja|Grupy|Pracownicy|Dyżury|Wolne|Narzędzia|Pomoc").split('|')));
         const QList<QAction*> menus = form.menuBar()->actions();
-        QCOMPARE(menu_texts(menus[1]->menu()->actions()),
+        QCOMPARE(menu_texts(menus[0]->menu()->actions()),
+                 QString::fromUtf8("Cofnij|Ponów").split('|'));
+        QCOMPARE(menu_texts(menus[2]->menu()->actions()),
                  QString::fromUtf8("Dodaj pracownika|Modyfikuj dane pracownika|Usuń pracownika|-|"
                                    "Przywróć|-|Lista pracowników")
                      .split('|'));
-        QCOMPARE(menu_texts(menus[2]->menu()->actions()),
+        QCOMPARE(menu_texts(menus[3]->menu()->actions()),
                  QString::fromUtf8("Rozpisz dyżury |Nadpracowania automatyczne|-|Dodaj dyżur|-|"
                                    "Usuń dyżury...")
                      .split('|'));
         QCOMPARE(
-            menu_texts(menus[4]->menu()->actions()),
+            menu_texts(menus[5]->menu()->actions()),
             QString::fromUtf8("Konfiguracja|Szablony wydruków|Eksport do kalendarza (iCalendar)...|"
                               "Lista pracowników|-|Odzyskaj z kopii zapasowej...")
                 .split('|'));
