@@ -5,7 +5,7 @@
 #include <QUndoStack>
 #include <string>
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "editing/edit_history.h"
 
 class QMenuBar;

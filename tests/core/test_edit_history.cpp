@@ -15,7 +15,7 @@
 #include "model/register_order.h"
 #include "storage/month_file.h"
 #include "support/ward_fixture.h"
-#include "worktime/day_properties.h"
+#include "editing/day_properties.h"
 #include "worktime/worker_norm.h"
 
 namespace tabrel {
