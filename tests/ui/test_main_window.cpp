@@ -152,7 +152,8 @@ private slots:
         QCOMPARE(
             menu_texts(menus[5]->menu()->actions()),
             QString::fromUtf8("Konfiguracja|Szablony wydruków|Eksport do kalendarza (iCalendar)...|"
-                              "Lista pracowników|-|Odzyskaj z kopii zapasowej...")
+                              "Kontrola czasu pracy...|Lista pracowników|-|"
+                              "Odzyskaj z kopii zapasowej...")
                 .split('|'));
     }
 

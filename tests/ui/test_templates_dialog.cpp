@@ -80,7 +80,7 @@ private slots:
                  (QStringList{QStringLiteral("Harmonogram indywidualny (tekst)"),
                               QString::fromUtf8("Harmonogram pracy grupy (miesięczny)"),
                               QString::fromUtf8("Harmonogramy indywidualne pracowników"), kCard,
-                              kCardRtf}));
+                              kCardRtf, QStringLiteral("Kontrola czasu pracy")}));
         QVERIFY(w.dialog.e_Search->hasFocus());
     }
 
@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(row_texts(w.dialog.lb_Templates),
                  QStringList{QString::fromUtf8("Harmonogram pracy grupy (miesięczny)")});
         w.dialog.e_Search->clear();
-        QCOMPARE(w.dialog.lb_Templates->count(), 5);
+        QCOMPARE(w.dialog.lb_Templates->count(), 6);
     }
 
     void a_search_that_matches_nothing_leaves_nothing_to_create() {
@@ -121,7 +121,7 @@ private slots:
         QListWidget* list = w.dialog.lb_Templates;
         QCOMPARE(list->currentRow(), 0);
         QTest::keyClick(w.dialog.e_Search, Qt::Key_Up);
-        QCOMPARE(list->currentRow(), 4);
+        QCOMPARE(list->currentRow(), 5);
         QTest::keyClick(w.dialog.e_Search, Qt::Key_Down);
         QCOMPARE(list->currentRow(), 0);
         QTest::keyClick(w.dialog.e_Search, Qt::Key_Left);
@@ -129,7 +129,7 @@ private slots:
         QTest::keyClick(w.dialog.e_Search, Qt::Key_Right);
         QCOMPARE(list->currentRow(), 0);
         QTest::keyClick(w.dialog.e_Search, Qt::Key_Down, Qt::ControlModifier);
-        QCOMPARE(list->currentRow(), 4);
+        QCOMPARE(list->currentRow(), 5);
         QTest::keyClick(w.dialog.e_Search, Qt::Key_Right, Qt::ControlModifier);
         QCOMPARE(list->currentRow(), 0);
     }
