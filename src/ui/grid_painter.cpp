@@ -1,7 +1,5 @@
 #include "grid_painter.h"
 
-#include <QTextDocument>
-
 #include "qt_colour.h"
 #include "qt_text.h"
 #include "worktime/calendar_grid.h"
@@ -14,7 +12,6 @@ const QColor kCornerNumber(192, 192, 192);
 const QColor kSeparator(128, 128, 128);
 const QColor kGridLine(160, 160, 160);
 constexpr int kCornerPoints = 8;
-constexpr int kTilePixels = 9;
 
 // The number a cell shows in its corner, as the configuration chooses.
 int corner_value(const MonthCalendar& calendar, const Options& options, const CalendarCell& cell) {
@@ -29,11 +26,6 @@ int corner_value(const MonthCalendar& calendar, const Options& options, const Ca
         default:
             return cell.shift_no;
     }
-}
-
-// Captions of symbol tiles may hold the hours' markup (superscript minutes, a blank entity).
-bool is_markup(const QString& caption) {
-    return caption.contains(QLatin1Char('<')) || caption.contains(QLatin1Char('&'));
 }
 
 }  // namespace
@@ -89,37 +81,7 @@ void GridPainter::tiles(const TileLayout& layout, const QRect& dirty) {
 }
 
 void GridPainter::tile(const Tile& t) {
-    const QRect rect = geometry_.tile_rect(t);
-    painter_.fillRect(rect, qt_colour(t.background, palette_));
-    QFont font = painter_.font();
-    font.setPixelSize(kTilePixels);
-    font.setBold(t.bold);
-    font.setItalic(t.italic);
-    const QColor colour = qt_colour(t.font, palette_);
-    const QString caption = qt_text(t.caption);
-    painter_.save();
-    painter_.setClipRect(rect);
-    if (is_markup(caption)) {
-        QTextDocument document;
-        document.setDefaultFont(font);
-        document.setDocumentMargin(0);
-        document.setHtml(QStringLiteral("<div style=\"color:%1\" align=\"center\">%2</div>")
-                             .arg(colour.name(), caption));
-        document.setTextWidth(rect.width());
-        painter_.translate(rect.left(),
-                           rect.top() + (rect.height() - document.size().height()) / 2);
-        document.drawContents(&painter_);
-    } else {
-        painter_.setFont(font);
-        painter_.setPen(colour);
-        painter_.drawText(rect, Qt::AlignCenter, caption);
-    }
-    painter_.restore();
-    if (t.border) {
-        painter_.setPen(palette_.color(QPalette::WindowText));
-        painter_.setBrush(Qt::NoBrush);
-        painter_.drawRect(rect.adjusted(0, 0, -1, -1));
-    }
+    images_.draw(painter_, geometry_.tile_rect(t).topLeft(), t, palette_);
 }
 
 void GridPainter::selection(int column, int row, bool filled) {

@@ -112,7 +112,7 @@ void MonthGrid::paintEvent(QPaintEvent* event) {
     const Roster& roster = app_.roster();
     if (!roster.current()) return;
     QPainter painter(this);
-    GridPainter grid(painter, palette(), geometry_);
+    GridPainter grid(painter, palette(), geometry_, tile_images_);
     grid.cells(roster, app_.options(), event->rect());
     grid.tiles(layout_, event->rect());
     const std::optional<QPoint> selected =

@@ -10,6 +10,7 @@
 #include "editing/redisplay.h"
 #include "editing/tile_layout.h"
 #include "grid_geometry.h"
+#include "tile_images.h"
 
 class QMenu;
 
@@ -79,6 +80,7 @@ private:
     EditContext& context_;
     TileLayout layout_;
     GridGeometry geometry_;
+    TileImages tile_images_;
     QMenu* calendar_menu_ = nullptr;
     std::optional<QPoint> press_point_;
     std::string pressed_tile_;
