@@ -4,6 +4,7 @@
 #include "app/prompter.h"
 #include "model/roster.h"
 #include "storage/load_purpose.h"
+#include "storage/month_file.h"
 #include "storage/options.h"
 #include "worktime/month_rebuild.h"
 
@@ -51,6 +52,9 @@ private:
     const Locale& locale_;
     LoadPurpose purpose_;
     bool load_failed_ = false;
+    // The shown month's file as read or last written: a save that would change nothing in it
+    // but the date writes nothing.
+    StoredMonth stored_;
 };
 
 }  // namespace tabrel
