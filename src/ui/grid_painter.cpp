@@ -1,8 +1,8 @@
 #include "grid_painter.h"
 
+#include "cell_picture.h"
 #include "qt_colour.h"
 #include "qt_text.h"
-#include "worktime/calendar_grid.h"
 
 namespace tabrel {
 
@@ -12,21 +12,6 @@ const QColor kCornerNumber(192, 192, 192);
 const QColor kSeparator(128, 128, 128);
 const QColor kGridLine(160, 160, 160);
 constexpr int kCornerPoints = 8;
-
-// The number a cell shows in its corner, as the configuration chooses.
-int corner_value(const MonthCalendar& calendar, const Options& options, const CalendarCell& cell) {
-    switch (options.CalendarDisplay) {
-        case 1:
-            return cell.day;
-        case 2: {
-            const CalendarDay& day = calendar.days[cell.day - 1];
-            const size_t shift = cell.shift_no - 1u;
-            return shift < day.shift_counts.size() ? day.shift_counts[shift] : 0;
-        }
-        default:
-            return cell.shift_no;
-    }
-}
 
 }  // namespace
 
@@ -42,18 +27,15 @@ void GridPainter::cells(const Roster& roster, const Options& options, const QRec
 }
 
 void GridPainter::cell(const Roster& roster, const Options& options, int column, int row) {
-    const MonthCalendar& calendar = roster.calendar;
-    const CellLook look = cell_look(calendar, roster.current()->profile, column, row);
+    const CellPicture picture = cell_picture(roster, options, column, row);
     const QRect rect = geometry_.cell_rect(column, row);
-    painter_.fillRect(rect, qt_colour(look.background, palette_));
-    if (!look.text.empty()) {
-        painter_.setPen(qt_colour(look.font, palette_));
+    painter_.fillRect(rect, qt_colour(picture.look.background, palette_));
+    if (!picture.look.text.empty()) {
+        painter_.setPen(qt_colour(picture.look.font, palette_));
         painter_.drawText(rect.adjusted(2, 2, -2, -2), Qt::AlignLeft | Qt::AlignTop,
-                          qt_text(look.text));
+                          qt_text(picture.look.text));
     }
-    const CalendarCell& c = calendar.cells[column][row];
-    if (c.day >= 1 && c.day <= static_cast<int>(calendar.days.size()))
-        corner_number(rect, corner_value(calendar, options, c));
+    if (picture.corner >= 0) corner_number(rect, picture.corner);
     if (column % geometry_.shifts == geometry_.shifts - 1) separator(rect);
 }
 
