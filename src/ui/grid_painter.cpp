@@ -1,5 +1,8 @@
 #include "grid_painter.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "cell_picture.h"
 #include "qt_colour.h"
 #include "qt_text.h"
@@ -12,6 +15,31 @@ const QColor kCornerNumber(192, 192, 192);
 const QColor kSeparator(128, 128, 128);
 const QColor kGridLine(160, 160, 160);
 constexpr int kCornerPoints = 8;
+
+// The tiles that show inside `area`, in drawing order. Tiles are opaque, so one whose part in the
+// area lies under later tiles is left out: on a full ward most of a day's stack lies under the
+// stacks of the days after it.
+std::vector<const Tile*> uncovered_tiles(const std::vector<Tile>& tiles,
+                                         const GridGeometry& geometry, const QRect& area) {
+    std::vector<char> covered(static_cast<size_t>(area.width()) * area.height(), 0);
+    const auto row_of = [&](int y, const QRect& r) {
+        return covered.begin() + (y - area.top()) * area.width() + (r.left() - area.left());
+    };
+    std::vector<const Tile*> shown;
+    for (auto tile = tiles.rbegin(); tile != tiles.rend(); ++tile) {
+        const QRect r = geometry.tile_rect(*tile) & area;
+        if (r.isEmpty()) continue;
+        bool hidden = true;
+        for (int y = r.top(); y <= r.bottom() && hidden; ++y)
+            hidden =
+                std::find(row_of(y, r), row_of(y, r) + r.width(), 0) == row_of(y, r) + r.width();
+        if (hidden) continue;
+        for (int y = r.top(); y <= r.bottom(); ++y) std::fill_n(row_of(y, r), r.width(), 1);
+        shown.push_back(&*tile);
+    }
+    std::reverse(shown.begin(), shown.end());
+    return shown;
+}
 
 }  // namespace
 
@@ -58,8 +86,7 @@ void GridPainter::separator(const QRect& rect) {
 }
 
 void GridPainter::tiles(const TileLayout& layout, const QRect& dirty) {
-    for (const Tile& t : layout.tiles)
-        if (geometry_.tile_rect(t).intersects(dirty)) tile(t);
+    for (const Tile* t : uncovered_tiles(layout.tiles, geometry_, dirty)) tile(*t);
 }
 
 void GridPainter::tile(const Tile& t) {
