@@ -41,6 +41,11 @@ bool MonthSwitch::save_at_exit() {
     return save_shown_month();
 }
 
+bool MonthSwitch::save_written() {
+    stored_.reset();
+    return save_at_exit();
+}
+
 bool MonthSwitch::restore_in_progress() const {
     std::error_code ec;
     return fs::exists(restore_marker(roster_.month_file), ec) ||

@@ -35,6 +35,10 @@ public:
     // not be written or its file is kept because its load failed (the user has been told).
     bool save_at_exit();
 
+    // The month save before a restore swaps the file with its backup: written even when
+    // unchanged, so the file becoming the backup is dated now and is not taken for a stale copy.
+    bool save_written();
+
     bool load_failed() const { return load_failed_; }
 
 private:
