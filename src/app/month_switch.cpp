@@ -46,6 +46,11 @@ bool MonthSwitch::save_at_exit() {
     return save_shown_month();
 }
 
+bool MonthSwitch::save_written() {
+    stored_.reset();
+    return save_at_exit();
+}
+
 bool MonthSwitch::restore_in_progress() const {
     std::error_code ec;
     return fs::exists(restore_marker(roster_.month_file), ec) ||
@@ -68,12 +73,13 @@ bool MonthSwitch::save_shown_month() {
                          tr("msg_MonthKept2", ": jego odczyt został przerwany błędem."));
         return false;
     }
-    return zapisz_dyzury_i_wolne(roster_, options_, locale_, clock_, prompter_);
+    return save_changed_month(roster_, options_, locale_, clock_, prompter_, stored_);
 }
 
 void MonthSwitch::load_shown_month(NormStatus& status) {
-    const MonthLoadResult loaded = wczytaj_dyzury_i_wolne(roster_, options_, prompter_, purpose_);
+    MonthLoadResult loaded = wczytaj_dyzury_i_wolne(roster_, options_, prompter_, purpose_);
     load_failed_ = loaded.failed;
+    stored_ = std::move(loaded.stored);
     if (loaded.failed) {
         prompter_.error(loaded.message + "\r\n" +
                         tr("msg_MonthLoadStopped",

@@ -4,6 +4,7 @@
 #include "base/prompter.h"
 #include "model/roster.h"
 #include "storage/load_purpose.h"
+#include "storage/month_file.h"
 #include "storage/options.h"
 #include "worktime/month_rebuild.h"
 
@@ -34,6 +35,10 @@ public:
     // not be written or its file is kept because its load failed (the user has been told).
     bool save_at_exit();
 
+    // The month save before a restore swaps the file with its backup: written even when
+    // unchanged, so the file becoming the backup is dated now and is not taken for a stale copy.
+    bool save_written();
+
     bool load_failed() const { return load_failed_; }
 
 private:
@@ -52,6 +57,9 @@ private:
     const Clock& clock_;
     LoadPurpose purpose_;
     bool load_failed_ = false;
+    // The shown month's file as read or last written: a save that would change nothing in it
+    // but the date writes nothing.
+    StoredMonth stored_;
 };
 
 }  // namespace tabrel

@@ -64,7 +64,7 @@ bool swap_all(const std::vector<fs::path>& files, Prompter& prompter) {
 // The shown month saved before a restore. A month whose load failed was not written, but its
 // damaged file is what a restore is for, so the restore goes on.
 bool month_saved(AppState& app) {
-    return app.save_month() || app.months().load_failed();
+    return app.months().save_written() || app.months().load_failed();
 }
 
 NormStatus reload_month(AppState& app) {

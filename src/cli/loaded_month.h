@@ -26,8 +26,9 @@ public:
 
     // An error text (UTF-8), empty when the month is shown.
     std::string open(int year, int month, std::optional<int> group_id);
-    // The month save of a month switch.
-    bool save() { return months_.save_at_exit(); }
+    // The month save of a month switch; the command asked for it, so it writes even an
+    // unchanged month.
+    bool save() { return months_.save_written(); }
 
     Roster& roster() { return roster_; }
     Options& options() { return options_; }

@@ -70,7 +70,11 @@ public:
           shifts_(static_cast<int>(group_.profile.shifts.size())),
           places_(day_places(roster.calendar)),
           shift_counts_(roster.calendar.days.size(), std::vector<int>(shifts_, 0)),
-          extra_counts_(roster.calendar.days.size(), 0) {}
+          extra_counts_(roster.calendar.days.size(), 0) {
+        members_.reserve(roster.workers.size());
+        for (const Worker& worker : roster.workers)
+            members_.push_back(belongs_to(worker, group_.id));
+    }
 
     TileLayout run() {
         if (view_.show_what != ViewState::ShowWhat::DaysOff) lay_out_duties();
@@ -108,9 +112,7 @@ private:
 
     int days() const { return static_cast<int>(roster_.calendar.days.size()); }
 
-    bool outsider(const Worker& worker) const {
-        return worker.old || !belongs_to(worker, group_.id);
-    }
+    bool outsider(int w) const { return roster_.workers[w].old || !members_[w]; }
 
     void lay_out_duties() {
         for (int w : shown_workers()) {
@@ -153,7 +155,7 @@ private:
         tile.index = shift_counts_[d][sub_column] + (sub_column == 0 ? extra_counts_[d] : 0);
         tile.tile_column = tile.index / per_column_;
         tile.tile_row = tile.index % per_column_;
-        if (outsider(roster_.workers[tile.worker])) note_temporary(tile.worker);
+        if (outsider(tile.worker)) note_temporary(tile.worker);
         result_.tiles.push_back(std::move(tile));
         return true;
     }
@@ -171,13 +173,16 @@ private:
         tile.day = d;
         tile.seq = seq;
         tile.border = w == selected();
-        tile.hint.push_back(worker_line(roster_.workers[w]));
+        tile.hint.reserve(4);
+        tile.hint.push_back(worker_line(w));
         return tile;
     }
 
-    std::string worker_line(const Worker& worker) const {
+    std::string worker_line(int w) const {
+        static const std::string outside = cp(" [Pracownik spoza grupy]");
+        const Worker& worker = roster_.workers[w];
         std::string line = worker.nazwisko + " " + worker.imie;
-        if (!belongs_to(worker, group_.id)) line += cp(" [Pracownik spoza grupy]");
+        if (!members_[w]) line += outside;
         return line;
     }
 
@@ -195,14 +200,17 @@ private:
             tile.font = kUnacceptedFont;
         }
         if (one_worker() && duty.day_off_marker) tile.font = kDayOffFont;
-        if (outsider(worker)) tile.font = clWhite;
+        if (outsider(w)) tile.font = clWhite;
         tile.bold = duty.overtime != 0;
         tile.italic = duty.on_request;
         tile.draggable = !duty.on_request;
-        tile.hint.push_back(cp("W godzinach: ") + min2h(duty.start, "txt", false) + "-" +
+        static const std::string hours = cp("W godzinach: ");
+        static const std::string length = cp("Czas trwania: ");
+        static const std::string overtime = cp("Godziny nadliczbowe: ");
+        tile.hint.push_back(hours + min2h(duty.start, "txt", false) + "-" +
                             min2h(duty.start + duty.duration, "txt", true));
-        tile.hint.push_back(cp("Czas trwania: ") + min2h(duty.duration, "txt", false));
-        tile.hint.push_back(cp("Godziny nadliczbowe: ") + min2h(duty.overtime, "txt", false));
+        tile.hint.push_back(length + min2h(duty.duration, "txt", false));
+        tile.hint.push_back(overtime + min2h(duty.overtime, "txt", false));
         return tile;
     }
 
@@ -219,20 +227,22 @@ private:
             tile.caption = day_off_caption(entry);
             tile.background = one_worker() ? colour_of_group(entry.group_id, worker) : worker.kolor;
         }
-        tile.font = outsider(worker) ? clWhite : kDayOffFont;
+        tile.font = outsider(w) ? clWhite : kDayOffFont;
         tile.bold = true;
-        tile.hint.push_back(cp("[Urlop] ") + wolne2nazwa(options_, entry) + " [od " +
+        static const std::string leave = cp("[Urlop] ");
+        static const std::string norm = cp("Normatyw: ");
+        static const std::string duties = cp("Dyżury: ");
+        tile.hint.push_back(leave + wolne2nazwa(options_, entry) + " [od " +
                             std::to_string(entry.from_day) + " do " + std::to_string(entry.to_day) +
                             "]");
         const uint16_t day8 = group_.profile.day8;
         const int64_t working =
             working_days_between(roster_.calendar, entry.from_day, entry.to_day);
-        tile.hint.push_back(cp("Normatyw: ") +
+        tile.hint.push_back(norm +
                             min2h(working * nearest(day8 * worker.etat / 100), "txt", false));
-        tile.hint.push_back(
-            cp("Dyżury: ") +
-            min2h(leave_minutes(roster_.calendar, worker, entry.from_day, entry.to_day, day8),
-                  "txt", false));
+        tile.hint.push_back(duties + min2h(leave_minutes(roster_.calendar, worker, entry.from_day,
+                                                         entry.to_day, day8),
+                                           "txt", false));
         return tile;
     }
 
@@ -250,6 +260,7 @@ private:
     std::vector<DayPlace> places_;
     std::vector<std::vector<int>> shift_counts_;
     std::vector<int> extra_counts_;
+    std::vector<bool> members_;  // of the current group, by worker index
     TileLayout result_;
 };
 

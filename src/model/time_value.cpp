@@ -14,11 +14,15 @@ namespace {
 constexpr uint64_t kDay = 1440;
 
 // Hours are padded to two digits; from 24 hours on they have at least two anyway.
+// Written by hand: tile hints format thousands of times on every month switch.
 std::string text_form(uint64_t v, char separator) {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%02llu%c%02llu", static_cast<unsigned long long>(v / 60),
-                  separator, static_cast<unsigned long long>(v % 60));
-    return buf;
+    const uint64_t hours = v / 60, minutes = v % 60;
+    std::string out = hours < 10 ? "0" : "";
+    out += std::to_string(hours);
+    out += separator;
+    out += static_cast<char>('0' + minutes / 10);
+    out += static_cast<char>('0' + minutes % 10);
+    return out;
 }
 
 std::string html_form(uint64_t v) {
@@ -77,7 +81,6 @@ int64_t integer_of(std::string_view part, std::string_view input) {
 }  // namespace
 
 std::string min2h(int64_t minutes, std::string_view format, bool wrap) {
-    const std::string sign = minutes < 0 ? "-" : "";
     const uint64_t a = minutes < 0 ? 0 - static_cast<uint64_t>(minutes) : minutes;
     char separator = ':';
     std::string_view key = format;
@@ -87,7 +90,9 @@ std::string min2h(int64_t minutes, std::string_view format, bool wrap) {
     }
     uint64_t v = wrap ? a % kDay : a;
     if (a > 0 && v == 0) v = kDay;
-    return sign + (key == "htm" ? html_form(v) : text_form(v, separator));
+    std::string text = key == "htm" ? html_form(v) : text_form(v, separator);
+    if (minutes < 0) text.insert(text.begin(), '-');
+    return text;
 }
 
 TimeValue h2min(std::string_view input) {

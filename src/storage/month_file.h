@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "base/locale.h"
@@ -25,10 +26,20 @@ std::string month_file_text(const Roster& roster, const Options& options, const 
 bool zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
                            const Clock& clock, Prompter& prompter);
 
+// The bytes of a month file as it was read or last written; nothing when there was no file.
+using StoredMonth = std::optional<std::string>;
+
+// As zapisz_dyzury_i_wolne, except that a file still holding `stored` is left as it is, its save
+// date included, when the save would change nothing else in it. After a write `stored` holds the
+// bytes written.
+bool save_changed_month(Roster& roster, const Options& options, const Locale& locale,
+                        const Clock& clock, Prompter& prompter, StoredMonth& stored);
+
 struct MonthLoadResult {
     bool failed = false;  // stopped on a bad value: the file must not be saved over
     std::string message;  // cp1250, names the file and its line
     IniFile file;         // the month file as read; empty when there is none
+    StoredMonth stored;   // its bytes
 };
 
 // Fills the shown month's part of the roster from its file: empties every slot first, renews

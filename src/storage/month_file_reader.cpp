@@ -141,6 +141,7 @@ MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, const Options& options, P
                              utf8_to_cp1250(path.filename().string()).value_or("?");
         }
         result.file = IniFile::parse(bytes.value_or(""));
+        result.stored = std::move(bytes);
     }
     try {
         read_month(roster, options, prompter, result.file);

@@ -9,6 +9,8 @@
 
 namespace tabrel {
 
+namespace fs = std::filesystem;
+
 namespace {
 
 // Sections separated by one empty line, lines ended by CR LF.
@@ -168,6 +170,22 @@ bool has_month_entries(const Worker& w) {
     return false;
 }
 
+// A month file with a calendar starts with its version and save date.
+constexpr std::string_view kDateLead = "[info]\r\nwersja=3.50\r\ndata=";
+
+std::string_view after_date(std::string_view text) {
+    if (!text.starts_with(kDateLead)) return text;
+    const size_t end = text.find("\r\n", kDateLead.size());
+    return end == std::string_view::npos ? text : text.substr(end);
+}
+
+// The file is still the one read: a file removed or rewritten meanwhile is written again.
+bool still_stored(const fs::path& path, const StoredMonth& stored, std::string_view text) {
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    return stored && !ec && size == stored->size() && after_date(text) == after_date(*stored);
+}
+
 bool has_detached_lines(const Roster& roster) {
     return !roster.detached_own_norms.empty() || !roster.detached_carry_manual.empty() ||
            !roster.detached_carry_auto.empty();
@@ -201,13 +219,23 @@ std::string month_file_text(const Roster& roster, const Options& options, const 
 
 bool zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
                            const Clock& clock, Prompter& prompter) {
+    StoredMonth unknown;
+    return save_changed_month(roster, options, locale, clock, prompter, unknown);
+}
+
+bool save_changed_month(Roster& roster, const Options& options, const Locale& locale,
+                        const Clock& clock, Prompter& prompter, StoredMonth& stored) {
     if (roster.month_file.empty()) plik_save(roster);
     if (roster.month_file.empty()) return false;
     const Date now = clock.today();
-    const std::string text =
+    std::string text =
         month_file_text(roster, options, locale.short_date(now.year, now.month, now.day));
+    if (still_stored(roster.month_file, stored, text)) return true;
     std::string error;
-    if (write_file_atomic(roster.month_file, text, &error)) return true;
+    if (write_file_atomic(roster.month_file, text, &error)) {
+        stored = std::move(text);
+        return true;
+    }
     prompter.error(error);
     return false;
 }

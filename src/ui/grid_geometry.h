@@ -18,6 +18,8 @@ struct GridGeometry {
     int column_width = 0;
     int row_height = 0;
 
+    bool operator==(const GridGeometry&) const = default;
+
     // The sizes that fit a grid of `width` × `height` pixels; shifts below 1 count as 1.
     static GridGeometry fit(int width, int height, int shifts);
 

@@ -1,10 +1,11 @@
 #include "grid_painter.h"
 
-#include <QTextDocument>
+#include <algorithm>
+#include <vector>
 
+#include "cell_picture.h"
 #include "qt_colour.h"
 #include "qt_text.h"
-#include "worktime/calendar_grid.h"
 
 namespace tabrel {
 
@@ -14,26 +15,30 @@ const QColor kCornerNumber(192, 192, 192);
 const QColor kSeparator(128, 128, 128);
 const QColor kGridLine(160, 160, 160);
 constexpr int kCornerPoints = 8;
-constexpr int kTilePixels = 9;
 
-// The number a cell shows in its corner, as the configuration chooses.
-int corner_value(const MonthCalendar& calendar, const Options& options, const CalendarCell& cell) {
-    switch (options.CalendarDisplay) {
-        case 1:
-            return cell.day;
-        case 2: {
-            const CalendarDay& day = calendar.days[cell.day - 1];
-            const size_t shift = cell.shift_no - 1u;
-            return shift < day.shift_counts.size() ? day.shift_counts[shift] : 0;
-        }
-        default:
-            return cell.shift_no;
+// The tiles that show inside `area`, in drawing order. Tiles are opaque, so one whose part in the
+// area lies under later tiles is left out: on a full ward most of a day's stack lies under the
+// stacks of the days after it.
+std::vector<const Tile*> uncovered_tiles(const std::vector<Tile>& tiles,
+                                         const GridGeometry& geometry, const QRect& area) {
+    std::vector<char> covered(static_cast<size_t>(area.width()) * area.height(), 0);
+    const auto row_of = [&](int y, const QRect& r) {
+        return covered.begin() + (y - area.top()) * area.width() + (r.left() - area.left());
+    };
+    std::vector<const Tile*> shown;
+    for (auto tile = tiles.rbegin(); tile != tiles.rend(); ++tile) {
+        const QRect r = geometry.tile_rect(*tile) & area;
+        if (r.isEmpty()) continue;
+        bool hidden = true;
+        for (int y = r.top(); y <= r.bottom() && hidden; ++y)
+            hidden =
+                std::find(row_of(y, r), row_of(y, r) + r.width(), 0) == row_of(y, r) + r.width();
+        if (hidden) continue;
+        for (int y = r.top(); y <= r.bottom(); ++y) std::fill_n(row_of(y, r), r.width(), 1);
+        shown.push_back(&*tile);
     }
-}
-
-// Captions of symbol tiles may hold the hours' markup (superscript minutes, a blank entity).
-bool is_markup(const QString& caption) {
-    return caption.contains(QLatin1Char('<')) || caption.contains(QLatin1Char('&'));
+    std::reverse(shown.begin(), shown.end());
+    return shown;
 }
 
 }  // namespace
@@ -50,18 +55,15 @@ void GridPainter::cells(const Roster& roster, const Options& options, const QRec
 }
 
 void GridPainter::cell(const Roster& roster, const Options& options, int column, int row) {
-    const MonthCalendar& calendar = roster.calendar;
-    const CellLook look = cell_look(calendar, roster.current()->profile, column, row);
+    const CellPicture picture = cell_picture(roster, options, column, row);
     const QRect rect = geometry_.cell_rect(column, row);
-    painter_.fillRect(rect, qt_colour(look.background, palette_));
-    if (!look.text.empty()) {
-        painter_.setPen(qt_colour(look.font, palette_));
+    painter_.fillRect(rect, qt_colour(picture.look.background, palette_));
+    if (!picture.look.text.empty()) {
+        painter_.setPen(qt_colour(picture.look.font, palette_));
         painter_.drawText(rect.adjusted(2, 2, -2, -2), Qt::AlignLeft | Qt::AlignTop,
-                          qt_text(look.text));
+                          qt_text(picture.look.text));
     }
-    const CalendarCell& c = calendar.cells[column][row];
-    if (c.day >= 1 && c.day <= static_cast<int>(calendar.days.size()))
-        corner_number(rect, corner_value(calendar, options, c));
+    if (picture.corner >= 0) corner_number(rect, picture.corner);
     if (column % geometry_.shifts == geometry_.shifts - 1) separator(rect);
 }
 
@@ -84,48 +86,11 @@ void GridPainter::separator(const QRect& rect) {
 }
 
 void GridPainter::tiles(const TileLayout& layout, const QRect& dirty) {
-    for (const Tile& t : layout.tiles)
-        if (geometry_.tile_rect(t).intersects(dirty)) tile(t);
+    for (const Tile* t : uncovered_tiles(layout.tiles, geometry_, dirty)) tile(*t);
 }
 
 void GridPainter::tile(const Tile& t) {
-    const QRect rect = geometry_.tile_rect(t);
-    painter_.fillRect(rect, qt_colour(t.background, palette_));
-    QFont font = painter_.font();
-    font.setPixelSize(kTilePixels);
-    font.setBold(t.bold);
-    font.setItalic(t.italic);
-    const QColor colour = qt_colour(t.font, palette_);
-    const QString caption = qt_text(t.caption);
-    painter_.save();
-    painter_.setClipRect(rect);
-    if (is_markup(caption)) {
-        QTextDocument document;
-        document.setDefaultFont(font);
-        document.setDocumentMargin(0);
-        document.setHtml(QStringLiteral("<div style=\"color:%1\" align=\"center\">%2</div>")
-                             .arg(colour.name(), caption));
-        document.setTextWidth(rect.width());
-        painter_.translate(rect.left(),
-                           rect.top() + (rect.height() - document.size().height()) / 2);
-        document.drawContents(&painter_);
-    } else {
-        painter_.setFont(font);
-        painter_.setPen(colour);
-        painter_.drawText(rect, Qt::AlignCenter, caption);
-    }
-    painter_.restore();
-    if (t.border) {
-        painter_.setPen(palette_.color(QPalette::WindowText));
-        painter_.setBrush(Qt::NoBrush);
-        painter_.drawRect(rect.adjusted(0, 0, -1, -1));
-    }
-    // Inside the selection's frame, so that both show.
-    if (t.law) {
-        painter_.setPen(QPen(QColor(220, 0, 0), 2));
-        painter_.setBrush(Qt::NoBrush);
-        painter_.drawRect(rect.adjusted(1, 1, -1, -1));
-    }
+    images_.draw(painter_, geometry_.tile_rect(t).topLeft(), t, palette_);
 }
 
 void GridPainter::selection(int column, int row, bool filled) {

@@ -7,6 +7,7 @@
 #include "grid_geometry.h"
 #include "model/roster.h"
 #include "storage/options.h"
+#include "tile_images.h"
 
 namespace tabrel {
 
@@ -14,8 +15,9 @@ namespace tabrel {
 // tiles of the layout and the selected cell. Only what meets `dirty` is drawn.
 class GridPainter {
 public:
-    GridPainter(QPainter& painter, const QPalette& palette, const GridGeometry& geometry)
-        : painter_(painter), palette_(palette), geometry_(geometry) {}
+    GridPainter(QPainter& painter, const QPalette& palette, const GridGeometry& geometry,
+                TileImages& images)
+        : painter_(painter), palette_(palette), geometry_(geometry), images_(images) {}
 
     void cells(const Roster& roster, const Options& options, const QRect& dirty);
     void tiles(const TileLayout& layout, const QRect& dirty);
@@ -31,6 +33,7 @@ private:
     QPainter& painter_;
     const QPalette& palette_;
     const GridGeometry& geometry_;
+    TileImages& images_;
 };
 
 }  // namespace tabrel

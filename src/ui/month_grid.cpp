@@ -46,12 +46,33 @@ void MonthGrid::fit_geometry() {
     geometry_ = GridGeometry::fit(width(), height(), shift_count(app_.roster()));
 }
 
+// Only what the change touched is painted again: a drop on a full ward redraws a few tiles.
 void MonthGrid::lay_out() {
     fit_geometry();
-    layout_ = lay_out_tiles(app_.roster(), app_.view(), app_.options(),
-                            tiles_per_column(geometry_.row_height));
-    mark_law_tiles(layout_, app_.roster(), app_.law().findings());
-    update();
+    TileLayout laid = lay_out_tiles(app_.roster(), app_.view(), app_.options(),
+                                    tiles_per_column(geometry_.row_height));
+    mark_law_tiles(laid, app_.roster(), app_.law().findings());
+    GridPicture picture{geometry_, cell_pictures(app_.roster(), app_.options()), selected_cell()};
+    const std::optional<QRegion> changed = changed_region(picture_, layout_, picture, laid);
+    layout_ = std::move(laid);
+    picture_ = std::move(picture);
+    if (changed)
+        update(*changed);
+    else
+        update();
+}
+
+void MonthGrid::update_selection(std::optional<QPoint> before) {
+    const std::optional<QPoint> after = selected_cell();
+    if (before == after) return;
+    if (before) update(selection_area(geometry_, *before));
+    if (after) update(selection_area(geometry_, *after));
+}
+
+std::optional<QPoint> MonthGrid::selected_cell() const {
+    const std::optional<QPoint> centre =
+        cell_centre(app_.view().selected_day, app_.view().selected_shift);
+    return centre ? geometry_.cell_at(*centre) : std::nullopt;
 }
 
 const Tile* MonthGrid::tile_named(const std::string& name) const {
@@ -94,10 +115,11 @@ void MonthGrid::select_cell(QPoint point) {
     const std::optional<QPoint> cell = cell_under(point);
     if (!cell) return;
     const CellRef ref = cell_ref(*cell);
+    const std::optional<QPoint> before = selected_cell();
     ViewState& view = app_.view();
     view.selected_day = static_cast<uint8_t>(ref.day);
     view.selected_shift = static_cast<uint8_t>(ref.shift_no);
-    update();
+    update_selection(before);
     emit cell_selected();
 }
 
@@ -114,15 +136,11 @@ void MonthGrid::paintEvent(QPaintEvent* event) {
     const Roster& roster = app_.roster();
     if (!roster.current()) return;
     QPainter painter(this);
-    GridPainter grid(painter, palette(), geometry_);
+    GridPainter grid(painter, palette(), geometry_, tile_images_);
     grid.cells(roster, app_.options(), event->rect());
     grid.tiles(layout_, event->rect());
-    const std::optional<QPoint> selected =
-        cell_centre(app_.view().selected_day, app_.view().selected_shift);
-    if (selected) {
-        const QPoint cell = *geometry_.cell_at(*selected);
-        grid.selection(cell.x(), cell.y(), app_.view().show_who == ViewState::ShowWho::Selected);
-    }
+    if (const std::optional<QPoint> cell = selected_cell())
+        grid.selection(cell->x(), cell->y(), app_.view().show_who == ViewState::ShowWho::Selected);
 }
 
 // The tiles keep their order and only move, so their places follow the new cell size.
@@ -262,8 +280,9 @@ void MonthGrid::dragMoveEvent(QDragMoveEvent* event) {
         return;
     }
     const CellRef ref = cell_ref(*cell);
+    const std::optional<QPoint> before = selected_cell();
     const bool valid = drop_allowed(context_, ref.day, ref.shift_no);
-    update();
+    update_selection(before);
     emit cell_selected();
     if (!valid) {
         event->ignore(geometry_.cell_rect(cell->x(), cell->y()));

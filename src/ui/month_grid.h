@@ -9,7 +9,9 @@
 #include "editing/keyboard_entry.h"
 #include "editing/redisplay.h"
 #include "editing/tile_layout.h"
+#include "grid_changes.h"
 #include "grid_geometry.h"
+#include "tile_images.h"
 
 class QMenu;
 
@@ -71,6 +73,10 @@ private:
     };
     const Tile* tile_at(QPoint point) const;
     std::optional<QPoint> cell_under(QPoint point) const;
+    // The grid cell [column, row] of the selected day and shift, nothing when not shown.
+    std::optional<QPoint> selected_cell() const;
+    // Paints the selection frame again where it was and where it is.
+    void update_selection(std::optional<QPoint> before);
     CellRef cell_ref(QPoint cell) const;
     void select_cell(QPoint point);
     void move_selection(int columns, int rows);
@@ -81,7 +87,9 @@ private:
     AppState& app_;
     EditContext& context_;
     TileLayout layout_;
+    GridPicture picture_;  // what the layout was drawn over
     GridGeometry geometry_;
+    TileImages tile_images_;
     QMenu* calendar_menu_ = nullptr;
     std::optional<QPoint> press_point_;
     std::string pressed_tile_;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/app_state.h"
 #include "app/month_switch.h"
 #include "printouts/generation_context.h"
@@ -87,6 +89,49 @@ TEST(MonthSwitch, TheConfigurationRoundTripsAcrossMonthsWithTheirOwnNormFlags) {
     EXPECT_NE(w.file("2024_04.tbr").find("u=1\r\n"), std::string::npos);
     ASSERT_TRUE(zapisz_opcje(w.dir.path(), w.options, "polski", false));
     EXPECT_EQ(slurp(w.dir / kOptionsFileName), ini);
+}
+
+// A month only looked at keeps its file as it was, save date included; whatever changes what
+// the file holds writes it again, dated that day.
+TEST(MonthSwitch, OnlyAMonthWhoseFileWouldChangeIsWrittenAgain) {
+    const std::vector<std::pair<const char*, std::function<void(SwitchWard&)>>> edits = {
+        {"nothing", nullptr},
+        {"duty", [](SwitchWard& w) { w.duty(9, 2, 1140, 720); }},
+        {"day off", [](SwitchWard& w) { w.day_off(12, 14, 'u'); }},
+        {"duty removed", [](SwitchWard& w) { w.worker().duties[7] = Duty{}; }},
+        {"day note", [](SwitchWard& w) { w.roster.calendar.days[3].kalendarz_notatki = "x"; }},
+        {"own holiday", [](SwitchWard& w) { w.roster.calendar.days[4].kalendarz_wlasny = true; }},
+        {"carry", [](SwitchWard& w) { w.worker().carry_manual = 60; }},
+        {"custom norm", [](SwitchWard& w) { w.roster.groups[0].CustomNorma = true; }},
+        {"new period", [](SwitchWard& w) { w.roster.groups[0].NewPeriod = true; }},
+        {"leave norm flag",
+         [](SwitchWard& w) {
+             w.options.day_off[0].lowers_norm = !w.options.day_off[0].lowers_norm;
+         }},
+        {"file removed", [](SwitchWard& w) { std::filesystem::remove(w.dir / "2024_03.tbr"); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        SCOPED_TRACE(name);
+        SwitchWard w;
+        w.months.switch_to(2024, 3);
+        w.duty(8, 1, 420, 720);
+        w.months.switch_to(2024, 4);
+        std::string old = w.file("2024_03.tbr");
+        const size_t date = old.find("data=") + 5;
+        old.replace(date, old.find('\r', date) - date, "01.01.2001");
+        spit(w.dir / "2024_03.tbr", old);
+
+        w.months.switch_to(2024, 3);
+        if (edit) edit(w);
+        w.months.switch_to(2024, 4);
+        const std::string now = w.file("2024_03.tbr");
+        if (edit) {
+            EXPECT_EQ(now.find("01.01.2001"), std::string::npos);
+            EXPECT_NE(now.find("data="), std::string::npos);
+        } else {
+            EXPECT_EQ(now, old);
+        }
+    }
 }
 
 TEST(MonthSwitch, ARestoreInProgressKeepsTheMonthFile) {

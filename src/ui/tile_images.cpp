@@ -1,0 +1,90 @@
+#include "tile_images.h"
+
+#include <QTextDocument>
+
+#include "qt_colour.h"
+#include "qt_text.h"
+
+namespace tabrel {
+
+namespace {
+
+constexpr int kTilePixels = 9;
+// Looks beyond this many are dropped all together: a ward with that many is rare, and the
+// cache must not grow without bound while months and colours change.
+constexpr size_t kMostLooks = 4096;
+const QRect kInside(kTileSize, kTileSize, kTileSize, kTileSize);
+
+// Captions of symbol tiles may hold the hours' markup (superscript minutes, a blank entity).
+bool is_markup(const QString& caption) {
+    return caption.contains(QLatin1Char('<')) || caption.contains(QLatin1Char('&'));
+}
+
+}  // namespace
+
+void paint_tile(QPainter& painter, const QRect& rect, const Tile& t, const QPalette& palette) {
+    painter.fillRect(rect, qt_colour(t.background, palette));
+    QFont font = painter.font();
+    font.setPixelSize(kTilePixels);
+    font.setBold(t.bold);
+    font.setItalic(t.italic);
+    const QColor colour = qt_colour(t.font, palette);
+    const QString caption = qt_text(t.caption);
+    painter.save();
+    painter.setClipRect(rect);
+    if (is_markup(caption)) {
+        QTextDocument document;
+        document.setDefaultFont(font);
+        document.setDocumentMargin(0);
+        document.setHtml(QStringLiteral("<div style=\"color:%1\" align=\"center\">%2</div>")
+                             .arg(colour.name(), caption));
+        document.setTextWidth(rect.width());
+        painter.translate(rect.left(), rect.top() + (rect.height() - document.size().height()) / 2);
+        document.drawContents(&painter);
+    } else {
+        painter.setFont(font);
+        painter.setPen(colour);
+        painter.drawText(rect, Qt::AlignCenter, caption);
+    }
+    painter.restore();
+    if (t.border) {
+        painter.setPen(palette.color(QPalette::WindowText));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    }
+    // Inside the selection's frame, so that both show.
+    if (t.law) {
+        painter.setPen(QPen(QColor(220, 0, 0), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect.adjusted(1, 1, -1, -1));
+    }
+}
+
+void TileImages::draw(QPainter& painter, QPoint at, const Tile& tile, const QPalette& palette) {
+    painter.drawPixmap(at, image(tile, painter.font(), palette), kInside);
+}
+
+const QPixmap& TileImages::image(const Tile& tile, const QFont& font, const QPalette& palette) {
+    if (font != font_ || images_.size() >= kMostLooks) {
+        images_.clear();
+        font_ = font;
+    }
+    Look look{tile.caption,
+              qt_colour(tile.background, palette).rgba(),
+              qt_colour(tile.font, palette).rgba(),
+              tile.border ? palette.color(QPalette::WindowText).rgba() : 0,
+              tile.bold,
+              tile.italic,
+              tile.law};
+    auto found = images_.find(look);
+    if (found != images_.end()) return found->second;
+    // The tile lies a tile's size inside its pixmap: text wider or taller than the tile then
+    // starts at the same fraction of a pixel, and so gets the same glyph pixels, as on the grid.
+    QPixmap pixmap(3 * kTileSize, 3 * kTileSize);
+    QPainter painter(&pixmap);
+    painter.setFont(font);
+    paint_tile(painter, kInside, tile, palette);
+    return images_.emplace(std::move(look), std::move(pixmap)).first->second;
+}
+
+}  // namespace tabrel
