@@ -6,6 +6,7 @@
 #include "storage/month_file.h"
 #include "storage/month_paths.h"
 #include "storage/safe_file.h"
+#include "worktime/hour_split.h"
 
 namespace tabrel {
 

@@ -14,6 +14,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The one include the layers still let through, as "file: include". The month writer
+// recomputes every summary while it saves; the include goes when it stops.
+const std::set<std::string> kAllowed = {"storage/month_file_writer.cpp: worktime/hour_split.h"};
+
 // "base i18n planner,printouts" -> rank by folder, bottom first; one rank's folders sit beside
 // each other.
 std::map<std::string, int> layer_ranks(const std::string& order) {
@@ -61,7 +65,7 @@ std::vector<std::string> upward_includes(const fs::path& root,
 }
 
 TEST(Layers, NoIncludeOfTheProgramPointsUpOrAside) {
-    EXPECT_EQ(upward_includes(TABREL_SOURCE_DIR, layer_ranks(TABREL_LAYER_ORDER), {}),
+    EXPECT_EQ(upward_includes(TABREL_SOURCE_DIR, layer_ranks(TABREL_LAYER_ORDER), kAllowed),
               std::vector<std::string>{});
 }
 
