@@ -14,8 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The one include the layers still let through, as "file: include". The month writer
-// recomputes every summary while it saves; the include goes when it stops.
+// The one include the layers still let through, as "file: include": the month writer counts
+// the carried balance over all groups; the include goes when that count moves.
 const std::set<std::string> kAllowed = {"storage/month_file_writer.cpp: worktime/hour_split.h"};
 
 // "base i18n planner,printouts" -> rank by folder, bottom first; one rank's folders sit beside
