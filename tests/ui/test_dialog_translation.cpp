@@ -9,6 +9,7 @@
 #include "app/app_state.h"
 #include "group_dialog.h"
 #include "language_applier.h"
+#include "program_fixture.h"
 #include "storage/language_file.h"
 #include "support/test_support.h"
 #include "worker_dialog.h"

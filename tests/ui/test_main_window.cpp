@@ -10,6 +10,7 @@
 #include "i18n/text.h"
 #include "language_applier.h"
 #include "main_window.h"
+#include "program_fixture.h"
 #include "storage/language_file.h"
 #include "support/test_support.h"
 
