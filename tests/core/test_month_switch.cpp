@@ -106,7 +106,7 @@ TEST(MonthSwitch, OnlyAMonthWhoseFileWouldChangeIsWrittenAgain) {
         {"new period", [](SwitchWard& w) { w.roster.groups[0].NewPeriod = true; }},
         {"leave norm flag",
          [](SwitchWard& w) {
-             w.options.day_off[0].lowers_norm = !w.options.day_off[0].lowers_norm;
+             w.roster.norm_flags[kAnnualLeave] = !w.roster.norm_flags[kAnnualLeave];
          }},
         {"file removed", [](SwitchWard& w) { std::filesystem::remove(w.dir / "2024_03.tbr"); }},
     };
