@@ -5,6 +5,7 @@
 
 #include "editing/bulk_deletion.h"
 #include "editing/day_off_form.h"
+#include "editing/day_properties.h"
 #include "editing/edit_history.h"
 #include "editing/grid_drop.h"
 #include "editing/tile_commands.h"
@@ -15,7 +16,6 @@
 #include "model/register_order.h"
 #include "storage/month_file.h"
 #include "support/ward_fixture.h"
-#include "editing/day_properties.h"
 #include "worktime/worker_norm.h"
 
 namespace tabrel {
