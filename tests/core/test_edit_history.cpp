@@ -15,28 +15,17 @@
 #include "i18n/cp1250.h"
 #include "model/register_order.h"
 #include "storage/month_file.h"
-#include "support/ward_fixture.h"
+#include "support/editing_ward.h"
 #include "worktime/worker_norm.h"
 
 namespace tabrel {
 namespace {
 
-struct NoDutyDialog : DutyFormView {
-    void show(DutyForm&) override {}
-};
-struct NoDayOffDialog : DayOffFormView {
-    void show(DayOffForm&) override {}
-};
-
 // June 2024 with `staff` workers of group 1, leave to book, and the window's edits.
-struct Edited : test::Ward {
-    ViewState view;
-    NoDutyDialog duty_dialog;
-    NoDayOffDialog day_off_dialog;
-    EditContext context{roster, options, prompter, view, duty_dialog, day_off_dialog};
+struct Edited : test::EditingWard {
     EditHistory history;
 
-    explicit Edited(int staff) : Ward(2024, 6) {
+    explicit Edited(int staff) : EditingWard(2024, 6) {
         for (int id = 6; id < 5 + staff; ++id) hire(static_cast<uint16_t>(id));
         for (Worker& w : roster.workers) {
             w.pseudo = "P" + std::to_string(w.id);

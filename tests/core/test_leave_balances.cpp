@@ -6,28 +6,16 @@
 #include "editing/tile_commands.h"
 #include "editing/tile_moves.h"
 #include "i18n/cp1250.h"
-#include "support/ward_fixture.h"
+#include "support/editing_ward.h"
 #include "worktime/leave_account.h"
 #include "worktime/summary_boxes.h"
 
 namespace tabrel {
 namespace {
 
-struct NoDutyDialog : DutyFormView {
-    void show(DutyForm&) override {}
-};
-struct NoDayOffDialog : DayOffFormView {
-    void show(DayOffForm&) override {}
-};
-
 // June 2024 (30 days, Monday the 3rd, "8" of 7:35) with worker 5 and the window's edits.
-struct Leave : test::Ward {
-    ViewState view;
-    NoDutyDialog duty_dialog;
-    NoDayOffDialog day_off_dialog;
-    EditContext context{roster, options, prompter, view, duty_dialog, day_off_dialog};
-
-    Leave() : Ward(2024, 6) {}
+struct Leave : test::EditingWard {
+    Leave() : EditingWard(2024, 6) {}
 
     // The day-off dialog at list position `kind` from `from` to `to`, OK pressed.
     bool book(int kind, int from, int to) {
