@@ -13,9 +13,8 @@ void language_file(std::string_view bytes) {
     const std::filesystem::path program = fresh_folder("language");
     std::filesystem::create_directories(program / "lang");
     put_file(language_file_path(program, "polski"), bytes);
-    QuietPrompter prompter;
-    const std::optional<LanguageFile> file = choose_language(program, 1, true, prompter);
-    expect(file.has_value(), "a language file that exists was not read");
+    const Result<LanguageFile> file = choose_language(program, 1, true);
+    expect(file.ok(), "a language file that exists was not read");
 
     for (const char* window : kLanguageWindows) file->text(window, "Caption");
     file->hint("a_Open");

@@ -13,8 +13,7 @@ void legacy_file(std::string_view bytes) {
     Roster roster;
     roster.data_folder = fresh_folder("legacy");
     put_file(roster.data_folder / kLegacyFileName, bytes);
-    QuietPrompter prompter;
-    const StaffLoadResult load = wczytaj(roster, prompter);
+    const StaffLoadResult load = wczytaj(roster);
     if (load.groups_failed || load.staff_failed) return;  // nothing is saved over it
 
     const std::string groups = groups_file_text(roster.groups);

@@ -17,7 +17,7 @@ SampleWard load_ward() {
     Roster& roster = ward.roster;
     roster.data_folder = fresh_folder("ward");
     fs::copy(TABREL_FUZZ_WARD, roster.data_folder, fs::copy_options::recursive);
-    const StaffLoadResult load = wczytaj(roster, prompter);
+    const StaffLoadResult load = wczytaj(roster);
     expect(load.message.empty() && !roster.groups.empty(), "the sample ward did not load");
     roster.rebuild_worker_ids();
     ward.options = read_options(load_options_file(roster.data_folder), ward.locale,

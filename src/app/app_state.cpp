@@ -1,5 +1,6 @@
 #include "app/app_state.h"
 
+#include "app/tell_user.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
 #include "storage/data_folder_lock.h"
@@ -7,7 +8,6 @@
 #include "storage/legacy_file.h"
 #include "storage/options_file.h"
 #include "storage/safe_file.h"
-#include "storage/write_failure.h"
 
 namespace tabrel {
 
@@ -53,15 +53,10 @@ AppState::OpenResult AppState::open_data_folder() {
         return OpenResult::Failed;
     }
     auto lock = std::make_unique<DataFolderLock>(folder);
-    if (lock->status() != DataFolderLock::Status::Held) {
-        const bool busy = lock->status() == DataFolderLock::Status::Busy;
-        prompter_.error(busy ? tr("msg_DataFolderLocked",
-                                  "Program Tabrel jest już uruchomiony z folderem danych ") +
-                                   path_text(folder)
-                             : tr("msg_DataFolderNoLock", "Nie można zablokować folderu danych ") +
-                                   path_text(folder) + "\r\n" +
-                                   write_failure_text(folder / kLockFileName, lock->error()));
-        return busy ? OpenResult::Locked : OpenResult::Failed;
+    if (const Status held = lock_outcome(*lock, folder); !held) {
+        tell(prompter_, held);
+        return lock->status() == DataFolderLock::Status::Busy ? OpenResult::Locked
+                                                              : OpenResult::Failed;
     }
     lock_ = std::move(lock);
     roster_.data_folder = folder;
@@ -76,8 +71,7 @@ void AppState::move_stray_configuration() {
     const fs::path target = roster_.data_folder / kConfigurationFileName;
     std::error_code ec;
     if (!fs::is_regular_file(stray, ec) || fs::exists(target, ec)) return;
-    std::string error;
-    if (!replace_file(stray, target, &error)) prompter_.error(error);
+    tell(prompter_, replace_file(stray, target));
 }
 
 void AppState::load_options() {
@@ -91,21 +85,22 @@ void AppState::load_options() {
 }
 
 bool AppState::save_exit_state() {
-    std::string error;
-    if (tabrel::save_exit_state(roster_.data_folder, options_, locale_, &error)) return true;
-    prompter_.error(error);
-    return false;
+    const Status saved = tabrel::save_exit_state(roster_.data_folder, options_, locale_);
+    tell(prompter_, saved);
+    return saved.ok();
 }
 
 void AppState::load_staff() {
-    staff_load_ = wczytaj(roster_, prompter_);
+    staff_load_ = wczytaj(roster_);
+    tell(prompter_, staff_load_.notices);
     roster_.rebuild_worker_ids();
     kept_files_told_ = false;
 }
 
 bool AppState::save_staff() {
     const StaffSaveOptions options{staff_load_.groups_failed, staff_load_.staff_failed};
-    const bool ok = zapisz(roster_, prompter_, locale_, clock_, options);
+    const Notices saved = zapisz(roster_, locale_, clock_, options);
+    tell(prompter_, saved);
     if ((options.keep_groups_file || options.keep_staff_file) && !kept_files_told_) {
         prompter_.inform(tr("msg_FilesKept",
                             "Zmiany nie zostały zapisane w plikach, których odczyt przerwał "
@@ -113,7 +108,7 @@ bool AppState::save_staff() {
                          kept_files(staff_load_));
         kept_files_told_ = true;
     }
-    return ok;
+    return saved.ok();
 }
 
 }  // namespace tabrel

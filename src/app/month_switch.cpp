@@ -1,5 +1,6 @@
 #include "app/month_switch.h"
 
+#include "app/tell_user.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
 #include "storage/legacy_file.h"
@@ -73,11 +74,14 @@ bool MonthSwitch::save_shown_month() {
                          tr("msg_MonthKept2", ": jego odczyt został przerwany błędem."));
         return false;
     }
-    return save_changed_month(roster_, options_, locale_, clock_, prompter_, stored_);
+    const Status saved = save_changed_month(roster_, options_, locale_, clock_, stored_);
+    tell(prompter_, saved);
+    return saved.ok();
 }
 
 void MonthSwitch::load_shown_month(NormStatus& status) {
-    MonthLoadResult loaded = wczytaj_dyzury_i_wolne(roster_, options_, prompter_, purpose_);
+    MonthLoadResult loaded = wczytaj_dyzury_i_wolne(roster_, options_, purpose_);
+    tell(prompter_, loaded.notices);
     load_failed_ = loaded.failed;
     stored_ = std::move(loaded.stored);
     if (loaded.failed) {

@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "app/tell_user.h"
 #include "i18n/cp1250.h"
 #include "i18n/format_text.h"
 #include "i18n/text.h"
@@ -46,19 +47,23 @@ bool confirm(AppState& app, const std::string& pattern, Date date) {
 
 // Swaps every file in order; a failure swaps the ones done back, so groups and staff always
 // come from the same state.
-bool swap_all(const std::vector<fs::path>& files, Prompter& prompter) {
-    std::string error;
+Status swap_all(const std::vector<fs::path>& files) {
     for (size_t i = 0; i < files.size(); ++i) {
-        if (swap_with_backup(files[i], &error)) continue;
+        Status swapped = swap_with_backup(files[i]);
+        if (swapped) continue;
         for (size_t j = i; j-- > 0;) {
             remove_quietly(restore_marker(files[j]));
-            std::string ignored;
-            if (swap_with_backup(files[j], &ignored)) remove_quietly(restore_marker(files[j]));
+            if (swap_with_backup(files[j])) remove_quietly(restore_marker(files[j]));
         }
-        prompter.error(error);
-        return false;
+        return swapped;
     }
-    return true;
+    return {};
+}
+
+bool swapped_all(AppState& app, const std::vector<fs::path>& files) {
+    const Status swapped = swap_all(files);
+    tell(app.prompter(), swapped);
+    return swapped.ok();
 }
 
 // The shown month saved before a restore. A month whose load failed was not written, but its
@@ -99,7 +104,7 @@ RestoreResult restore_month(AppState& app) {
                     "\"odzyskiwanie danych\"."),
                  *date))
         return {RestoreOutcome::Declined, {}};
-    if (!swap_all({file}, app.prompter())) return {RestoreOutcome::Failed, {}};
+    if (!swapped_all(app, {file})) return {RestoreOutcome::Failed, {}};
     result.norm = reload_month(app);
     remove_quietly(restore_marker(file));
     result.outcome = RestoreOutcome::Restored;
@@ -126,7 +131,7 @@ RestoreResult restore_workers(AppState& app) {
         return {RestoreOutcome::Declined, {}};
     // What is in memory must be on disk first: it becomes the backup a second restore returns.
     if (!app.save_staff() || !month_saved(app)) return {RestoreOutcome::Failed, {}};
-    if (!swap_all(files, app.prompter())) return {RestoreOutcome::Failed, {}};
+    if (!swapped_all(app, files)) return {RestoreOutcome::Failed, {}};
     app.load_staff();
     if (roster.current_group >= static_cast<int>(roster.groups.size()))
         roster.current_group = roster.groups.empty() ? -1 : 0;

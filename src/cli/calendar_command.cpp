@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/tell_user.h"
 #include "base/locale.h"
 #include "cli_messages.h"
 #include "cli_prompter.h"
@@ -64,10 +65,12 @@ int run_calendar_command(const fs::path& data_dir, const MonthRequest& request) 
     if (!fs::is_directory(data_dir)) return fail("no such data folder: " + data_dir.string());
     // A running program may be writing the folder meanwhile.
     DataFolderLock lock(data_dir);
-    if (lock.status() != DataFolderLock::Status::Held)
-        return fail("the data folder is in use or cannot be locked: " + data_dir.string());
-
     CliPrompter prompter(std::cerr);
+    if (const Status held = lock_outcome(lock, data_dir); !held) {
+        tell(prompter, held);
+        return fail("the data folder is in use or cannot be locked: " + data_dir.string());
+    }
+
     Roster roster;
     roster.data_folder = data_dir;
     if (std::string error = load_staff(roster, prompter, LoadPurpose::Reading); !error.empty())

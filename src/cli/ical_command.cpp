@@ -62,8 +62,8 @@ int run_ical_command(const fs::path& data_dir, const IcalRequest& request) {
         std::cout << text;
         return std::cout.flush() ? 0 : fail("the calendar could not be written to stdout");
     }
-    std::string error;
-    if (!write_file_atomic(*request.out, text, &error)) return fail(cp1250_to_utf8(error));
+    if (const Status written = write_file_atomic(*request.out, text); !written)
+        return fail(cp1250_to_utf8(written.message()));
     std::cout << request.out->string() << '\n';
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "app/tell_user.h"
 #include "i18n/cp1250.h"
 #include "month_arguments.h"
 #include "storage/options_file.h"
@@ -19,7 +20,8 @@ LoadedMonth::LoadedMonth(const std::filesystem::path& data_dir, LoadPurpose purp
 }
 
 std::string load_staff(Roster& roster, Prompter& prompter, LoadPurpose purpose) {
-    const StaffLoadResult load = wczytaj(roster, prompter, purpose);
+    const StaffLoadResult load = wczytaj(roster, purpose);
+    tell(prompter, load.notices);
     if (load.groups_failed || load.staff_failed)
         return "a file did not load completely: " + cp1250_to_utf8(load.message);
     roster.rebuild_worker_ids();
@@ -27,8 +29,10 @@ std::string load_staff(Roster& roster, Prompter& prompter, LoadPurpose purpose) 
 }
 
 std::string LoadedMonth::open(int year, int month, std::optional<int> group_id) {
-    if (lock_.status() != DataFolderLock::Status::Held)
+    if (const Status held = lock_outcome(lock_, roster_.data_folder); !held) {
+        tell(prompter_, held);
         return "the data folder is in use or cannot be locked: " + roster_.data_folder.string();
+    }
     if (std::string error = load_staff(roster_, prompter_, purpose_); !error.empty()) return error;
     options_ = read_options(load_options_file(roster_.data_folder), locale_, clock().today());
     const auto group = choose_group(roster_, group_id);

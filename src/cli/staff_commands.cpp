@@ -3,6 +3,7 @@
 #include <iostream>
 #include <memory>
 
+#include "app/tell_user.h"
 #include "base/locale.h"
 #include "cli_messages.h"
 #include "cli_prompter.h"
@@ -24,6 +25,8 @@ std::unique_ptr<DataFolderLock> lock_folder(const fs::path& data_folder) {
     }
     auto lock = std::make_unique<DataFolderLock>(data_folder);
     if (lock->status() == DataFolderLock::Status::Held) return lock;
+    CliPrompter prompter(std::cerr);
+    tell(prompter, lock_outcome(*lock, data_folder));
     fail(lock->status() == DataFolderLock::Status::Busy
              ? "the data folder is in use by a running program: " + data_folder.string()
              : "the data folder cannot be locked: " + data_folder.string());
@@ -39,13 +42,15 @@ int resave_command(const fs::path& data_folder) {
     const Locale locale;
     Roster roster;
     roster.data_folder = data_folder;
-    const StaffLoadResult load = wczytaj(roster, prompter);
+    const StaffLoadResult load = wczytaj(roster);
+    tell(prompter, load.notices);
     // As at the program's exit: a file whose load stopped is kept as it was.
-    const bool saved =
-        zapisz(roster, prompter, locale, system_clock(), {load.groups_failed, load.staff_failed});
+    const Notices saved =
+        zapisz(roster, locale, system_clock(), {load.groups_failed, load.staff_failed});
+    tell(prompter, saved);
     if (load.groups_failed || load.staff_failed)
         return fail("a file did not load completely and was left unchanged");
-    return saved ? 0 : fail("the data could not be saved");
+    return saved.ok() ? 0 : fail("the data could not be saved");
 }
 
 int dump_command(const fs::path& data_folder) {
@@ -54,7 +59,8 @@ int dump_command(const fs::path& data_folder) {
     CliPrompter prompter(std::cerr);
     Roster roster;
     roster.data_folder = data_folder;
-    const StaffLoadResult load = wczytaj(roster, prompter, LoadPurpose::Reading);
+    const StaffLoadResult load = wczytaj(roster, LoadPurpose::Reading);
+    tell(prompter, load.notices);
     if (load.groups_failed || load.staff_failed) return fail("a file did not load completely");
     std::cout << roster_json(roster).dump(2) << '\n';
     return 0;

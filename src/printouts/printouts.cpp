@@ -49,9 +49,9 @@ GenerationResult Printouts::gen_wypelnij_wzorzec(const fs::path& template_path,
     result.output = output_folder_ / cp1250_to_utf8(output_file_name(expansion->info));
     std::error_code ec;
     fs::create_directories(output_folder_, ec);
-    std::string reason;
-    if (!write_file_atomic(result.output, output_bytes(*expansion), &reason)) {
-        result.error = cannot_write(result.output, reason);
+    if (const Status written = write_file_atomic(result.output, output_bytes(*expansion));
+        !written) {
+        result.error = cannot_write(result.output, written.message());
         return result;
     }
     result.written = true;
@@ -71,7 +71,9 @@ void Printouts::record_recent(const fs::path& template_path) const {
     if (!path) return;
     IniFile file = load_options_file(data_folder_);
     record_recent_template(file, "Templates", *path);
-    store_options_file(data_folder_, file);
+    // The list of recent templates is a convenience: when it cannot be stored the printout
+    // that was asked for still stands, so nothing is said.
+    (void)store_options_file(data_folder_, file);
 }
 
 void Printouts::delete_generated() {

@@ -2,7 +2,6 @@
 
 #include <chrono>
 
-#include "base/prompter.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
 #include "storage/safe_file.h"
@@ -25,30 +24,34 @@ bool due(const fs::path& file, const fs::path& copy, int days, bool when_smaller
     return !ec && copy_size < file_size;
 }
 
-void renew(const fs::path& file, const std::string& suffix, int days, bool when_smaller,
-           Prompter& prompter) {
+Status copy_failed(const fs::path& copy, const std::string& reason) {
+    auto name = utf8_to_cp1250(copy.filename().string()).value_or(copy.filename().string());
+    return Status::failure(tr("msg_CompanionFailed", "Nie można utworzyć kopii zapasowej ") + name +
+                           (reason.empty() ? "" : "\r\n" + reason));
+}
+
+Status renew(const fs::path& file, const std::string& suffix, int days, bool when_smaller) {
     fs::path copy = file;
     copy += suffix;
-    if (!due(file, copy, days, when_smaller)) return;
-    std::string error;
-    auto data = read_file(file);
-    if (data && write_file_atomic(copy, *data, &error)) {
-        std::error_code ec;
-        fs::last_write_time(copy, fs::file_time_type::clock::now(), ec);
-        return;
-    }
-    auto name = utf8_to_cp1250(copy.filename().string()).value_or(copy.filename().string());
-    prompter.error(tr("msg_CompanionFailed", "Nie można utworzyć kopii zapasowej ") + name +
-                   (error.empty() ? "" : "\r\n" + error));
+    if (!due(file, copy, days, when_smaller)) return {};
+    const auto data = read_file(file);
+    if (!data) return copy_failed(copy, "");
+    if (Status written = write_file_atomic(copy, *data); !written)
+        return copy_failed(copy, written.message());
+    std::error_code ec;
+    fs::last_write_time(copy, fs::file_time_type::clock::now(), ec);
+    return {};
 }
 
 }  // namespace
 
-void keep_companions(const fs::path& file, CompanionRule rule, Prompter& prompter) {
+Notices keep_companions(const fs::path& file, CompanionRule rule) {
+    Notices notices;
     std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) return;
-    renew(file, ".bak", rule.bak_days, false, prompter);
-    if (rule.err_days > 0) renew(file, ".err", rule.err_days, true, prompter);
+    if (!fs::is_regular_file(file, ec)) return notices;
+    notices.add(renew(file, ".bak", rule.bak_days, false));
+    if (rule.err_days > 0) notices.add(renew(file, ".err", rule.err_days, true));
+    return notices;
 }
 
 }  // namespace tabrel

@@ -6,8 +6,11 @@
 
 #include <cerrno>
 
+#include "i18n/cp1250.h"
+#include "i18n/text.h"
 #include "storage/atomic_file.h"
 #include "storage/restore_archive.h"
+#include "storage/write_failure.h"
 
 namespace tabrel {
 
@@ -40,6 +43,23 @@ DataFolderLock::~DataFolderLock() {
     // Closing the descriptor releases the lock; the file stays so that no other holder can be
     // left locking a removed name.
     if (fd_ >= 0) ::close(fd_);
+}
+
+Status lock_outcome(const DataFolderLock& lock, const std::filesystem::path& folder) {
+    const std::string name = utf8_to_cp1250(folder.string()).value_or(folder.filename().string());
+    switch (lock.status()) {
+        case DataFolderLock::Status::Held:
+            return {};
+        case DataFolderLock::Status::Busy:
+            return Status::failure(tr("msg_DataFolderLocked",
+                                      "Program Tabrel jest już uruchomiony z folderem danych ") +
+                                   name);
+        case DataFolderLock::Status::Failed:
+            break;
+    }
+    return Status::failure(tr("msg_DataFolderNoLock", "Nie można zablokować folderu danych ") +
+                           name + "\r\n" +
+                           write_failure_text(folder / kLockFileName, lock.error()));
 }
 
 }  // namespace tabrel

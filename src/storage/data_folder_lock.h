@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "base/status.h"
+
 namespace tabrel {
 
 constexpr const char* kLockFileName = "tabrel.lock";
@@ -31,5 +33,8 @@ private:
     Status status_ = Status::Failed;
     int error_ = 0;
 };
+
+// The lock as the user reads it: success when held, else why `folder` cannot be used.
+Status lock_outcome(const DataFolderLock& lock, const std::filesystem::path& folder);
 
 }  // namespace tabrel

@@ -1,6 +1,5 @@
 #include "storage/language_file.h"
 
-#include "base/prompter.h"
 #include "i18n/cp1250.h"
 #include "i18n/format_text.h"
 #include "i18n/text.h"
@@ -48,20 +47,19 @@ fs::path language_file_path(const fs::path& resource_folder, std::string_view na
     return resource_folder / "lang" / (std::string(name) + ".lng");
 }
 
-std::optional<LanguageFile> choose_language(const fs::path& resource_folder, int index,
-                                            bool system_is_polish, Prompter& prompter) {
+Result<LanguageFile> choose_language(const fs::path& resource_folder, int index,
+                                     bool system_is_polish) {
     const fs::path path =
         language_file_path(resource_folder, language_name(index, system_is_polish));
     std::optional<LanguageFile> file = LanguageFile::load(path);
     if (!file) {
         // The built-in text: the file that would translate it is the one missing.
-        prompter.inform(
+        return Status::failure(
             format_text(cp("Brak pliku z wybraną wersją językową: %s%s"),
                         {"\n\r", utf8_to_cp1250(path.string()).value_or(path.string())}));
-        return std::nullopt;
     }
     file->install();
-    return file;
+    return std::move(*file);
 }
 
 }  // namespace tabrel

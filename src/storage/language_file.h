@@ -6,11 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "base/status.h"
 #include "storage/ini_file.h"
 
 namespace tabrel {
-
-struct Prompter;
 
 // The windows whose sections hold texts looked up by key at the moment of use.
 inline constexpr const char* kLanguageWindows[] = {"f_MainForm",      "f_Options",   "f_GroupAdd",
@@ -46,9 +45,9 @@ std::filesystem::path language_file_path(const std::filesystem::path& resource_f
                                          std::string_view name);
 
 // The language switch without widgets: loads the file of the chosen language and installs its
-// texts. A missing file is told with msg_LangFileMissing and the full path, and every text
-// stays as it was.
-std::optional<LanguageFile> choose_language(const std::filesystem::path& resource_folder, int index,
-                                            bool system_is_polish, Prompter& prompter);
+// texts. A missing file fails with msg_LangFileMissing and the full path (a notice, not an
+// error: the program goes on in the texts it has), and every text stays as it was.
+Result<LanguageFile> choose_language(const std::filesystem::path& resource_folder, int index,
+                                     bool system_is_polish);
 
 }  // namespace tabrel

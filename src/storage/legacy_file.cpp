@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "i18n/cp1250.h"
+#include "i18n/text.h"
 #include "storage/companion_copies.h"
 #include "storage/conversion_error.h"
 #include "storage/ini_file.h"
@@ -156,17 +157,19 @@ Worker read_worker(const SectionReader& s) {
 
 }  // namespace
 
-bool wczytaj_stary_tabrel_ini(Roster& roster, Prompter& prompter, LoadPurpose purpose) {
+Status wczytaj_stary_tabrel_ini(Roster& roster, Notices& notices, LoadPurpose purpose) {
     const auto path = roster.data_folder / kLegacyFileName;
-    if (purpose == LoadPurpose::Editing) keep_companions(path, {4, 0}, prompter);
+    if (purpose == LoadPurpose::Editing) notices.add(keep_companions(path, {4, 0}));
     auto text = read_file(path);
-    if (!text) return false;
+    if (!text)
+        return Status::failure(tr("msg_CannotReadFile", "Nie można odczytać pliku ") +
+                               kLegacyFileName);
     const IniFile ini = IniFile::parse(*text);
     for (int i = 0; ini.has_section("g" + std::to_string(i)); ++i)
         roster.dodaj_grupe(read_group(SectionReader(ini, "g" + std::to_string(i))), false);
     for (int i = 0; ini.has_section("k" + std::to_string(i)); ++i)
         roster.dodaj_pracow(read_worker(SectionReader(ini, "k" + std::to_string(i))), false, 0);
-    return true;
+    return {};
 }
 
 }  // namespace tabrel

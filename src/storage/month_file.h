@@ -4,14 +4,14 @@
 #include <string>
 
 #include "base/locale.h"
+#include "base/notices.h"
+#include "base/status.h"
 #include "model/roster.h"
 #include "storage/ini_file.h"
 #include "storage/load_purpose.h"
 #include "storage/options.h"
 
 namespace tabrel {
-
-struct Prompter;
 
 // True when nothing of the shown month needs its own file entries: no group flag, no duty, day
 // off, carry or own norm, no detached entry. Such a month keeps only its calendar sections.
@@ -22,9 +22,10 @@ bool is_empty_month(const Roster& roster);
 std::string month_file_text(const Roster& roster, const Options& options, const std::string& date);
 
 // Writes the shown month's file, replacing the old one atomically; sets the month paths first
-// when none is set, and dates it by the clock. False (the user told) when it cannot be written.
-bool zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
-                           const Clock& clock, Prompter& prompter);
+// when none is set, and dates it by the clock. Fails with the reason when it cannot be written,
+// and without words when there is no month file (no group).
+Status zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
+                             const Clock& clock);
 
 // The bytes of a month file as it was read or last written; nothing when there was no file.
 using StoredMonth = std::optional<std::string>;
@@ -32,14 +33,15 @@ using StoredMonth = std::optional<std::string>;
 // As zapisz_dyzury_i_wolne, except that a file still holding `stored` is left as it is, its save
 // date included, when the save would change nothing else in it. After a write `stored` holds the
 // bytes written.
-bool save_changed_month(Roster& roster, const Options& options, const Locale& locale,
-                        const Clock& clock, Prompter& prompter, StoredMonth& stored);
+Status save_changed_month(Roster& roster, const Options& options, const Locale& locale,
+                          const Clock& clock, StoredMonth& stored);
 
 struct MonthLoadResult {
     bool failed = false;  // stopped on a bad value: the file must not be saved over
     std::string message;  // cp1250, names the file and its line
     IniFile file;         // the month file as read; empty when there is none
     StoredMonth stored;   // its bytes
+    Notices notices;      // copies not made, entries read but not counted, a lost carry
 };
 
 // Fills the shown month's part of the roster from its file: empties every slot first, renews
@@ -47,7 +49,7 @@ struct MonthLoadResult {
 // norm flags, the duties, the days off, the carries and own norms (with `ng_przenos`, the
 // automatic carry of the previous month's file). The month paths must be set. A bad value stops the
 // load; what was read before it stays.
-MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, const Options& options, Prompter& prompter,
+MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, const Options& options,
                                        LoadPurpose purpose = LoadPurpose::Editing);
 
 }  // namespace tabrel

@@ -2,7 +2,6 @@
 #include <limits>
 #include <unordered_set>
 
-#include "base/prompter.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
 #include "storage/companion_copies.h"
@@ -41,12 +40,12 @@ void empty_month(Roster& roster) {
 
 // The previous month's file for the automatic carry; the user is told when it is there but
 // cannot be read, as the carry then counts as none.
-IniFile read_previous(const fs::path& path, Prompter& prompter) {
+IniFile read_previous(const fs::path& path, Notices& notices) {
     std::error_code ec;
     if (!fs::exists(path, ec)) return {};
     auto bytes = read_file(path);
     if (bytes) return IniFile::parse(*bytes);
-    prompter.error(
+    notices.error(
         tr("msg_CannotReadFile", "Nie można odczytać pliku ") +
         utf8_to_cp1250(path.filename().string()).value_or("?") +
         tr("msg_CarryNotRead", ". Nadgodziny z poprzedniego miesiąca nie zostały przeniesione."));
@@ -67,7 +66,7 @@ std::vector<Roster::KeptLine> lines_of_others(const Roster& roster, const IniFil
 }
 
 void read_carries(Roster& roster, const IniFile& file, const Options& options,
-                  const fs::path& previous_path, Prompter& prompter) {
+                  const fs::path& previous_path, Notices& notices) {
     const bool old_section = file.has_section("nadpracowania") && !options.ng_przenos;
     const char* manual_name = old_section ? "nadpracowania" : "manu_nadpracowania";
     roster.detached_carry_manual = lines_of_others(roster, file, manual_name);
@@ -79,8 +78,7 @@ void read_carries(Roster& roster, const IniFile& file, const Options& options,
     const Group* group = roster.current();
     const bool new_period = group && group->NewPeriod;
     const bool from_previous = options.ng_przenos && !new_period;
-    const IniFile previous_file =
-        from_previous ? read_previous(previous_path, prompter) : IniFile{};
+    const IniFile previous_file = from_previous ? read_previous(previous_path, notices) : IniFile{};
     const IniSection previous(previous_file, "auto_nadpracowania");
     for (Worker& w : roster.workers) {
         const std::string id = std::to_string(w.id);
@@ -93,7 +91,7 @@ void read_carries(Roster& roster, const IniFile& file, const Options& options,
     }
 }
 
-void read_month(Roster& roster, const Options& options, Prompter& prompter, const IniFile& file) {
+void read_month(Roster& roster, const Options& options, Notices& notices, const IniFile& file) {
     const fs::path& path = roster.month_file;
     for (Group& g : roster.groups) read_month_group(file, path.filename().string(), g);
     roster.norm_flags = month_norm_flags(file);
@@ -110,21 +108,21 @@ void read_month(Roster& roster, const Options& options, Prompter& prompter, cons
         const DayOff d = parse_day_off(e.value);
         if (d.to_day < d.from_day) inverted += (inverted.empty() ? " " : ", ") + e.name;
         const DayOffPlacement placement = roster.dodaj_wolne(d, roster.worker_index(d.worker_id));
-        if (!placement.notice.empty()) prompter.inform(placement.notice);
+        if (!placement.notice.empty()) notices.inform(placement.notice);
     });
     // Such a range covers no day; it is kept for the user to mend, and told once per load.
     if (!inverted.empty()) {
-        prompter.inform(tr("msg_DayOffInverted",
-                           "Wolne kończące się przed swoim pierwszym dniem nie jest liczone i "
-                           "zostaje zapisane bez zmian: ") +
-                        path.filename().string() + " [wolne]" + inverted);
+        notices.inform(tr("msg_DayOffInverted",
+                          "Wolne kończące się przed swoim pierwszym dniem nie jest liczone i "
+                          "zostaje zapisane bez zmian: ") +
+                       path.filename().string() + " [wolne]" + inverted);
     }
-    read_carries(roster, file, options, roster.previous_month_file, prompter);
+    read_carries(roster, file, options, roster.previous_month_file, notices);
 }
 
 }  // namespace
 
-MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, const Options& options, Prompter& prompter,
+MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, const Options& options,
                                        LoadPurpose purpose) {
     empty_month(roster);
     MonthLoadResult result;
@@ -132,7 +130,8 @@ MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, const Options& options, P
     std::error_code ec;
     if (purpose == LoadPurpose::Editing) fs::remove(restore_marker(path), ec);
     if (fs::exists(path, ec)) {
-        if (purpose == LoadPurpose::Editing) keep_companions(path, kMonthCompanions, prompter);
+        if (purpose == LoadPurpose::Editing)
+            result.notices.add(keep_companions(path, kMonthCompanions));
         auto bytes = read_file(path);
         // A file that is there but cannot be read must not pass for an empty month.
         if (!bytes) {
@@ -144,7 +143,7 @@ MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, const Options& options, P
         result.stored = std::move(bytes);
     }
     try {
-        read_month(roster, options, prompter, result.file);
+        read_month(roster, options, result.notices, result.file);
     } catch (const ConversionError& error) {
         result.failed = true;
         result.message = error.message();

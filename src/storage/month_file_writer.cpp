@@ -1,6 +1,5 @@
 #include <string_view>
 
-#include "base/prompter.h"
 #include "model/day_off_type.h"
 #include "storage/line_file.h"
 #include "storage/month_file.h"
@@ -218,27 +217,23 @@ std::string month_file_text(const Roster& roster, const Options& options, const 
     return out.take();
 }
 
-bool zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
-                           const Clock& clock, Prompter& prompter) {
+Status zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
+                             const Clock& clock) {
     StoredMonth unknown;
-    return save_changed_month(roster, options, locale, clock, prompter, unknown);
+    return save_changed_month(roster, options, locale, clock, unknown);
 }
 
-bool save_changed_month(Roster& roster, const Options& options, const Locale& locale,
-                        const Clock& clock, Prompter& prompter, StoredMonth& stored) {
+Status save_changed_month(Roster& roster, const Options& options, const Locale& locale,
+                          const Clock& clock, StoredMonth& stored) {
     if (roster.month_file.empty()) plik_save(roster);
-    if (roster.month_file.empty()) return false;
+    if (roster.month_file.empty()) return Status::failure("");
     const Date now = clock.today();
     std::string text =
         month_file_text(roster, options, locale.short_date(now.year, now.month, now.day));
-    if (still_stored(roster.month_file, stored, text)) return true;
-    std::string error;
-    if (write_file_atomic(roster.month_file, text, &error)) {
-        stored = std::move(text);
-        return true;
-    }
-    prompter.error(error);
-    return false;
+    if (still_stored(roster.month_file, stored, text)) return {};
+    Status written = write_file_atomic(roster.month_file, text);
+    if (written) stored = std::move(text);
+    return written;
 }
 
 }  // namespace tabrel

@@ -10,11 +10,10 @@ namespace fs = std::filesystem;
 namespace {
 
 template <typename Change>
-bool update_options_file(const std::filesystem::path& data_folder, Change change,
-                         std::string* error) {
+Status update_options_file(const std::filesystem::path& data_folder, Change change) {
     IniFile file = load_options_file(data_folder);
     change(file);
-    return store_options_file(data_folder, file, error);
+    return store_options_file(data_folder, file);
 }
 
 }  // namespace
@@ -29,29 +28,26 @@ bool options_file_unreadable(const std::filesystem::path& data_folder) {
     return fs::exists(path, ec) && !read_file(path);
 }
 
-bool store_options_file(const std::filesystem::path& data_folder, const IniFile& file,
-                        std::string* error) {
+Status store_options_file(const std::filesystem::path& data_folder, const IniFile& file) {
     if (options_file_unreadable(data_folder)) {
-        if (error)
-            *error = tr("msg_CannotReadFile", "Nie można odczytać pliku ") + kOptionsFileName +
-                     tr("msg_OptionsKept",
-                        ". Ustawienia nie zostały w nim zapisane, aby go nie nadpisać.");
-        return false;
+        return Status::failure(
+            tr("msg_CannotReadFile", "Nie można odczytać pliku ") + kOptionsFileName +
+            tr("msg_OptionsKept", ". Ustawienia nie zostały w nim zapisane, aby go nie nadpisać."));
     }
-    return write_file_atomic(data_folder / kOptionsFileName, file.text(), error);
+    return write_file_atomic(data_folder / kOptionsFileName, file.text());
 }
 
-bool zapisz_opcje(const std::filesystem::path& data_folder, const Options& options,
-                  std::string_view language, bool group_editor_open, std::string* error) {
-    return update_options_file(
-        data_folder,
-        [&](IniFile& file) { write_options(file, options, language, group_editor_open); }, error);
+Status zapisz_opcje(const std::filesystem::path& data_folder, const Options& options,
+                    std::string_view language, bool group_editor_open) {
+    return update_options_file(data_folder, [&](IniFile& file) {
+        write_options(file, options, language, group_editor_open);
+    });
 }
 
-bool save_exit_state(const std::filesystem::path& data_folder, const Options& options,
-                     const Locale& locale, std::string* error) {
-    return update_options_file(
-        data_folder, [&](IniFile& file) { write_exit_state(file, options, locale); }, error);
+Status save_exit_state(const std::filesystem::path& data_folder, const Options& options,
+                       const Locale& locale) {
+    return update_options_file(data_folder,
+                               [&](IniFile& file) { write_exit_state(file, options, locale); });
 }
 
 }  // namespace tabrel

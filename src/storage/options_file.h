@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/status.h"
 #include "storage/ini_file.h"
 #include "storage/options.h"
 
@@ -17,18 +18,17 @@ IniFile load_options_file(const std::filesystem::path& data_folder);
 // True when konfiguracja.ini is there but cannot be read; such a file is never written over.
 bool options_file_unreadable(const std::filesystem::path& data_folder);
 
-// Replaces konfiguracja.ini atomically. False (and `error` set) when it cannot be written or
-// when the file on disk could not be read (its settings would be lost).
-bool store_options_file(const std::filesystem::path& data_folder, const IniFile& file,
-                        std::string* error = nullptr);
+// Replaces konfiguracja.ini atomically. Fails when it cannot be written or when the file on
+// disk could not be read (its settings would be lost).
+Status store_options_file(const std::filesystem::path& data_folder, const IniFile& file);
 
 // "Zapisz" of the configuration dialog: the settings go into the file as it is on disk now,
 // every other section and line of it kept.
-bool zapisz_opcje(const std::filesystem::path& data_folder, const Options& options,
-                  std::string_view language, bool group_editor_open, std::string* error = nullptr);
+Status zapisz_opcje(const std::filesystem::path& data_folder, const Options& options,
+                    std::string_view language, bool group_editor_open);
 
 // At exit: "last_backup" and the window geometry, the rest of the file kept.
-bool save_exit_state(const std::filesystem::path& data_folder, const Options& options,
-                     const Locale& locale, std::string* error = nullptr);
+Status save_exit_state(const std::filesystem::path& data_folder, const Options& options,
+                       const Locale& locale);
 
 }  // namespace tabrel

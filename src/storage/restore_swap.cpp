@@ -19,17 +19,16 @@ std::string name_of(const fs::path& path) {
 }
 
 // A copy that keeps the source's date, as the backup's age is shown to the user.
-bool copy_dated(const fs::path& from, const fs::path& to, std::string* error) {
+Status copy_dated(const fs::path& from, const fs::path& to) {
     const auto data = read_file(from);
-    if (!data) {
-        *error = tr("msg_CannotReadFile", "Nie można odczytać pliku ") + name_of(from);
-        return false;
-    }
-    if (!write_file_atomic(to, *data, error)) return false;
+    if (!data)
+        return Status::failure(tr("msg_CannotReadFile", "Nie można odczytać pliku ") +
+                               name_of(from));
+    if (Status written = write_file_atomic(to, *data); !written) return written;
     std::error_code ec;
     const auto date = fs::last_write_time(from, ec);
     if (!ec) fs::last_write_time(to, date, ec);
-    return true;
+    return {};
 }
 
 void remove_quietly(const fs::path& path) {
@@ -56,25 +55,22 @@ std::optional<Date> file_date(const fs::path& path) {
     return Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-bool swap_with_backup(const fs::path& file, std::string* error) {
+Status swap_with_backup(const fs::path& file) {
     const fs::path bak = backup_copy(file);
     const fs::path marker = restore_marker(file);
     std::error_code ec;
     const bool had_file = fs::exists(file, ec);
-    if (!copy_dated(had_file ? file : bak, marker, error)) {
+    Status step = copy_dated(had_file ? file : bak, marker);
+    if (step) step = copy_dated(bak, file);
+    if (!step) {
         remove_quietly(marker);
-        return false;
+        return step;
     }
-    if (!copy_dated(bak, file, error)) {
-        remove_quietly(marker);
-        return false;
-    }
-    if (copy_dated(marker, bak, error)) return true;
+    step = copy_dated(marker, bak);
+    if (step) return step;
     // The replaced state lives only in the marker now: it goes back into the file.
-    std::string undo_error;
-    if (had_file ? copy_dated(marker, file, &undo_error) : fs::remove(file, ec))
-        remove_quietly(marker);
-    return false;
+    if (had_file ? copy_dated(marker, file).ok() : fs::remove(file, ec)) remove_quietly(marker);
+    return step;
 }
 
 }  // namespace tabrel

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/locale.h"
+#include "base/status.h"
 
 namespace tabrel {
 
@@ -19,7 +20,7 @@ std::optional<Date> file_date(const std::filesystem::path& path);
 // the marker, so a second exchange brings the replaced state back. Copies keep their dates. On
 // success the marker stays, to keep the month switch from saving over the restored file, and
 // the caller removes it after reloading. A failed step puts back what was changed, removes the
-// marker and returns false with `error` set (cp1250).
-bool swap_with_backup(const std::filesystem::path& file, std::string* error);
+// marker and fails with the first step's reason.
+Status swap_with_backup(const std::filesystem::path& file);
 
 }  // namespace tabrel

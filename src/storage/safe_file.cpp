@@ -28,31 +28,22 @@ private:
     int fd_;
 };
 
-void set_error(std::string* error, const std::filesystem::path& path, int err) {
-    if (error) *error = write_failure_text(path, err);
+Status failure(const std::filesystem::path& path, int err) {
+    return Status::failure(write_failure_text(path, err));
 }
 
 }  // namespace
 
-bool write_file_atomic(const std::filesystem::path& path, std::string_view data,
-                       std::string* error) {
+Status write_file_atomic(const std::filesystem::path& path, std::string_view data) {
     AtomicFile file(path);
-    if (file.write(data) && file.commit()) return true;
-    set_error(error, path, file.error());
-    return false;
+    if (file.write(data) && file.commit()) return {};
+    return failure(path, file.error());
 }
 
-bool replace_file(const std::filesystem::path& from, const std::filesystem::path& to,
-                  std::string* error) {
-    if (::rename(from.c_str(), to.c_str()) != 0) {
-        set_error(error, to, errno);
-        return false;
-    }
-    if (!sync_folder(to.parent_path())) {
-        set_error(error, to, errno);
-        return false;
-    }
-    return true;
+Status replace_file(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) return failure(to, errno);
+    if (!sync_folder(to.parent_path())) return failure(to, errno);
+    return {};
 }
 
 std::optional<std::string> read_file(const std::filesystem::path& path) {

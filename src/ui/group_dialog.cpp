@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/tell_user.h"
 #include "cp1250_input.h"
 #include "editing/light_colour.h"
 #include "field_caption.h"
@@ -253,8 +254,7 @@ void GroupDialog::store_auto_calc() {
     app_.options().AutoCalcShifts = on;
     IniFile file = load_options_file(app_.data_folder());
     write_auto_calc_shifts(file, on);
-    std::string error;
-    if (!store_options_file(app_.data_folder(), file, &error)) app_.prompter().error(error);
+    tell(app_.prompter(), store_options_file(app_.data_folder(), file));
 }
 
 void GroupDialog::b_SaveAsDefaultClick() {

@@ -7,6 +7,7 @@
 #include <QSpinBox>
 #include <chrono>
 
+#include "app/tell_user.h"
 #include "base/prompter.h"
 #include "export/export_months.h"
 #include "i18n/cp1250.h"
@@ -119,9 +120,8 @@ void run_ical_export(AppState& app, QWidget* parent) {
     const fs::path path = dialog.folder() / file_name(target, roster);
     std::error_code ec;
     fs::create_directories(dialog.folder(), ec);
-    std::string error;
-    if (!write_file_atomic(path, calendar, &error)) {
-        app.prompter().error(error);
+    if (const Status written = write_file_atomic(path, calendar); !written) {
+        tell(app.prompter(), written);
         return;
     }
     app.prompter().inform(tr("msg_IcalSaved", "Kalendarz zapisano w pliku: ") +

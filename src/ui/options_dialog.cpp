@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QVBoxLayout>
 
+#include "app/tell_user.h"
 #include "field_caption.h"
 #include "group_dialog.h"
 #include "language_applier.h"
@@ -376,26 +377,25 @@ std::optional<Options> OptionsDialog::edited() const {
 // The language applies to every window at once; Anuluj does not take it back, so the choice is
 // kept as the one in force. The suggestion lists of that language fill the memos.
 void OptionsDialog::cb_LanguageChange(int index) {
-    const std::optional<LanguageFile> file =
-        choose_language(app_.folders().resources, index, system_is_polish(), app_.prompter());
-    if (!file) return;
+    const Result<LanguageFile> file =
+        choose_language(app_.folders().resources, index, system_is_polish());
+    if (!file) return app_.prompter().inform(file.status().message());
     app_.options().lang = index;
     const std::string name = language_name(index, system_is_polish());
     use_qt_translations(name);
     Options lists;
     read_suggestions(load_options_file(app_.data_folder()), name, lists);
     show_lists(lists);
-    apply_language_to_all(*file);
+    apply_language_to_all(file.value());
     emit language_changed();
 }
 
 void OptionsDialog::sb_SaveClick() {
     const std::optional<Options> o = edited();
     if (!o) return;
-    std::string error;
-    if (!zapisz_opcje(app_.data_folder(), *o, language_name(o->lang, system_is_polish()),
-                      group_editor_showing(), &error))
-        app_.prompter().error(error);
+    tell(app_.prompter(),
+         zapisz_opcje(app_.data_folder(), *o, language_name(o->lang, system_is_polish()),
+                      group_editor_showing()));
 }
 
 void OptionsDialog::sb_OkClick() {

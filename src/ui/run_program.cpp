@@ -27,20 +27,21 @@ int run_program(const ProgramFolders& folders) {
     copy_shipped_templates(folders, prompter);
     app.load_options();
     const bool polish_system = QLocale::system().language() == QLocale::Polish;
-    const std::optional<LanguageFile> language =
-        choose_language(folders.resources, app.options().lang, polish_system, prompter);
+    const Result<LanguageFile> language =
+        choose_language(folders.resources, app.options().lang, polish_system);
+    if (!language) prompter.inform(language.status().message());
     const std::string name = language_name(app.options().lang, polish_system);
     if (language) use_qt_translations(name);
     read_suggestions(load_options_file(app.data_folder()), name, app.options());
     // A wrong or cancelled password ends the program before anything is loaded or saved.
     QtSettingsStore settings;
-    if (!login_at_start(settings, language ? &*language : nullptr)) return 1;
+    if (!login_at_start(settings, language ? &language.value() : nullptr)) return 1;
     app.load_staff();
 
     MainWindow form(app);
     prompter.set_parent(&form);
     if (language) {
-        apply_language_to_all(*language);
+        apply_language_to_all(language.value());
         form.follow_language();
     }
     show_with_geometry(form, app.options().window);

@@ -35,9 +35,8 @@ struct SavedWard {
         ward.roster.data_folder = dir.path();
         ward.duty(4, 1, 420, 720);
         ward.duty(6, 2, 1140, 720);
-        EXPECT_TRUE(zapisz(ward.roster, ward.prompter, locale, system_clock()));
-        EXPECT_TRUE(zapisz_dyzury_i_wolne(ward.roster, ward.options, locale, system_clock(),
-                                          ward.prompter));
+        EXPECT_TRUE(zapisz(ward.roster, locale, system_clock()));
+        EXPECT_TRUE(zapisz_dyzury_i_wolne(ward.roster, ward.options, locale, system_clock()));
         EXPECT_TRUE(zapisz_opcje(dir.path(), ward.options, "polski", false));
     }
     fs::path operator/(const std::string& name) const { return dir / name; }
@@ -300,9 +299,9 @@ TEST(BadInput, AConfigurationThatCannotBeReadIsNeverWrittenOver) {
         EXPECT_EQ(cp1250_to_utf8(prompter.errors[1]),
                   "Nie można odczytać pliku konfiguracja.ini. Ustawienia nie zostały w nim "
                   "zapisane, aby go nie nadpisać.");
-        std::string error;
-        EXPECT_FALSE(zapisz_opcje(app.data_folder(), app.options(), "polski", false, &error));
-        EXPECT_EQ(error, prompter.errors[1]);
+        const Status saved = zapisz_opcje(app.data_folder(), app.options(), "polski", false);
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(saved.message(), prompter.errors[1]);
         expect_kept(before, program / "dane");
     }
 

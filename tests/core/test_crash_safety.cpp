@@ -89,10 +89,9 @@ protected:
         for (const char* name : {"grupy.ini", "kadra.inr", "kadra.ini", kMonthFile}) {
             if (fs::exists(dir / name)) fs::copy_file(dir / name, copy / name);
         }
-        test::FakePrompter quiet;
         Roster roster;
         roster.data_folder = copy.path();
-        const StaffLoadResult staff = wczytaj(roster, quiet);
+        const StaffLoadResult staff = wczytaj(roster);
         EXPECT_FALSE(staff.groups_failed || staff.staff_failed) << staff.message;
         roster.rebuild_worker_ids();
         roster.current_group = 0;
@@ -100,7 +99,7 @@ protected:
         roster.shown_month = 2;
         plik_save(roster);
         Options options;
-        EXPECT_FALSE(wczytaj_dyzury_i_wolne(roster, options, quiet).failed);
+        EXPECT_FALSE(wczytaj_dyzury_i_wolne(roster, options).failed);
         return staff_file_text(roster.workers, locale.decimal_separator());
     }
 

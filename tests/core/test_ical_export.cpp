@@ -39,8 +39,7 @@ struct IcalWard {
         roster.groups = {chirurgia, test::two_shift_group(2, cp("Izba; przyjęć"))};
         hire(5, "AN", "1|2|");
         hire(6, "EK", "1|");
-        test::FakePrompter prompter;
-        EXPECT_TRUE(zapisz(roster, prompter, Locale{}, system_clock()));
+        EXPECT_TRUE(zapisz(roster, Locale{}, system_clock()));
         roster.rebuild_worker_ids();
         month("2024_03.tbr", "[dyzury]\r\nd1=1¤5¤5¤720¤1¤420¤0¤¤0\r\nd2=1¤5¤30¤720¤2¤1140¤90¤" +
                                  kNote +

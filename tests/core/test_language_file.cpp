@@ -14,7 +14,6 @@ using test::spit;
 // A program folder with lang/polski.lng; the installed texts are emptied after each test.
 struct LanguageFiles : ::testing::Test {
     test::TempDir program;
-    test::FakePrompter prompter;
 
     void SetUp() override {
         fs::create_directory(program / "lang");
@@ -40,9 +39,9 @@ TEST_F(LanguageFiles, TheListChoosesByIndexOrBySystemLanguage) {
 }
 
 TEST_F(LanguageFiles, MessagesWinOverWindowTextsAndHintsStayApart) {
-    const std::optional<LanguageFile> file = choose_language(program.path(), 1, false, prompter);
+    const Result<LanguageFile> file = choose_language(program.path(), 1, false);
     ASSERT_TRUE(file);
-    EXPECT_TRUE(prompter.informed.empty());
+    EXPECT_TRUE(file.status().message().empty());
     EXPECT_EQ(tr("msg_Exit", "Czy na pewno zamknąć program?"), "Zamkn\xB9\xE6?");
     EXPECT_EQ(tr("st_NormaTitle", "Dni robocze: %s"), "Dni: %s");
     EXPECT_EQ(tr("muv_Educations", "x"), "Wy\xBFsze\xA4");
@@ -60,7 +59,7 @@ TEST_F(LanguageFiles, BlanksAtTheEndsOfTheDefaultAreKeptAndNoOthersAdded) {
     spit(program / "lang" / "english.lng",
          "[messages]\r\nmsg_CannotReadFile=Cannot read the file \r\nmsg_DayOffCut2= to \r\n"
          "msg_CustomizeList=    *** customize ***\r\nmsg_GroupNeed=  Add a group first.\r\n");
-    ASSERT_TRUE(choose_language(program.path(), 0, true, prompter));
+    ASSERT_TRUE(choose_language(program.path(), 0, true));
     EXPECT_EQ(tr("msg_CannotReadFile", "Nie można odczytać pliku ") + "a.dat",
               "Cannot read the file a.dat");
     EXPECT_EQ("5" + tr("msg_DayOffCut2", " na ") + "7", "5 to 7");
@@ -69,18 +68,18 @@ TEST_F(LanguageFiles, BlanksAtTheEndsOfTheDefaultAreKeptAndNoOthersAdded) {
 }
 
 TEST_F(LanguageFiles, AMissingFileIsToldWithItsFullPathAndChangesNoText) {
-    ASSERT_TRUE(choose_language(program.path(), 1, false, prompter));
-    EXPECT_FALSE(choose_language(program.path(), 0, true, prompter));
-    ASSERT_EQ(prompter.informed.size(), 1u);
-    EXPECT_EQ(prompter.informed[0], cp("Brak pliku z wybraną wersją językową: ") + "\n\r" +
-                                        (program / "lang" / "english.lng").string());
+    ASSERT_TRUE(choose_language(program.path(), 1, false));
+    const Result<LanguageFile> missing = choose_language(program.path(), 0, true);
+    EXPECT_FALSE(missing);
+    EXPECT_EQ(missing.status().message(), cp("Brak pliku z wybraną wersją językową: ") + "\n\r" +
+                                              (program / "lang" / "english.lng").string());
     EXPECT_EQ(tr("msg_Exit", "Czy na pewno zamknąć program?"), "Zamkn\xB9\xE6?");
 }
 
 TEST_F(LanguageFiles, ANewFileReplacesEveryTextOfTheOldOne) {
-    ASSERT_TRUE(choose_language(program.path(), 1, false, prompter));
+    ASSERT_TRUE(choose_language(program.path(), 1, false));
     spit(program / "lang" / "english.lng", "[messages]\r\nmsg_GroupNeed=Add a group first.\r\n");
-    ASSERT_TRUE(choose_language(program.path(), 0, true, prompter));
+    ASSERT_TRUE(choose_language(program.path(), 0, true));
     EXPECT_EQ(tr("msg_GroupNeed", "x"), "Add a group first.");
     EXPECT_EQ(tr("msg_Exit", "Czy na pewno zamknąć program?"), cp("Czy na pewno zamknąć program?"));
 }

@@ -7,6 +7,7 @@
 #include "storage/legacy_file.h"
 #include "storage/staff_files.h"
 #include "support/test_support.h"
+#include "support/told.h"
 
 namespace tabrel {
 namespace {
@@ -29,7 +30,9 @@ Roster load(const std::string& text, const test::TempDir& dir, test::FakePrompte
     test::spit(dir / "tabrel.ini", text);
     Roster r;
     r.data_folder = dir.path();
-    EXPECT_TRUE(wczytaj_stary_tabrel_ini(r, prompter));
+    Notices copies;
+    EXPECT_TRUE(wczytaj_stary_tabrel_ini(r, copies));
+    tell(prompter, copies);
     return r;
 }
 
@@ -154,7 +157,7 @@ TEST(LegacyFile, BadColourStopsTheLoadNamingTheLine) {
     test::spit(dir / "tabrel.ini", "[g0]\r\nid=1\r\n[k0]\r\nid=1\r\nkolor=purpurowy\r\n");
     Roster r;
     r.data_folder = dir.path();
-    StaffLoadResult result = wczytaj(r, prompter);
+    StaffLoadResult result = test::told(prompter, wczytaj(r));
     EXPECT_TRUE(result.groups_failed && result.staff_failed);
     EXPECT_EQ(r.groups.size(), 1u);
     ASSERT_EQ(prompter.errors.size(), 1u);
@@ -164,7 +167,7 @@ TEST(LegacyFile, BadColourStopsTheLoadNamingTheLine) {
               "poprawnym kolorem.");
 
     // Nothing is written over or retired after such a load.
-    EXPECT_TRUE(zapisz(r, prompter, Locale{}, system_clock(), {true, true}));
+    EXPECT_TRUE(test::told(prompter, zapisz(r, Locale{}, system_clock(), {true, true})));
     EXPECT_TRUE(fs::exists(dir / "tabrel.ini"));
     EXPECT_FALSE(fs::exists(dir / "grupy.ini"));
 }
@@ -176,11 +179,11 @@ TEST(LegacyFile, FirstSaveWritesTheNewFilesAndRetiresTheLegacyOne) {
     test::spit(dir / "tabrel.ini.~ak", "swap");
     Roster r;
     r.data_folder = dir.path();
-    StaffLoadResult result = wczytaj(r, prompter);
+    StaffLoadResult result = test::told(prompter, wczytaj(r));
     ASSERT_FALSE(result.groups_failed || result.staff_failed);
     fs::permissions(dir / "tabrel.ini", fs::perms::owner_read);
 
-    ASSERT_TRUE(zapisz(r, prompter, Locale{}, system_clock()));
+    ASSERT_TRUE(test::told(prompter, zapisz(r, Locale{}, system_clock())));
     EXPECT_TRUE(fs::is_regular_file(dir / "grupy.ini"));
     EXPECT_TRUE(fs::is_regular_file(dir / "kadra.inr"));
     EXPECT_FALSE(fs::exists(dir / "kadra.ini"));
@@ -190,7 +193,7 @@ TEST(LegacyFile, FirstSaveWritesTheNewFilesAndRetiresTheLegacyOne) {
 
     Roster again;
     again.data_folder = dir.path();
-    EXPECT_FALSE(wczytaj(again, prompter).staff_failed);
+    EXPECT_FALSE(test::told(prompter, wczytaj(again)).staff_failed);
     EXPECT_EQ(again.groups.size(), 2u);
     ASSERT_EQ(again.workers.size(), 2u);
     EXPECT_EQ(again.workers[0].nazwisko,
@@ -206,8 +209,8 @@ TEST(LegacyFile, AnExistingErrCopyIsNotOverwritten) {
     test::spit(dir / "tabrel.ini.err", "first retired");
     Roster r;
     r.data_folder = dir.path();
-    wczytaj(r, prompter);
-    ASSERT_TRUE(zapisz(r, prompter, Locale{}, system_clock()));
+    test::told(prompter, wczytaj(r));
+    ASSERT_TRUE(test::told(prompter, zapisz(r, Locale{}, system_clock())));
     EXPECT_FALSE(fs::exists(dir / "tabrel.ini"));
     EXPECT_EQ(test::slurp(dir / "tabrel.ini.err"), "first retired");
 }

@@ -3,6 +3,7 @@
 #include "i18n/cp1250.h"
 #include "storage/month_file.h"
 #include "storage/month_paths.h"
+#include "support/told.h"
 #include "support/ward_fixture.h"
 #include "worktime/month_rebuild.h"
 
@@ -70,7 +71,7 @@ struct MonthWard : Ward {
         plik_save(roster);
     }
     MonthLoadResult reload() {
-        MonthLoadResult result = wczytaj_dyzury_i_wolne(roster, options, prompter);
+        MonthLoadResult result = test::told(prompter, wczytaj_dyzury_i_wolne(roster, options));
         normatyw(roster, options,
                  {roster.shown_year, roster.shown_month + 1, true, &result.file, {}});
         return result;
@@ -148,7 +149,7 @@ TEST(MonthFile, SavedAndLoadedAgainIsByteIdentical) {
     w.worker(12).carry_manual = -90;
     w.worker(12).carry_auto = 15;
     w.roster.calendar.days[4].kalendarz_notatki = "Linia 1\r\nLinia 2";
-    ASSERT_TRUE(zapisz_dyzury_i_wolne(w.roster, w.options, Locale{}, system_clock(), w.prompter));
+    ASSERT_TRUE(zapisz_dyzury_i_wolne(w.roster, w.options, Locale{}, system_clock()));
     const std::string first = slurp(w.roster.month_file);
 
     MonthWard fresh;
@@ -166,8 +167,7 @@ TEST(MonthFile, SavedAndLoadedAgainIsByteIdentical) {
     EXPECT_FALSE(fresh.worker(12).duties[19].day_off_marker);
     EXPECT_EQ(fresh.worker(12).carry_total, -75);
     EXPECT_EQ(fresh.roster.calendar.days[4].kalendarz_notatki, "Linia 1\r\nLinia 2");
-    ASSERT_TRUE(zapisz_dyzury_i_wolne(fresh.roster, fresh.options, Locale{}, system_clock(),
-                                      fresh.prompter));
+    ASSERT_TRUE(zapisz_dyzury_i_wolne(fresh.roster, fresh.options, Locale{}, system_clock()));
     EXPECT_EQ(slurp(w.roster.month_file), first);
 }
 
@@ -259,8 +259,7 @@ TEST(MonthFile, TheBalanceCarriesIntoTheNextMonthWithAutomaticCarry) {
     MonthWard april(2024, 4);  // 21 working days: norm 159:15
     april.duty(8, 1, 420, 720);
     april.worker().carry_auto = 100;
-    ASSERT_TRUE(zapisz_dyzury_i_wolne(april.roster, april.options, Locale{}, system_clock(),
-                                      april.prompter));
+    ASSERT_TRUE(zapisz_dyzury_i_wolne(april.roster, april.options, Locale{}, system_clock()));
     const std::string saved = slurp(april.roster.month_file);
     EXPECT_NE(saved.find("[auto_nadpracowania]\r\n5=-8735\r\n"), std::string::npos);
 

@@ -325,16 +325,18 @@ TEST(OptionsFile, ZapiszUpdatesTheFileOnDiskAtomically) {
     test::TempDir dir;
     Options o;
     o.kod = "31-000";
-    std::string error;
-    ASSERT_TRUE(zapisz_opcje(dir.path(), o, "polski", true, &error)) << error;
+    Status saved = zapisz_opcje(dir.path(), o, "polski", true);
+    ASSERT_TRUE(saved) << saved.message();
     EXPECT_EQ(test::slurp(dir / "konfiguracja.ini"), "[normatyw]\r\ntest=1\r\n");
     test::spit(dir / "konfiguracja.ini", "[obce]\r\na=1\r\n");
-    ASSERT_TRUE(save_exit_state(dir.path(), o, kPolish, &error)) << error;
+    saved = save_exit_state(dir.path(), o, kPolish);
+    ASSERT_TRUE(saved) << saved.message();
     const std::string text = test::slurp(dir / "konfiguracja.ini");
     EXPECT_EQ(text.substr(0, 15), "[obce]\r\na=1\r\n[g");
     EXPECT_EQ(read_options(load_options_file(dir.path()), kPolish, kToday).window.maximised, true);
-    EXPECT_FALSE(zapisz_opcje(dir / "missing" / "deeper", o, "polski", false, &error));
-    EXPECT_FALSE(error.empty());
+    saved = zapisz_opcje(dir / "missing" / "deeper", o, "polski", false);
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(saved.message().empty());
 }
 
 TEST(RecentTemplates, NewestFirstWithoutDuplicates) {

@@ -147,7 +147,7 @@ TEST_F(RestoringProgram, AMonthWithoutAFileTakesTheBackupAndKeepsIt) {
     ASSERT_TRUE(app.save_month());
     const std::string with_day_8 = back_up(month(), 2);
     fs::remove(month());
-    EXPECT_EQ(swap_with_backup(month(), nullptr), true);
+    EXPECT_TRUE(swap_with_backup(month()));
     EXPECT_EQ(slurp(month()), with_day_8);
     EXPECT_EQ(slurp(backup_copy(month())), with_day_8);
     EXPECT_EQ(slurp(restore_marker(month())), with_day_8);

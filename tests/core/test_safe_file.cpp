@@ -32,17 +32,17 @@ TEST(SafeFile, WritesReplacesAndKeepsPermissionsLeavingNoTemporaryFile) {
 
 TEST(SafeFile, FailureIsReportedAndLeavesTheTargetAsItWas) {
     test::TempDir dir;
-    std::string error;
-    EXPECT_FALSE(write_file_atomic(dir / "missing" / "x.ini", "data", &error));
-    EXPECT_NE(error.find("x.ini"), std::string::npos);
+    const Status missing = write_file_atomic(dir / "missing" / "x.ini", "data");
+    EXPECT_FALSE(missing);
+    EXPECT_NE(missing.message().find("x.ini"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "missing"));
 
     const auto folder = dir / "kadra.inr";
     fs::create_directory(folder);
     test::spit(folder / "inside", "kept");
-    error.clear();
-    EXPECT_FALSE(write_file_atomic(folder, "data", &error));
-    EXPECT_FALSE(error.empty());
+    const Status over_folder = write_file_atomic(folder, "data");
+    EXPECT_FALSE(over_folder);
+    EXPECT_FALSE(over_folder.message().empty());
     EXPECT_TRUE(fs::is_directory(folder));
     EXPECT_EQ(test::slurp(folder / "inside"), "kept");
     EXPECT_EQ(entries_in(dir.path()), 1u);

@@ -12,6 +12,7 @@
 #include "storage/staff_file.h"
 #include "storage/staff_files.h"
 #include "support/test_support.h"
+#include "support/told.h"
 
 #define S "\xA4"
 
@@ -51,11 +52,11 @@ TEST(CompanionCopies, AreRenewedByAgeAndTheErrCopyAlsoWhenSmaller) {
     test::TempDir dir;
     test::FakePrompter prompter;
     const auto file = dir / "grupy.ini";
-    keep_companions(file, {4, 10}, prompter);
+    tell(prompter, keep_companions(file, {4, 10}));
     EXPECT_FALSE(fs::exists(dir / "grupy.ini.bak"));
 
     test::spit(file, "version 1");
-    keep_companions(file, {4, 10}, prompter);
+    tell(prompter, keep_companions(file, {4, 10}));
     EXPECT_EQ(test::slurp(dir / "grupy.ini.bak"), "version 1");
     EXPECT_EQ(test::slurp(dir / "grupy.ini.err"), "version 1");
 
@@ -63,14 +64,14 @@ TEST(CompanionCopies, AreRenewedByAgeAndTheErrCopyAlsoWhenSmaller) {
     test::spit(file, "v2");
     set_age(dir / "grupy.ini.bak", 3 * 24h + 23h);
     set_age(dir / "grupy.ini.err", 9 * 24h);
-    keep_companions(file, {4, 10}, prompter);
+    tell(prompter, keep_companions(file, {4, 10}));
     EXPECT_EQ(test::slurp(dir / "grupy.ini.bak"), "version 1");
     EXPECT_EQ(test::slurp(dir / "grupy.ini.err"), "version 1");
 
     // Old enough: both renewed and dated now.
     set_age(dir / "grupy.ini.bak", 4 * 24h + 1min);
     set_age(dir / "grupy.ini.err", 10 * 24h + 1min);
-    keep_companions(file, {4, 10}, prompter);
+    tell(prompter, keep_companions(file, {4, 10}));
     EXPECT_EQ(test::slurp(dir / "grupy.ini.bak"), "v2");
     EXPECT_TRUE(dated_now(dir / "grupy.ini.bak"));
     EXPECT_EQ(test::slurp(dir / "grupy.ini.err"), "v2");
@@ -79,13 +80,13 @@ TEST(CompanionCopies, AreRenewedByAgeAndTheErrCopyAlsoWhenSmaller) {
     // A young but smaller .err is renewed; the .bak is not.
     test::spit(file, "version 3, longer");
     set_age(dir / "grupy.ini.err", 24h);
-    keep_companions(file, {4, 10}, prompter);
+    tell(prompter, keep_companions(file, {4, 10}));
     EXPECT_EQ(test::slurp(dir / "grupy.ini.bak"), "v2");
     EXPECT_EQ(test::slurp(dir / "grupy.ini.err"), "version 3, longer");
 
     // No .err copy for a rule without one.
     test::spit(dir / "tabrel.ini", "x");
-    keep_companions(dir / "tabrel.ini", {4, 0}, prompter);
+    tell(prompter, keep_companions(dir / "tabrel.ini", {4, 0}));
     EXPECT_TRUE(fs::exists(dir / "tabrel.ini.bak"));
     EXPECT_FALSE(fs::exists(dir / "tabrel.ini.err"));
     EXPECT_TRUE(prompter.errors.empty());
@@ -95,7 +96,7 @@ TEST(StaffFiles, SaveAndLoadRoundTripThroughTheArchive) {
     test::TempDir dir;
     test::FakePrompter prompter;
     Roster saved = sample_roster(dir.path());
-    ASSERT_TRUE(zapisz(saved, prompter, Locale{}, system_clock()));
+    ASSERT_TRUE(test::told(prompter, zapisz(saved, Locale{}, system_clock())));
     EXPECT_EQ(test::slurp(dir / "grupy.ini"), groups_file_text(saved.groups));
     EXPECT_TRUE(fs::is_regular_file(dir / "kadra.inr"));
     EXPECT_FALSE(fs::exists(dir / "kadra.ini"));
@@ -104,7 +105,7 @@ TEST(StaffFiles, SaveAndLoadRoundTripThroughTheArchive) {
     Roster loaded;
     loaded.data_folder = dir.path();
     loaded.groups.resize(3);
-    StaffLoadResult result = wczytaj(loaded, prompter);
+    StaffLoadResult result = test::told(prompter, wczytaj(loaded));
     EXPECT_FALSE(result.groups_failed || result.staff_failed);
     EXPECT_TRUE(result.message.empty());
     EXPECT_EQ(groups_file_text(loaded.groups), groups_file_text(saved.groups));
@@ -124,7 +125,7 @@ TEST(StaffFiles, WithoutWorkersOrGroupsTheOldFilesStay) {
     test::spit(dir / "kadra.inr", "old archive");
     Roster empty;
     empty.data_folder = dir.path();
-    ASSERT_TRUE(zapisz(empty, prompter, Locale{}, system_clock()));
+    ASSERT_TRUE(test::told(prompter, zapisz(empty, Locale{}, system_clock())));
     EXPECT_EQ(test::slurp(dir / "grupy.ini"), "old groups");
     EXPECT_EQ(test::slurp(dir / "kadra.inr"), "old archive");
 }
@@ -135,7 +136,7 @@ TEST(StaffFiles, UnwritableArchiveLeavesTheStaffBesideTheOldOne) {
     fs::create_directory(dir / "kadra.inr");
     test::spit(dir / "kadra.inr" / "old", "untouched");
     Roster r = sample_roster(dir.path());
-    EXPECT_FALSE(zapisz(r, prompter, Locale{}, system_clock()));
+    EXPECT_FALSE(test::told(prompter, zapisz(r, Locale{}, system_clock())));
     const Date d = system_clock().today();
     const auto kept = dir / ("kadra.ini.error_" + Locale{}.short_date(d.year, d.month, d.day));
     EXPECT_EQ(test::slurp(kept), staff_file_text(r.workers, ','));
@@ -156,7 +157,7 @@ TEST(StaffFiles, UnreadableArchiveStopsTheStaffLoadOnly) {
     test::spit(dir / "kadra.inr", "not an archive");
     Roster r;
     r.data_folder = dir.path();
-    StaffLoadResult result = wczytaj(r, prompter);
+    StaffLoadResult result = test::told(prompter, wczytaj(r));
     EXPECT_TRUE(result.staff_failed);
     EXPECT_FALSE(result.groups_failed);
     EXPECT_EQ(r.groups.size(), 1u);
@@ -173,10 +174,10 @@ TEST(StaffFiles, PlainStaffFileIsReadAndRemovedOnceTheArchiveHoldsItButKeptWhenI
     test::spit(dir / "kadra.ini", good);
     Roster r;
     r.data_folder = dir.path();
-    EXPECT_FALSE(wczytaj(r, prompter).staff_failed);
+    EXPECT_FALSE(test::told(prompter, wczytaj(r)).staff_failed);
     EXPECT_EQ(r.workers.size(), 1u);
     EXPECT_EQ(test::slurp(dir / "kadra.ini"), good);  // the only copy until kadra.inr holds it
-    ASSERT_TRUE(zapisz(r, prompter, Locale{}, system_clock()));
+    ASSERT_TRUE(test::told(prompter, zapisz(r, Locale{}, system_clock())));
     EXPECT_FALSE(fs::exists(dir / "kadra.ini"));
     std::optional<std::string> packed;
     ASSERT_TRUE(read_archive_member(dir / "kadra.inr", "KADRA.INI", packed).ok);
@@ -185,7 +186,7 @@ TEST(StaffFiles, PlainStaffFileIsReadAndRemovedOnceTheArchiveHoldsItButKeptWhenI
 
     const std::string bad = good + "p" S "2" S "x\r\n";
     test::spit(dir / "kadra.ini", bad);
-    StaffLoadResult result = wczytaj(r, prompter);
+    StaffLoadResult result = test::told(prompter, wczytaj(r));
     EXPECT_TRUE(result.staff_failed);
     EXPECT_EQ(r.workers.size(), 1u);
     EXPECT_EQ(test::slurp(dir / "kadra.ini"), bad);
@@ -209,7 +210,7 @@ TEST(StaffFiles, TheArchiveGivesOnlyItsStaffFileAndMustHoldOne) {
 
     Roster r;
     r.data_folder = dir.path();
-    EXPECT_FALSE(wczytaj(r, prompter).staff_failed);
+    EXPECT_FALSE(test::told(prompter, wczytaj(r)).staff_failed);
     EXPECT_EQ(staff_file_text(r.workers, ','), good);
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename());
@@ -222,11 +223,12 @@ TEST(StaffFiles, TheArchiveGivesOnlyItsStaffFileAndMustHoldOne) {
     ASSERT_TRUE(
         create_archive({(foreign / "grupy.ini").string()}, dir / "kadra.inr", system_clock()).ok);
     const std::string without_staff = test::slurp(dir / "kadra.inr");
-    const StaffLoadResult result = wczytaj(r, prompter);
+    const StaffLoadResult result = test::told(prompter, wczytaj(r));
     EXPECT_TRUE(result.staff_failed);
     EXPECT_EQ(prompter.errors,
               std::vector<std::string>{"Archiwum kadra.inr nie zawiera pliku kadra.ini"});
-    EXPECT_TRUE(zapisz(r, prompter, Locale{}, system_clock(), {false, result.staff_failed}));
+    EXPECT_TRUE(
+        test::told(prompter, zapisz(r, Locale{}, system_clock(), {false, result.staff_failed})));
     EXPECT_EQ(test::slurp(dir / "kadra.inr"), without_staff);
 }
 

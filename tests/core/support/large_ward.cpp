@@ -2,6 +2,7 @@
 
 #include "support/ward_fixture.h"
 
+#include "app/tell_user.h"
 #include "storage/month_file.h"
 #include "storage/month_paths.h"
 #include "storage/options_file.h"
@@ -65,9 +66,11 @@ LargeWard::LargeWard(const std::filesystem::path& data_folder, int version) {
 }
 
 bool save_everything(LargeWard& ward, const Locale& locale, Prompter& prompter) {
-    bool ok = zapisz(ward.roster, prompter, locale, system_clock());
-    ok = zapisz_dyzury_i_wolne(ward.roster, ward.options, locale, system_clock(), prompter) && ok;
-    return save_exit_state(ward.roster.data_folder, ward.options, locale) && ok;
+    const Notices staff = zapisz(ward.roster, locale, system_clock());
+    tell(prompter, staff);
+    const Status month = zapisz_dyzury_i_wolne(ward.roster, ward.options, locale, system_clock());
+    tell(prompter, month);
+    return save_exit_state(ward.roster.data_folder, ward.options, locale) && staff && month;
 }
 
 std::string without_save_date(std::string month_text) {
