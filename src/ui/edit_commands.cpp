@@ -31,6 +31,9 @@ std::string nothing_to_place(const OptimalPlan& plan) {
         return tabrel::tr("msg_OptNothingToPlan",
                           "W tej grupie nie ma nikogo, komu można rozpisać dyżury. Nic nie "
                           "wpisano.");
+    if (plan.duties.empty() && plan.status == "stopped")
+        return tabrel::tr("msg_OptStoppedEarly",
+                          "Szukanie przerwano, zanim znalazł się plan. Nic nie wpisano.");
     if (plan.duties.empty())
         return tabrel::tr("msg_OptNoDuties", "Najlepszy plan nie dodaje dyżurów. Nic nie wpisano.");
     return {};

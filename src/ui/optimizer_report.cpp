@@ -122,7 +122,6 @@ QPlainTextEdit* read_only_text(QWidget* parent, const char* name, const std::str
     auto* edit = new QPlainTextEdit(qt_text(cp1250), parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setReadOnly(true);
-    edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     return edit;
 }
 
@@ -148,6 +147,7 @@ OptimizerReport::OptimizerReport(const OptimalPlan& plan, const Roster& roster,
     tw_OptWorkers->setObjectName(QStringLiteral("tw_OptWorkers"));
     tw_OptWorkers->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tw_OptWorkers->verticalHeader()->hide();
+    tw_OptWorkers->setAlternatingRowColors(true);
     tw_OptWorkers->horizontalHeader()->setStretchLastSection(true);
     fill_workers(tw_OptWorkers, plan, roster);
     te_OptLaw = read_only_text(this, "te_OptLaw", law_text(roster, options, locale));
@@ -164,7 +164,7 @@ OptimizerReport::OptimizerReport(const OptimalPlan& plan, const Roster& roster,
     layout->addWidget(section(this, text("d_OptWorkersTitle", "Pracownicy"), tw_OptWorkers), 3);
     layout->addWidget(section(this, text("d_OptLawTitle", "Kontrola czasu pracy"), te_OptLaw), 1);
     layout->addWidget(buttons);
-    resize(640, 640);
+    resize(760, 680);
 }
 
 }  // namespace tabrel
