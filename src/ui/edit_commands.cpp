@@ -29,8 +29,8 @@ std::string nothing_to_place(const OptimalPlan& plan) {
                           "nie przekracza normy. Nic nie wpisano.");
     if (plan.status == "nothing_to_plan")
         return tabrel::tr("msg_OptNothingToPlan",
-                          "W tej grupie nie ma nikogo, komu można rozpisać dyżury. Nic nie "
-                          "wpisano.");
+                          "W tej grupie nie ma komu ani kiedy rozpisać dyżurów (normy wypełnione, "
+                          "wolne, \"Nie rozpisuj\"). Nic nie wpisano.");
     if (plan.duties.empty() && plan.status == "stopped")
         return tabrel::tr("msg_OptStoppedEarly",
                           "Szukanie przerwano, zanim znalazł się plan. Nic nie wpisano.");

@@ -44,7 +44,10 @@ std::string status_text(const OptimalPlan& plan, const Locale& locale) {
             tabrel::tr("d_OptStatusTimeLimit", "Czas minął; wpisano najlepszy znaleziony plan.");
     return ending + " " +
            format_text(tabrel::tr("d_OptStatusTime", "Czas szukania: %s s."),
-                       {seconds_text(plan.seconds, locale)});
+                       {seconds_text(plan.seconds, locale)}) +
+           " " +
+           format_text(tabrel::tr("d_OptStatusShortfall", "Niedobór obsady razem: %s godz."),
+                       {min2h(plan.shortfall_minutes, "txt", false)});
 }
 
 std::string shortfall_text(const OptimalPlan& plan, const Roster& roster, const Locale& locale) {
