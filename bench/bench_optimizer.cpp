@@ -146,6 +146,7 @@ void BM_OptimizerVersusPlanner(benchmark::State& state) {
         state.counters["short_ratio"] =
             planner_short == 0 ? 0.0 : double(shortfall_minutes(optimal)) / planner_short;
         state.counters["duties"] = static_cast<double>(plan.duties.size());
+        state.counters["objective"] = plan.objective;
     }
 }
 BENCHMARK(BM_OptimizerVersusPlanner)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
