@@ -18,8 +18,10 @@ using SteadyClock = std::chrono::steady_clock;
 
 // How often the report hears from a search that finds nothing better.
 constexpr double kQuietReportSeconds = 0.25;
-// The share of the limit after which the search is stopped, leaving time to wind down.
-constexpr double kSearchShare = 0.95;
+// The shares of the limit given to the solver's own clock and after which the search is
+// stopped from here, leaving time to wind down on a busy machine.
+constexpr double kSolverShare = 0.8;
+constexpr double kSearchShare = 0.9;
 // Costs closer than this are the same plan's.
 constexpr double kTie = 1e-6;
 
@@ -140,7 +142,7 @@ SearchResult search(const LinearModel& model, const std::vector<double>& start, 
     state->limit = kSearchShare * std::max(1, seconds);
     ReportingHandler handler(state);
     cbc.passInEventHandler(&handler);
-    const std::string limit = std::to_string(std::max(1, seconds));
+    const std::string limit = std::to_string(kSolverShare * std::max(1, seconds));
     // Without preprocessing the solver keeps our columns, so every better solution can be told.
     const char* argv[] = {"tabrel",    "-log",        "0",    "-preprocess",    "off",
                           "-timeMode", "elapsed",     "-sec", limit.c_str(),    "-threads",
