@@ -20,8 +20,8 @@ using SteadyClock = std::chrono::steady_clock;
 constexpr double kQuietReportSeconds = 0.25;
 // The shares of the limit given to the solver's own clock and after which the search is
 // stopped from here, leaving time to wind down on a busy machine.
-constexpr double kSolverShare = 0.8;
-constexpr double kSearchShare = 0.9;
+constexpr double kSolverShare = 0.7;
+constexpr double kSearchShare = 0.8;
 // Costs closer than this are the same plan's.
 constexpr double kTie = 1e-6;
 
