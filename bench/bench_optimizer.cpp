@@ -98,6 +98,19 @@ int off_norm(Roster& roster, const Options& options) {
     return off;
 }
 
+// The spread of nights and of weekend duties over the full-time rotation workers without leave.
+std::pair<int, int> share_spreads(const OptimalPlan& plan) {
+    int nights[2] = {1 << 20, 0}, weekends[2] = {1 << 20, 0};
+    for (const DutyShares& s : plan.shares) {
+        const int i = s.worker - 1;
+        if (i == 0 || i % 6 == 5 || i % 7 == 3) continue;
+        nights[0] = std::min(nights[0], s.nights), nights[1] = std::max(nights[1], s.nights);
+        weekends[0] = std::min(weekends[0], s.weekend_days);
+        weekends[1] = std::max(weekends[1], s.weekend_days);
+    }
+    return {nights[1] - nights[0], weekends[1] - weekends[0]};
+}
+
 double seconds_since(SteadyClock::time_point start) {
     return std::chrono::duration<double>(SteadyClock::now() - start).count();
 }
@@ -131,6 +144,11 @@ void BM_OptimizerVersusPlanner(benchmark::State& state) {
             }
         place_optimal_plan(quick, options, prompter, greedy, false);
         state.counters["greedy_short_h"] = shortfall_minutes(quick) / 60.0;
+        const OptimalPlan greedy_report = plan_optimally(
+            before, options, {1, 0, false}, [](const OptimizerProgress&) { return false; });
+        state.counters["greedy_objective"] = greedy_report.objective;
+        state.counters["greedy_night_spread"] = share_spreads(greedy_report).first;
+        state.counters["greedy_weekend_spread"] = share_spreads(greedy_report).second;
 
         Roster optimal = before;
         start = SteadyClock::now();
@@ -146,6 +164,9 @@ void BM_OptimizerVersusPlanner(benchmark::State& state) {
         state.counters["short_ratio"] =
             planner_short == 0 ? 0.0 : double(shortfall_minutes(optimal)) / planner_short;
         state.counters["duties"] = static_cast<double>(plan.duties.size());
+        state.counters["objective"] = plan.objective;
+        state.counters["night_spread"] = share_spreads(plan).first;
+        state.counters["weekend_spread"] = share_spreads(plan).second;
     }
 }
 BENCHMARK(BM_OptimizerVersusPlanner)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);

@@ -18,8 +18,12 @@ using SteadyClock = std::chrono::steady_clock;
 
 // How often the report hears from a search that finds nothing better.
 constexpr double kQuietReportSeconds = 0.25;
-// The share of the limit after which the search is stopped, leaving time to wind down.
-constexpr double kSearchShare = 0.95;
+// The shares of the limit given to the solver's own clock and after which the search is
+// stopped from here, leaving time to wind down on a busy machine.
+constexpr double kSolverShare = 0.7;
+constexpr double kSearchShare = 0.8;
+// Costs closer than this are the same plan's.
+constexpr double kTie = 1e-6;
 
 struct SearchState {
     const SearchReport* report = nullptr;
@@ -28,6 +32,7 @@ struct SearchState {
     bool out_of_time = false;
     SteadyClock::time_point began = SteadyClock::now();
     double last_report = 0;
+    double best_cost = COIN_DBL_MAX;
     bool stopped = false;
 
     double elapsed() const {
@@ -39,7 +44,9 @@ class ReportingHandler : public CbcEventHandler {
 public:
     explicit ReportingHandler(std::shared_ptr<SearchState> state) : state_(std::move(state)) {}
 
-    CbcAction event(CbcEvent which) override {
+    // The solution in hand is looked at on every event: the solver tells of a better one before
+    // it keeps it.
+    CbcAction event(CbcEvent) override {
         if (state_->stopped || state_->out_of_time) return stop;
         const double now = state_->elapsed();
         // The solver's own limit is not looked at while the root node is worked on.
@@ -47,17 +54,18 @@ public:
             state_->out_of_time = true;
             return stop;
         }
-        const bool better = which == solution || which == heuristicSolution;
-        if (!better && now - state_->last_report < kQuietReportSeconds) return noAction;
-        state_->last_report = now;
-        if (!*state_->report) return noAction;
         std::vector<double> values;
-        double cost = 0;
-        if (better && model_->bestSolution() && model_->getNumCols() == state_->columns) {
-            values.assign(model_->bestSolution(), model_->bestSolution() + state_->columns);
-            cost = model_->getMinimizationObjValue();
+        const double* best = model_->bestSolution();
+        const double cost = model_->getMinimizationObjValue();
+        if (best && model_->getNumCols() == state_->columns && cost < state_->best_cost - kTie) {
+            state_->best_cost = cost;
+            values.assign(best, best + state_->columns);
+        } else if (now - state_->last_report < kQuietReportSeconds) {
+            return noAction;
         }
-        if (!(*state_->report)(values, cost, now)) state_->stopped = true;
+        state_->last_report = now;
+        if (*state_->report && !(*state_->report)(values, state_->best_cost, now))
+            state_->stopped = true;
         return state_->stopped ? stop : noAction;
     }
 
@@ -91,18 +99,19 @@ void load(const LinearModel& model, OsiClpSolverInterface& solver) {
     }
     solver.loadProblem(matrix, col_lower.data(), col_upper.data(), cost.data(), row_lower.data(),
                        row_upper.data());
-    solver.setIntParam(OsiNameDiscipline, 2);
-    for (int i = 0; i < static_cast<int>(model.columns.size()); ++i) {
-        solver.setColName(i, "c" + std::to_string(i));
+    for (int i = 0; i < static_cast<int>(model.columns.size()); ++i)
         if (model.columns[i].integer) solver.setInteger(i);
-    }
     solver.messageHandler()->setLogLevel(0);
 }
 
-void set_start(const LinearModel& model, const std::vector<double>& start, CbcModel& cbc) {
+// The start goes by column name; the solver's own generated names serve (naming the columns
+// ourselves trips a fault in the solver's presolve).
+void set_start(const LinearModel& model, const std::vector<double>& start,
+               const OsiClpSolverInterface& solver, CbcModel& cbc) {
     std::vector<std::pair<std::string, double>> values;
     for (size_t i = 0; i < start.size() && i < model.columns.size(); ++i)
-        if (model.columns[i].integer) values.emplace_back("c" + std::to_string(i), start[i]);
+        if (model.columns[i].integer)
+            values.emplace_back(solver.getColName(static_cast<int>(i)), start[i]);
     if (!values.empty()) cbc.setMIPStart(values);
 }
 
@@ -126,14 +135,14 @@ SearchResult search(const LinearModel& model, const std::vector<double>& start, 
     data.useSignalHandler_ = false;
     CbcMain0(cbc, data);
     cbc.setLogLevel(0);
-    set_start(model, start, cbc);
+    set_start(model, start, solver, cbc);
     auto state = std::make_shared<SearchState>();
     state->report = &report;
     state->columns = static_cast<int>(model.columns.size());
     state->limit = kSearchShare * std::max(1, seconds);
     ReportingHandler handler(state);
     cbc.passInEventHandler(&handler);
-    const std::string limit = std::to_string(std::max(1, seconds));
+    const std::string limit = std::to_string(kSolverShare * std::max(1, seconds));
     // Without preprocessing the solver keeps our columns, so every better solution can be told.
     const char* argv[] = {"tabrel",    "-log",        "0",    "-preprocess",    "off",
                           "-timeMode", "elapsed",     "-sec", limit.c_str(),    "-threads",

@@ -15,8 +15,9 @@ struct SearchResult {
     double seconds = 0;
 };
 
-// Told of every better solution and now and then between: the values (empty when there is no
-// new one), its cost and the seconds spent; returns false to stop the search.
+// Told of every better solution and now and then between: the better solution's values (empty
+// when there is no new one), the best cost so far and the seconds spent; returns false to stop
+// the search.
 using SearchReport =
     std::function<bool(const std::vector<double>& values, double objective, double seconds)>;
 

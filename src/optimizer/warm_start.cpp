@@ -79,13 +79,24 @@ private:
         return true;
     }
 
+    // Nights and weekend duties go to whoever has the fewest of them for the norm, the rest to
+    // whoever has most of the norm left.
+    double slot_rank(int c) const {
+        const DutyChoice& choice = ward_.choices[c];
+        const WardWorker& w = ward_.workers[choice.worker];
+        const double norm = std::max(w.norm, 1);
+        if (choice.night) return -(w.fixed_nights + nights_[choice.worker]) / norm;
+        if (choice.weekend) return -(w.fixed_weekend + weekends_[choice.worker]) / norm;
+        return static_cast<double>(left_of_norm(choice.worker));
+    }
+
     int best_for_slot(int day, int shift) const {
         int best = -1;
+        double best_rank = 0;
         for (const int c : slot_choices(day, shift)) {
             if (!allowed(c)) continue;
-            if (best < 0 ||
-                left_of_norm(ward_.choices[c].worker) > left_of_norm(ward_.choices[best].worker))
-                best = c;
+            const double rank = slot_rank(c);
+            if (best < 0 || rank > best_rank) best = c, best_rank = rank;
         }
         return best;
     }
@@ -121,6 +132,8 @@ private:
         room_[choice.worker] -= choice.length;
         given_minutes_[choice.worker] += choice.length;
         ++heads_[choice.day][choice.shift - 1];
+        nights_[choice.worker] += choice.night;
+        weekends_[choice.worker] += choice.weekend;
         for (int k : conflicts_of_[c]) ++conflict_given_[k];
         for (const WindowRef& ref : windows_of_[c]) ++blocked_[ref.week][ref.window];
         return true;
@@ -132,6 +145,8 @@ private:
     std::vector<std::vector<bool>> busy_;
     std::vector<long> room_;
     std::vector<long> given_minutes_ = std::vector<long>(ward_.workers.size(), 0);
+    std::vector<int> nights_ = std::vector<int>(ward_.workers.size(), 0);
+    std::vector<int> weekends_ = std::vector<int>(ward_.workers.size(), 0);
     std::vector<std::vector<int>> conflicts_of_;
     std::vector<int> conflict_given_;
     std::vector<std::vector<WindowRef>> windows_of_;
