@@ -45,7 +45,7 @@ struct SmallWard : test::Ward {
 TEST(OptimalPlanner, SmallWardIsCoveredWithinNormAndRulesKeepingEveryEntry) {
     SmallWard ward;
     const Roster before = ward.roster;
-    const OptimalPlan plan = plan_optimally(ward.roster, ward.options, {5, 0, false});
+    const OptimalPlan plan = plan_optimally(ward.roster, ward.options, {20, 0, false});
     EXPECT_EQ(plan.status, "optimal");
     EXPECT_EQ(plan.shortfall_minutes, 0);
     EXPECT_TRUE(plan.shortfall.empty());
@@ -62,7 +62,7 @@ TEST(OptimalPlanner, SmallWardIsCoveredWithinNormAndRulesKeepingEveryEntry) {
         EXPECT_GT(n.minutes, -kShift) << n.worker;
     }
 
-    EXPECT_EQ(plan_optimally(ward.roster, ward.options, {5, 0, false}).duties, plan.duties);
+    EXPECT_EQ(plan_optimally(ward.roster, ward.options, {20, 0, false}).duties, plan.duties);
 
     const auto findings = law_findings(ward.roster, {}, ward.options.law, 1);
     ward.prompter.answers = {true};
@@ -84,7 +84,7 @@ TEST(OptimalPlanner, SmallWardIsCoveredWithinNormAndRulesKeepingEveryEntry) {
 TEST(OptimalPlanner, DeclineRestoresTheMonthAndStopKeepsTheBestSoFar) {
     SmallWard ward;
     int told = 0;
-    const OptimalPlan plan = plan_optimally(ward.roster, ward.options, {5, 0, false},
+    const OptimalPlan plan = plan_optimally(ward.roster, ward.options, {20, 0, false},
                                             [&](const OptimizerProgress&) { return ++told < 1; });
     EXPECT_EQ(told, 1);
     EXPECT_EQ(plan.status, "stopped");
@@ -112,7 +112,7 @@ TEST(OptimalPlanner, RestRulesForbidTheObviousPlan) {
     ward.lay_out();
     ward.duty(3, 2, 1140, kShift);
     ward.options.law.weekly_hours_on = false;
-    const OptimalPlan plan = plan_optimally(ward.roster, ward.options, {5, 20000, false});
+    const OptimalPlan plan = plan_optimally(ward.roster, ward.options, {20, 20000, false});
     EXPECT_EQ(plan.status, "optimal");
     EXPECT_EQ(plan.duties.size(), 22u);
     EXPECT_EQ(plan.shortfall_minutes, 6 * kShift);
@@ -150,7 +150,7 @@ TEST(OptimalPlanner, CommandPrintsTheSearchAndADeclineLeavesTheFileAsItWas) {
     const std::string saved = test::slurp(data / "2024_06.tbr");
 
     const test::CliRun run =
-        test::run_cli(data.path(), "plan 2024-06 --group 1 --optimize --seconds 5 --decline");
+        test::run_cli(data.path(), "plan 2024-06 --group 1 --optimize --seconds 20 --decline");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(test::slurp(data / "2024_06.tbr"), saved);
     const auto json = nlohmann::ordered_json::parse(run.out);
