@@ -18,6 +18,7 @@ packages=(
     zlib1g-dev
     libicu-dev
     libical-dev
+    coinor-libcbc-dev
     xvfb
     xauth
     fonts-dejavu-core

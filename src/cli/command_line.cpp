@@ -199,8 +199,9 @@ void CommandLine::add_month_commands() {
 void CommandLine::add_plan_command() {
     CLI::App* plan = add_data_command(
         "plan", "Run the automatic planner on a group, save the month and print it as month does",
-        " YYYY-MM --group ID (--accept | --decline) [--all-groups]",
-        "tabrel-cli --data dane plan 2025-04 --group 1 --accept",
+        " YYYY-MM --group ID (--accept | --decline) [--all-groups] [--optimize [--seconds N] "
+        "[--overtime M]]",
+        "tabrel-cli --data dane plan 2025-04 --group 1 --optimize --seconds 10 --accept",
         [this](const fs::path& data) { return run_plan_command(data, plan_); });
     add_month(*plan, plan_.month.when);
     add_group(*plan, plan_.month.group_id, "The group to plan")->required();
@@ -216,6 +217,22 @@ void CommandLine::add_plan_command() {
     plan->add_flag("--all-groups", plan_.month.all_groups,
                    "Measure used time and print the summaries over every group's entries, not "
                    "only the planned group's");
+    CLI::Option* optimize = plan->add_flag(
+        "--optimize", plan_.optimize,
+        "Plan with the optimizing planner: full staffing first, every working-time rule "
+        "switched on kept, each worker near the norm, fair nights and weekends; the printed "
+        "month gains \"optimizer\"");
+    plan->add_option("--seconds", plan_.seconds, "How long the optimizing planner may search")
+        ->type_name("N")
+        ->check(CLI::Range(1, 3600))
+        ->needs(optimize)
+        ->capture_default_str();
+    plan->add_option("--overtime", plan_.overtime,
+                     "Minutes above the norm the optimizing planner may plan for a worker")
+        ->type_name("M")
+        ->check(CLI::Range(0, 10000))
+        ->needs(optimize)
+        ->capture_default_str();
 }
 
 void CommandLine::add_print_command() {

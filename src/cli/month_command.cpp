@@ -88,7 +88,7 @@ Json month_json(LoadedMonth& month, bool all_groups) {
 }
 
 int run(const fs::path& data_dir, const MonthRequest& request, bool resave,
-        const MonthChange& change = {}) {
+        const MonthChange& change = {}, const MonthAddition& addition = {}) {
     if (!fs::is_directory(data_dir)) return fail("no such data folder: " + data_dir.string());
     LoadedMonth month(data_dir, resave || change ? LoadPurpose::Editing : LoadPurpose::Reading);
     const std::string error = month.open(request.when.year, request.when.month, request.group_id);
@@ -98,7 +98,9 @@ int run(const fs::path& data_dir, const MonthRequest& request, bool resave,
         if (!month.save()) return fail("the month was not saved");
     }
     if (resave) return month.save() ? 0 : fail("the month was not saved");
-    std::cout << month_json(month, request.all_groups).dump(2) << '\n';
+    Json printed = month_json(month, request.all_groups);
+    if (addition) addition(printed);
+    std::cout << printed.dump(2) << '\n';
     return 0;
 }
 
@@ -113,8 +115,8 @@ int run_month_resave_command(const fs::path& data_dir, YearMonth when) {
 }
 
 int run_changed_month_command(const fs::path& data_dir, const MonthRequest& request,
-                              const MonthChange& change) {
-    return run(data_dir, request, false, change);
+                              const MonthChange& change, const MonthAddition& addition) {
+    return run(data_dir, request, false, change, addition);
 }
 
 }  // namespace tabrel

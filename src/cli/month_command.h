@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <nlohmann/json.hpp>
 
 #include "model/roster.h"
 #include "month_arguments.h"
@@ -20,9 +21,12 @@ int run_month_resave_command(const std::filesystem::path& data_dir, YearMonth wh
 // What a command does to the loaded month before it is saved.
 using MonthChange = std::function<void(Roster&, const Options&)>;
 
+// What a command adds to the printed month.
+using MonthAddition = std::function<void(nlohmann::ordered_json&)>;
+
 // Loads the month as `month` does, lets `change` work on it, saves it as a month switch would
-// and prints it as `month` does.
+// and prints it as `month` does, with `addition`'s keys after the rest.
 int run_changed_month_command(const std::filesystem::path& data_dir, const MonthRequest& request,
-                              const MonthChange& change);
+                              const MonthChange& change, const MonthAddition& addition = {});
 
 }  // namespace tabrel

@@ -7,6 +7,8 @@
 #include "editing/keyboard_entry.h"
 #include "editing/tile_commands.h"
 #include "i18n/text.h"
+#include "optimizer_report.h"
+#include "optimizer_search.h"
 #include "planner/month_planner.h"
 #include "showing_prompter.h"
 #include "storage/ini_file.h"
@@ -18,6 +20,24 @@ namespace tabrel {
 namespace {
 
 const Redisplay kEverything{.duties = true, .days_off = true, .day = 0, .worker_list = true};
+
+// Why a search gave nothing to place (cp1250); empty for a plan with duties.
+std::string nothing_to_place(const OptimalPlan& plan) {
+    if (plan.status == "infeasible")
+        return tabrel::tr("msg_OptInfeasible",
+                          "Nie ma planu, który spełnia wszystkie włączone zasady czasu pracy i "
+                          "nie przekracza normy. Nic nie wpisano.");
+    if (plan.status == "nothing_to_plan")
+        return tabrel::tr("msg_OptNothingToPlan",
+                          "W tej grupie nie ma komu ani kiedy rozpisać dyżurów (normy wypełnione, "
+                          "wolne, \"Nie rozpisuj\"). Nic nie wpisano.");
+    if (plan.duties.empty() && plan.status == "stopped")
+        return tabrel::tr("msg_OptStoppedEarly",
+                          "Szukanie przerwano, zanim znalazł się plan. Nic nie wpisano.");
+    if (plan.duties.empty())
+        return tabrel::tr("msg_OptNoDuties", "Najlepszy plan nie dodaje dyżurów. Nic nie wpisano.");
+    return {};
+}
 
 }  // namespace
 
@@ -50,6 +70,10 @@ EditCommands::EditCommands(AppState& app, EditContext& context, const MainAction
     });
     bind_action(actions.a_DayProperties, this, [this] { day_properties(); });
     bind_action(actions.a_automatic, this, [this] { run_planner(); });
+    bind_action(actions.a_automatic_optimal, this, [this] { run_optimal_planner(); });
+    actions.a_automatic_optimal->setEnabled(actions.a_automatic->isEnabled());
+    connect(actions.a_automatic, &QAction::enabledChanged, actions.a_automatic_optimal,
+            &QAction::setEnabled);
     bind_action(actions.mi_OvertimeLoad, this, [this] { load_previous_overtime(); });
     bind_action(actions.mi_OvertimeZero, this, [this] { zero_overtime(); });
 }
@@ -95,6 +119,30 @@ void EditCommands::run_planner() {
     ShowingPrompter prompter(app_.prompter(), [this] { emit preview(); });
     uloz_tabrel(app_.roster(), app_.options(), prompter, app_.view().show_all_workers);
     emit redisplay(kEverything);
+}
+
+void EditCommands::run_optimal_planner() {
+    if (!app_.roster().current()) return;
+    OptimizerSettings settings;
+    settings.all_groups = app_.view().show_all_workers;
+    OptimalPlan plan;
+    try {
+        plan = search_optimal_plan(app_.roster(), app_.options(), settings, dialog_parent_);
+    } catch (const std::exception& e) {
+        app_.prompter().error(e.what());
+        return;
+    }
+    if (const std::string why = nothing_to_place(plan); !why.empty()) {
+        app_.prompter().inform(why);
+        return;
+    }
+    emit named(tabrel::tr("und_OptimalPlanner", "optymalne rozpisanie dyżurów"));
+    ShowingPrompter prompter(app_.prompter(), [this] { emit preview(); });
+    const bool kept =
+        place_optimal_plan(app_.roster(), app_.options(), prompter, plan, settings.all_groups);
+    emit redisplay(kEverything);
+    if (kept)
+        OptimizerReport(plan, app_.roster(), app_.options(), app_.locale(), dialog_parent_).exec();
 }
 
 void EditCommands::load_previous_overtime() {

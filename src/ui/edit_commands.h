@@ -14,7 +14,7 @@ class QMenu;
 namespace tabrel {
 
 // The main window's editing commands: adding at the selected cell, the day marks, the
-// planner, the carried overtime, the bulk deletions and the trash. Each calls its core
+// planners, the carried overtime, the bulk deletions and the trash. Each calls its core
 // operation and announces what the window must show again; a command the history cannot
 // name from its change names itself first.
 class EditCommands : public QObject {
@@ -41,6 +41,7 @@ signals:
 private:
     void mark_day(NormStatus (*mark)(Roster&, Options&, int), std::string (*label)());
     void run_planner();
+    void run_optimal_planner();
     void load_previous_overtime();
     void zero_overtime();
     void overtime_changed();

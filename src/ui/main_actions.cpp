@@ -28,6 +28,7 @@ const ActionDef kActions[] = {
     {&MainActions::a_DutyAdd, "a_DutyAdd", "Dodaj dyżur", "Dodaj dyżur wybranemu pracownikowi w wybranym dniu", "Ins", false},
     {&MainActions::a_DayOffAdd, "a_DayOffAdd", "Dodaj wolne", "Dodaj wolne wybranemu pracownikowi w wybranym dniu", "", false},
     {&MainActions::a_automatic, "a_automatic", "Rozpisz dyżury ", "Rozpisz dyżury automatycznie", "Ctrl+R", false},
+    {&MainActions::a_automatic_optimal, "a_automatic_optimal", "Rozpisz dyżury optymalnie...", "Szuka planu z pełną obsadą, bez naruszeń czasu pracy, blisko normy, z równym podziałem nocy i świąt", "", false},
     {&MainActions::a_MarkAsHoliday, "a_MarkAsHoliday", "Święto", "", "", true},
     {&MainActions::a_ERDuty, "a_ERDuty", "Ostry dyżur", "", "", true},
     {&MainActions::a_DayProperties, "a_DayProperties", "Właściwości dnia", "", "", false},

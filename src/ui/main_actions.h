@@ -19,6 +19,7 @@ struct MainActions {
     QAction* a_DutyAdd;
     QAction* a_DayOffAdd;
     QAction* a_automatic;
+    QAction* a_automatic_optimal;
     QAction* a_MarkAsHoliday;
     QAction* a_ERDuty;
     QAction* a_DayProperties;

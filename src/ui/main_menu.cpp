@@ -38,7 +38,7 @@ void build_main_menu(QMenuBar* bar, const MainActions& a) {
     workers->addAction(a.a_PanelOnOff);
 
     QMenu* duties = add_top_menu(bar, "mi_Duties", "Dyżury");
-    duties->addAction(a.a_automatic);
+    duties->addActions({a.a_automatic, a.a_automatic_optimal});
     QMenu* overtime = add_submenu(duties, "mi_Overtime", "Nadpracowania automatyczne");
     overtime->addActions({a.mi_OvertimeLoad, a.mi_OvertimeZero});
     duties->addSeparator();

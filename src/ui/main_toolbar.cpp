@@ -30,7 +30,7 @@ QToolBar* create_main_toolbar(const MainActions& a, QWidget* parent) {
     bar->addSeparator();
     bar->addActions({a.a_WorkerAdd, a.a_WorkerEdit, a.a_WorkerDelete});
     bar->addSeparator();
-    bar->addAction(a.a_automatic);
+    bar->addActions({a.a_automatic, a.a_automatic_optimal});
     bar->addSeparator();
     bar->addActions({a.a_Options, a.a_About, a.a_Close});
     return bar;

@@ -147,7 +147,8 @@ private slots:
                                    "Przywróć|-|Lista pracowników")
                      .split('|'));
         QCOMPARE(menu_texts(menus[3]->menu()->actions()),
-                 QString::fromUtf8("Rozpisz dyżury |Nadpracowania automatyczne|-|Dodaj dyżur|-|"
+                 QString::fromUtf8("Rozpisz dyżury |Rozpisz dyżury optymalnie...|"
+                                   "Nadpracowania automatyczne|-|Dodaj dyżur|-|"
                                    "Usuń dyżury...")
                      .split('|'));
         QCOMPARE(
