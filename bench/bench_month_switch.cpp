@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/month_switch.h"
+#include "base/clock.h"
 #include "storage/safe_file.h"
 
 namespace {
@@ -75,7 +76,7 @@ struct MonthBench {
     Locale locale;
     Roster roster;
     Options options;
-    MonthSwitch months{roster, options, prompter, locale};
+    MonthSwitch months{roster, options, prompter, locale, system_clock()};
 
     MonthBench() {
         std::string tmpl = (fs::temp_directory_path() / "tabrel-bench-XXXXXX").string();
