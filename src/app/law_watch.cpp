@@ -1,6 +1,7 @@
 #include "app/law_watch.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "worktime/law_findings.h"
 
@@ -10,8 +11,9 @@ namespace {
 
 constexpr int64_t kDay = 1440;
 
-bool same_place(const LawFinding& a, const LawFinding& b) {
-    return a.worker_id == b.worker_id && a.rule == b.rule && a.start == b.start;
+// Where a finding is: the same place before and after a change is the same finding.
+auto place(const LawFinding& f) {
+    return std::tuple(f.worker_id, f.rule, f.start);
 }
 
 }  // namespace
@@ -21,17 +23,20 @@ std::vector<LawFinding> LawWatch::refresh(const Roster& roster, const LawLimits&
     const Basis basis{roster.data_folder, roster.shown_year, roster.shown_month,
                       group ? group->id : -1, group != nullptr && group->NewPeriod};
     const bool same = basis_ == basis && limits_ == limits;
-    if (basis_ != basis) neighbours_ = shown_month_neighbours(roster);
+    if (basis_ != basis) neighbours_ = shown_month_neighbours(roster, files_);
     basis_ = basis;
     limits_ = limits;
     std::vector<LawFinding> before = std::move(findings_);
     findings_ = law_findings(roster, neighbours_, limits, 0);
     std::vector<LawFinding> added;
     if (!same) return added;
-    for (const LawFinding& f : findings_) {
-        const auto known = [&f](const LawFinding& b) { return same_place(f, b); };
-        if (std::none_of(before.begin(), before.end(), known)) added.push_back(f);
-    }
+    // Sorted, so that a full ward's thousands of findings are not compared pair by pair.
+    std::vector<decltype(place(LawFinding{}))> known;
+    known.reserve(before.size());
+    for (const LawFinding& f : before) known.push_back(place(f));
+    std::sort(known.begin(), known.end());
+    for (const LawFinding& f : findings_)
+        if (!std::binary_search(known.begin(), known.end(), place(f))) added.push_back(f);
     return added;
 }
 

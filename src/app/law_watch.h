@@ -42,6 +42,7 @@ private:
     std::optional<Basis> basis_;
     LawLimits limits_;
     LawNeighbours neighbours_;
+    MonthFileCache files_;
     std::vector<LawFinding> findings_;
 };
 

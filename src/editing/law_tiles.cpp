@@ -33,12 +33,21 @@ void mark_law_tiles(TileLayout& layout, const Roster& roster,
         const auto found = by_worker.find(w.id);
         if (found == by_worker.end()) continue;
         const Duty& d = w.duties[static_cast<size_t>(t.day)];
-        for (const LawFinding* f : found->second) {
-            if (!within(d, t.day, *f)) continue;
-            t.law = true;
-            t.hint.push_back(law_finding_text(*f));
-        }
+        t.law = std::any_of(found->second.begin(), found->second.end(),
+                            [&](const LawFinding* f) { return within(d, t.day, *f); });
     }
+}
+
+std::vector<std::string> law_tile_texts(const Tile& tile, const Roster& roster,
+                                        const std::vector<LawFinding>& findings) {
+    std::vector<std::string> texts;
+    if (!tile.law) return texts;
+    const Worker& w = roster.workers[static_cast<size_t>(tile.worker)];
+    const Duty& d = w.duties[static_cast<size_t>(tile.day)];
+    for (const LawFinding& f : findings)
+        if (f.worker_id == w.id && marks_tiles(f.rule) && within(d, tile.day, f))
+            texts.push_back(law_finding_text(f));
+    return texts;
 }
 
 }  // namespace tabrel

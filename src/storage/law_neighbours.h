@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "storage/month_entries.h"
+#include "storage/month_file_cache.h"
 
 namespace tabrel {
 
@@ -24,5 +25,8 @@ struct LawNeighbours {
 // shown month counts as its start.
 LawNeighbours read_law_neighbours(const std::filesystem::path& data_folder, int year, int month,
                                   uint16_t group_id, bool new_period_shown);
+// As above, the files taken from `files` while they are unchanged.
+LawNeighbours read_law_neighbours(const std::filesystem::path& data_folder, int year, int month,
+                                  uint16_t group_id, bool new_period_shown, MonthFileCache& files);
 
 }  // namespace tabrel

@@ -21,7 +21,9 @@ constexpr int kCornerPoints = 8;
 // stacks of the days after it.
 std::vector<const Tile*> uncovered_tiles(const std::vector<Tile>& tiles,
                                          const GridGeometry& geometry, const QRect& area) {
-    std::vector<char> covered(static_cast<size_t>(area.width()) * area.height(), 0);
+    // Kept between paints: a fresh buffer the size of the grid costs its pages anew each time.
+    thread_local std::vector<char> covered;
+    covered.assign(static_cast<size_t>(area.width()) * area.height(), 0);
     const auto row_of = [&](int y, const QRect& r) {
         return covered.begin() + (y - area.top()) * area.width() + (r.left() - area.left());
     };

@@ -21,9 +21,10 @@ namespace tabrel {
 
 namespace {
 
-QString hint_text(const Tile& tile) {
+QString hint_text(const Tile& tile, const std::vector<std::string>& law_texts) {
     QStringList lines;
     for (const std::string& line : tile.hint) lines << qt_text(line);
+    for (const std::string& line : law_texts) lines << qt_text(line);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -156,8 +157,10 @@ bool MonthGrid::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         if (const Tile* tile = tile_at(help->pos()))
-            QToolTip::showText(help->globalPos(), hint_text(*tile), this,
-                               geometry_.tile_rect(*tile));
+            QToolTip::showText(
+                help->globalPos(),
+                hint_text(*tile, law_tile_texts(*tile, app_.roster(), app_.law().findings())), this,
+                geometry_.tile_rect(*tile));
         else
             QToolTip::hideText();
         return true;

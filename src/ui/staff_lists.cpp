@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/law_texts.h"
 #include "editing/worker_list_rows.h"
@@ -29,6 +30,43 @@ QLabel* caption(const char* name, const char* text, QWidget* parent) {
     return label;
 }
 
+// A worker's row. The text of its findings is put together only when its hint is shown: a full
+// ward has thousands of findings, and the list is refilled on every change of the plan.
+class WorkerRow : public QListWidgetItem {
+public:
+    WorkerRow(int worker, const StaffLists& lists, QListWidget* list)
+        : QListWidgetItem(list), lists_(lists) {
+        setData(Qt::UserRole, worker);
+    }
+
+    QVariant data(int role) const override {
+        if (role == Qt::ToolTipRole && QListWidgetItem::data(kLawFindingsRole).toBool())
+            return lists_.law_hint(StaffLists::index_of(this));
+        return QListWidgetItem::data(role);
+    }
+
+private:
+    const StaffLists& lists_;
+};
+
+// The list holds a row for each of `rows`, in their order.
+bool holds_rows(const QListWidget* list, const std::vector<WorkerListRow>& rows) {
+    if (list->count() != static_cast<int>(rows.size())) return false;
+    for (int i = 0; i < list->count(); ++i)
+        if (StaffLists::index_of(list->item(i)) != rows[i].worker) return false;
+    return true;
+}
+
+// The ids of the workers with findings, sorted.
+std::vector<uint16_t> workers_with_findings(const LawWatch* law) {
+    std::vector<uint16_t> ids;
+    if (law == nullptr) return ids;
+    for (const LawFinding& f : law->findings()) ids.push_back(f.worker_id);
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+}
+
 // Selects the row holding `index`, else the first row; the chosen register index or -1.
 int select_index(QListWidget* list, int index) {
     QListWidgetItem* chosen = list->count() > 0 ? list->item(0) : nullptr;
@@ -42,7 +80,7 @@ int select_index(QListWidget* list, int index) {
 
 StaffLists::StaffLists(const Roster& roster, const Options& options, ViewState& view,
                        QWidget* parent)
-    : QWidget(parent), view_(view) {
+    : QWidget(parent), roster_(roster), view_(view) {
     setObjectName(QStringLiteral("x_Panel"));
     cb_grupa = new RegisterList("cb_grupa", false, this);
     cb_grupa->setItemDelegate(new GroupRowDelegate(roster, cb_grupa));
@@ -104,22 +142,29 @@ int StaffLists::rebuild_groups(const Roster& roster) {
     return select_index(cb_grupa, roster.current_group);
 }
 
+// Rows that stay in place are only updated: a drop on a full ward changes a row or two.
 int StaffLists::rebuild_workers(const Roster& roster, const std::vector<int>& temporary) {
     const QSignalBlocker quiet(cb_kadra_new);
-    cb_kadra_new->clear();
     std::vector<WorkerListRow> rows;
     if (roster.current()) {
         rows =
             odswiez_liste_prac_panel(roster, view_, 0, static_cast<int>(roster.workers.size()) - 1);
         add_temporary_rows(rows, roster, temporary);
     }
-    for (const WorkerListRow& row : rows) {
-        const Worker& w = roster.workers[row.worker];
-        QListWidgetItem* item =
-            add_row(cb_kadra_new, qt_text(w.nazwisko + " " + w.imie), row.worker);
-        item->setData(kTemporaryRowRole, row.temporary);
-        mark_law(item, roster, w);
+    if (!holds_rows(cb_kadra_new, rows)) {
+        cb_kadra_new->clear();
+        for (const WorkerListRow& row : rows) new WorkerRow(row.worker, *this, cb_kadra_new);
     }
+    const std::vector<uint16_t> law = workers_with_findings(law_);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const Worker& w = roster.workers[rows[i].worker];
+        QListWidgetItem* item = cb_kadra_new->item(static_cast<int>(i));
+        item->setText(qt_text(w.nazwisko + " " + w.imie));
+        item->setData(kTemporaryRowRole, rows[i].temporary);
+        item->setData(kLawFindingsRole, std::binary_search(law.begin(), law.end(), w.id));
+    }
+    // The rows draw the workers' tallies and norm bars, which change without the rows.
+    cb_kadra_new->viewport()->update();
     return select_index(cb_kadra_new, roster.current_worker);
 }
 
@@ -128,14 +173,13 @@ void StaffLists::watch_law(const LawWatch& law, const Locale& locale) {
     locale_ = &locale;
 }
 
-void StaffLists::mark_law(QListWidgetItem* item, const Roster& roster, const Worker& w) const {
-    if (law_ == nullptr) return;
+QString StaffLists::law_hint(int worker) const {
+    if (law_ == nullptr || worker < 0 || worker >= static_cast<int>(roster_.workers.size()))
+        return {};
     QStringList lines;
-    for (const LawFinding& f : law_->of_worker(w.id))
-        lines << qt_text(law_finding_line(f, roster, *locale_));
-    if (lines.isEmpty()) return;
-    item->setData(kLawFindingsRole, true);
-    item->setToolTip(lines.join(QLatin1Char('\n')));
+    for (const LawFinding& f : law_->of_worker(roster_.workers[worker].id))
+        lines << qt_text(law_finding_line(f, roster_, *locale_));
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace tabrel

@@ -36,6 +36,8 @@ public:
     // Rows of workers with working-time findings are marked from then on, the findings their
     // hint.
     void watch_law(const LawWatch& law, const Locale& locale);
+    // The hint of the row of worker `worker` (index): a line for each of the worker's findings.
+    QString law_hint(int worker) const;
 
     RegisterList* cb_grupa;
     RegisterList* cb_kadra_new;
@@ -51,8 +53,7 @@ signals:
 private:
     void build_worker_switches();
 
-    void mark_law(QListWidgetItem* item, const Roster& roster, const Worker& w) const;
-
+    const Roster& roster_;
     ViewState& view_;
     const LawWatch* law_ = nullptr;
     const Locale* locale_ = nullptr;

@@ -63,10 +63,15 @@ WorkerTime worker_time(const Roster& roster, int worker_index, const LawNeighbou
 }
 
 LawNeighbours shown_month_neighbours(const Roster& roster) {
+    MonthFileCache files;
+    return shown_month_neighbours(roster, files);
+}
+
+LawNeighbours shown_month_neighbours(const Roster& roster, MonthFileCache& files) {
     if (roster.data_folder.empty()) return {};
     const Group* shown = roster.current();
     return read_law_neighbours(roster.data_folder, roster.shown_year, roster.shown_month + 1,
-                               shown ? shown->id : 0, shown != nullptr && shown->NewPeriod);
+                               shown ? shown->id : 0, shown != nullptr && shown->NewPeriod, files);
 }
 
 LawPeriod law_period(const Roster& roster, const LawNeighbours& n) {

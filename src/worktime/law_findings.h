@@ -13,6 +13,8 @@ WorkerTime worker_time(const Roster& roster, int worker_index, const LawNeighbou
 // The neighbouring months of the roster's shown month, read from its data folder, with the
 // settlement period of its current group; none for a roster without a data folder.
 LawNeighbours shown_month_neighbours(const Roster& roster);
+// As above, the files taken from `files` while they are unchanged.
+LawNeighbours shown_month_neighbours(const Roster& roster, MonthFileCache& files);
 
 // The period of the shown month for the rules.
 LawPeriod law_period(const Roster& roster, const LawNeighbours& n);

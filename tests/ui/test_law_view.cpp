@@ -2,6 +2,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "editing/law_tiles.h"
 #include "window_fixture.h"
 #include "worker_row_delegate.h"
 
@@ -54,6 +55,13 @@ private slots:
                  qPrintable(rows->item(0)->toolTip()));
         QVERIFY(form.grid()->tile_named("p0_3")->law);
         QVERIFY(form.grid()->tile_named("p0_4")->law);
+        // A tile's hint ends with the findings it lies in, put together when shown.
+        std::string hint;
+        for (const std::string& line : law_tile_texts(*form.grid()->tile_named("p0_4"),
+                                                      p.app.roster(), p.app.law().findings()))
+            hint += line + "\n";
+        QVERIFY(hint.find(cp("Odpoczynek dobowy najwyżej 00:00 zamiast 11:00")) !=
+                std::string::npos);
 
         // The list holds what `check` gives; a double-click brings back worker and day.
         rows->setCurrentRow(1);
