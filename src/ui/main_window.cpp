@@ -18,6 +18,7 @@
 #include "main_menu.h"
 #include "main_toolbar.h"
 #include "model/register_order.h"
+#include "model/shown_month.h"
 #include "model/time_value.h"
 #include "options_dialog.h"
 #include "qt_settings_store.h"
@@ -88,7 +89,7 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     connect(grid(), &MonthGrid::drop_starting, law_view_, &LawView::drop_starting);
     connect(grid(), &MonthGrid::drop_finished, law_view_, &LawView::drop_finished);
     const Date now = app_.clock().today();
-    month_bar_->show_month(now.year, now.month - 1);
+    month_bar_->show_month({now.year, now.month});
     refresh_groups();
     switch_month();
 }
@@ -364,18 +365,17 @@ void MainWindow::show_panel_edge() {
 void MainWindow::switch_month() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const Roster& roster = app_.roster();
-    const YearMonth left{roster.shown_year, roster.shown_month};
+    const YearMonth left = shown_year_month(roster);
     month_bar_->show_norm(app_.months().switch_to(month_bar_->year(), month_bar_->month()));
-    if (YearMonth{roster.shown_year, roster.shown_month} != left) history_->leave_month();
+    if (shown_year_month(roster) != left) history_->leave_month();
     // The user may stay on a month that could not be saved; the controls then show it again.
-    month_bar_->show_month(app_.roster().shown_year, app_.roster().shown_month);
+    month_bar_->show_month(shown_year_month(roster));
     show_roster();
     QApplication::restoreOverrideCursor();
 }
 
 void MainWindow::step_month(YearMonth (*step)(YearMonth)) {
-    const YearMonth to = step({month_bar_->year(), month_bar_->month()});
-    month_bar_->show_month(to.year, to.month - 1);
+    month_bar_->show_month(step({month_bar_->year(), month_bar_->month()}));
     switch_month();
 }
 

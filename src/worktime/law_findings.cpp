@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/calendar.h"
+#include "model/shown_month.h"
 
 namespace tabrel {
 
@@ -65,8 +66,9 @@ WorkerTime worker_time(const Roster& roster, int worker_index, const LawNeighbou
 LawNeighbours shown_month_neighbours(const Roster& roster) {
     if (roster.data_folder.empty()) return {};
     const Group* shown = roster.current();
-    return read_law_neighbours(roster.data_folder, roster.shown_year, roster.shown_month + 1,
-                               shown ? shown->id : 0, shown != nullptr && shown->NewPeriod);
+    const YearMonth month = shown_year_month(roster);
+    return read_law_neighbours(roster.data_folder, month.year, month.month, shown ? shown->id : 0,
+                               shown != nullptr && shown->NewPeriod);
 }
 
 LawPeriod law_period(const Roster& roster, const LawNeighbours& n) {

@@ -118,7 +118,7 @@ int main(int argc, char* argv[]) {
     shoot_next_modal("03_pracownik.png", [](QWidget* w) { w->close(); });
     workers.exec();
 
-    form.month_bar()->show_month(2025, 4);
+    form.month_bar()->show_month({2025, 5});
     form.month_bar()->tb_MonthNext->click();
     form.month_bar()->tb_MonthPrev->click();
     shoot_next_modal("04_rozpisanie.png", [](QWidget* w) {
