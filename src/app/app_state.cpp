@@ -3,6 +3,7 @@
 #include "app/tell_user.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
+#include "model/shown_month.h"
 #include "storage/data_folder_lock.h"
 #include "storage/group_file.h"
 #include "storage/legacy_file.h"
@@ -36,8 +37,7 @@ AppState::AppState(ProgramFolders folders, Prompter& prompter, const Locale& loc
                    const Clock& clock)
     : folders_(std::move(folders)), prompter_(prompter), locale_(locale), clock_(clock) {
     const Date today = clock_.today();
-    roster_.shown_year = static_cast<uint16_t>(today.year);
-    roster_.shown_month = static_cast<uint8_t>(today.month - 1);
+    show_year_month(roster_, {today.year, today.month});
     options_.last_backup = today;
 }
 

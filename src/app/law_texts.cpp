@@ -1,12 +1,14 @@
 #include "app/law_texts.h"
 
+#include "model/shown_month.h"
 #include "model/time_value.h"
 #include "worktime/law_moment.h"
 
 namespace tabrel {
 
 std::string law_moment_text(const Roster& roster, const Locale& locale, int64_t minutes) {
-    const LawMoment m = law_moment(roster.shown_year, roster.shown_month + 1, minutes);
+    const YearMonth shown = shown_year_month(roster);
+    const LawMoment m = law_moment(shown.year, shown.month, minutes);
     return locale.short_date(m.year, m.month, m.day) + " " + min2h(m.minute_of_day, "txt", true);
 }
 

@@ -3,6 +3,7 @@
 #include "app/tell_user.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
+#include "model/shown_month.h"
 #include "storage/legacy_file.h"
 #include "storage/month_file.h"
 #include "storage/month_paths.h"
@@ -32,8 +33,7 @@ MonthSwitch::MonthSwitch(Roster& roster, Options& options, Prompter& prompter, c
 NormStatus MonthSwitch::switch_to(int year, int month) {
     if (!roster_.month_file.empty() && !restore_in_progress() && !leave_shown_month())
         return recompute();
-    roster_.shown_year = static_cast<uint16_t>(year);
-    roster_.shown_month = static_cast<uint8_t>(month - 1);
+    show_year_month(roster_, {year, month});
     NormStatus status;
     if (roster_.groups.empty()) return status;
     plik_save(roster_);
@@ -96,8 +96,10 @@ void MonthSwitch::load_shown_month(NormStatus& status) {
 NormStatus MonthSwitch::recompute() {
     // The month shown while there was no group was never read, so it would not be saved when
     // left: the first group reads it now.
-    if (roster_.month_file.empty() && !roster_.groups.empty())
-        return switch_to(roster_.shown_year, roster_.shown_month + 1);
+    if (roster_.month_file.empty() && !roster_.groups.empty()) {
+        const YearMonth shown = shown_year_month(roster_);
+        return switch_to(shown.year, shown.month);
+    }
     return rebuild(false, nullptr);
 }
 
@@ -105,9 +107,9 @@ NormStatus MonthSwitch::rebuild(bool clear_counts, const IniFile* month_file) {
     const Group* group = roster_.current();
     std::optional<TimeValue> custom;
     if (group && group->CustomNorma) custom = saturate16(group->Norma);
+    const YearMonth shown = shown_year_month(roster_);
     NormStatus status =
-        normatyw(roster_, options_,
-                 {roster_.shown_year, roster_.shown_month + 1, clear_counts, month_file, custom});
+        normatyw(roster_, options_, {shown.year, shown.month, clear_counts, month_file, custom});
     odswiez_wszystkich(roster_, options_);
     return status;
 }

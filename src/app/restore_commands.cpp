@@ -9,6 +9,7 @@
 #include "i18n/cp1250.h"
 #include "i18n/format_text.h"
 #include "i18n/text.h"
+#include "model/shown_month.h"
 #include "storage/group_file.h"
 #include "storage/month_paths.h"
 #include "storage/restore_archive.h"
@@ -73,8 +74,8 @@ bool month_saved(AppState& app) {
 }
 
 NormStatus reload_month(AppState& app) {
-    const Roster& roster = app.roster();
-    return app.months().switch_to(roster.shown_year, roster.shown_month + 1);
+    const YearMonth shown = shown_year_month(app.roster());
+    return app.months().switch_to(shown.year, shown.month);
 }
 
 }  // namespace

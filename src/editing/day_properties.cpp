@@ -3,6 +3,7 @@
 #include "editing/entry_operations.h"
 #include "i18n/format_text.h"
 #include "i18n/text.h"
+#include "model/shown_month.h"
 #include "worktime/hour_split.h"
 
 namespace tabrel {
@@ -36,8 +37,8 @@ NormStatus recompute_month_norm(Roster& roster, Options& options) {
     const Group* group = roster.current();
     std::optional<TimeValue> custom;
     if (group && group->CustomNorma) custom = saturate16(group->Norma);
-    return normatyw(roster, options,
-                    {roster.shown_year, roster.shown_month + 1, false, nullptr, custom});
+    const YearMonth shown = shown_year_month(roster);
+    return normatyw(roster, options, {shown.year, shown.month, false, nullptr, custom});
 }
 
 NormStatus toggle_holiday(Roster& roster, Options& options, int day) {

@@ -58,7 +58,7 @@ Redisplay drop_tile(EditContext& context, const std::string& name, int day, int 
                     bool ctrl) {
     const std::optional<TileRef> ref = parse_tile_name(name);
     if (!ref) return {};
-    if (ref->kind == 'p') return move_duty_tile(context, *ref, day, shift_no, ctrl);
+    if (ref->kind == TileKind::Duty) return move_duty_tile(context, *ref, day, shift_no, ctrl);
     return move_day_off_tile(context, *ref, day);
 }
 

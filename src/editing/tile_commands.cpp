@@ -24,7 +24,7 @@ std::optional<TileRef> known_tile(const Roster& roster, std::string_view name) {
 
 bool on_request_duty(const Roster& roster, const TileRef& ref) {
     const Duty& duty = roster.workers[ref.worker].duties[ref.day];
-    return ref.kind == 'p' && duty.seq != 0 && duty.on_request;
+    return ref.kind == TileKind::Duty && duty.seq != 0 && duty.on_request;
 }
 
 }  // namespace
@@ -32,14 +32,15 @@ bool on_request_duty(const Roster& roster, const TileRef& ref) {
 TilePopup tile_popup(const Roster& roster, std::string_view tile) {
     const std::optional<TileRef> ref = known_tile(roster, tile);
     if (!ref) return {};
-    return {.edit_visible = ref->kind == 'p', .restore_enabled = roster.workers[ref->worker].old};
+    return {.edit_visible = ref->kind == TileKind::Duty,
+            .restore_enabled = roster.workers[ref->worker].old};
 }
 
 Redisplay kosz(EditContext& context, std::string_view tile) {
     const std::optional<TileRef> ref = known_tile(context.roster, tile);
     if (!ref) return {};
     const int day = ref->day + 1;
-    if (ref->kind == 'p') {
+    if (ref->kind == TileKind::Duty) {
         if (usun_dyzur(context.roster, context.options, context.prompter, ref->worker, day, day,
                        {.any_group = true, .recompute = true, .silent = true}) == 0)
             return {};
@@ -66,7 +67,7 @@ Redisplay delete_tile(EditContext& context, std::string_view tile) {
 
 Redisplay edit_tile(EditContext& context, std::string_view tile) {
     const std::optional<TileRef> ref = known_tile(context.roster, tile);
-    if (!ref || ref->kind != 'p') return {};
+    if (!ref || ref->kind != TileKind::Duty) return {};
     Roster& roster = context.roster;
     Duty duty = roster.workers[ref->worker].duties[ref->day];
     if (duty.seq == 0) return {};

@@ -168,7 +168,7 @@ private:
     Tile common_tile(TileKind kind, int w, int d, int16_t seq) const {
         Tile tile;
         tile.kind = kind;
-        tile.name = tile_name({kind == TileKind::Duty ? 'p' : 'u', w, d});
+        tile.name = tile_name({kind, w, d});
         tile.worker = w;
         tile.day = d;
         tile.seq = seq;

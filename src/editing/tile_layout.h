@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "editing/tile_kind.h"
 #include "editing/view_state.h"
 #include "model/colour.h"
 #include "model/roster.h"
@@ -19,8 +20,6 @@ constexpr Colour kUnacceptedBackground = rgb(250, 250, 250);
 constexpr Colour kUnacceptedFont = rgb(50, 50, 50);
 constexpr Colour kDayOffFont = rgb(255, 0, 0);  // also a duty on a day off, one worker shown
 constexpr Colour kNoDutyBackground = rgb(0, 0, 0);
-
-enum class TileKind { Duty, DayOff };
 
 // One tile as the calendar widget draws it. Pixel position inside the grid:
 // left = left of cell (column, row) + tile_column × 16 + 1, top = top of the row + tile_row × 16

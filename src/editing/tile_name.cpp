@@ -16,20 +16,34 @@ std::optional<int> number(std::string_view text) {
     return value;
 }
 
+// The name's first letter: "p" for a duty, "u" for a day off.
+char kind_letter(TileKind kind) {
+    return kind == TileKind::Duty ? 'p' : 'u';
+}
+
+std::optional<TileKind> kind_of_letter(char letter) {
+    if (letter == 'p') return TileKind::Duty;
+    if (letter == 'u') return TileKind::DayOff;
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::string tile_name(const TileRef& ref) {
-    return std::string(1, ref.kind) + std::to_string(ref.worker) + "_" + std::to_string(ref.day);
+    return std::string(1, kind_letter(ref.kind)) + std::to_string(ref.worker) + "_" +
+           std::to_string(ref.day);
 }
 
 std::optional<TileRef> parse_tile_name(std::string_view name) {
-    if (name.empty() || (name.front() != 'p' && name.front() != 'u')) return std::nullopt;
+    if (name.empty()) return std::nullopt;
+    const std::optional<TileKind> kind = kind_of_letter(name.front());
+    if (!kind) return std::nullopt;
     const size_t separator = name.find('_');
     if (separator == std::string_view::npos) return std::nullopt;
     const std::optional<int> worker = number(name.substr(1, separator - 1));
     const std::optional<int> day = number(name.substr(separator + 1));
     if (!worker || !day) return std::nullopt;
-    return TileRef{name.front(), *worker, *day};
+    return TileRef{*kind, *worker, *day};
 }
 
 }  // namespace tabrel

@@ -4,11 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "editing/tile_kind.h"
+
 namespace tabrel {
 
-// What a tile's name points at: a duty ('p') or a day off ('u') of a worker on a day index.
+// What a tile's name points at: a duty or a day off of a worker on a day index.
 struct TileRef {
-    char kind = 'p';
+    TileKind kind = TileKind::Duty;
     int worker = 0;  // worker index
     int day = 0;     // day index, 0-based
     bool operator==(const TileRef&) const = default;

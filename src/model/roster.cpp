@@ -5,6 +5,7 @@
 
 #include "i18n/text.h"
 #include "model/day_off_type.h"
+#include "model/shown_month.h"
 
 namespace tabrel {
 
@@ -99,7 +100,8 @@ int Roster::worker_index(uint16_t worker_id) const {
 
 int Roster::month_days() const {
     if (!calendar.days.empty()) return static_cast<int>(calendar.days.size());
-    return days_in_month(shown_year, shown_month + 1);
+    const YearMonth shown = shown_year_month(*this);
+    return days_in_month(shown.year, shown.month);
 }
 
 const Group* Roster::current() const {

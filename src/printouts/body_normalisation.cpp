@@ -11,7 +11,7 @@ namespace {
 
 class Normaliser {
 public:
-    explicit Normaliser(std::string_view type) : htm_(type == "htm") {}
+    explicit Normaliser(OutputType type) : htm_(type == OutputType::Html) {}
 
     void add(std::string line) {
         size_t from = split_block_tags(line);
@@ -122,7 +122,7 @@ private:
 
 }  // namespace
 
-std::string normalise_body(const std::vector<std::string>& lines, std::string_view type) {
+std::string normalise_body(const std::vector<std::string>& lines, OutputType type) {
     Normaliser normaliser(type);
     for (const std::string& line : lines) normaliser.add(line);
     return normaliser.text();

@@ -8,6 +8,7 @@
 #include "base/locale.h"
 #include "model/month_summary.h"
 #include "model/roster.h"
+#include "printouts/output_type.h"
 #include "storage/options.h"
 #include "worktime/law_check.h"
 
@@ -43,18 +44,18 @@ struct GenerationContext {
     Roster& roster;
     const Options& options;
     const Locale& locale;
-    const Clock& clock;            // dates the printout
-    std::vector<int> worker_list;  // Roster indexes of the main window's worker list, in order
-    std::vector<int> group_list;   // group indexes of the main window's group list, in order
-    int selected_worker = -1;      // Roster index of the worker selected in the main window
-    int selected_day = 0;          // 0-based day of the selected cell; 0 outside the month
-    std::string type = "rtf";      // the output kind: "htm", "txt", "rtf" or another
-    FragmentContext at;            // the fragment being filled: day, worker and shift of the tag
+    const Clock& clock;                 // dates the printout
+    std::vector<int> worker_list;       // Roster indexes of the main window's worker list, in order
+    std::vector<int> group_list;        // group indexes of the main window's group list, in order
+    int selected_worker = -1;           // Roster index of the worker selected in the main window
+    int selected_day = 0;               // 0-based day of the selected cell; 0 outside the month
+    OutputType type = OutputType::Rtf;  // how the output is written
+    FragmentContext at;  // the fragment being filled: day, worker and shift of the tag
     GenerationSwitches switches;
 };
 
 // The value of one value tag token (lower-cased as read from the template) in the context
-// `ctx.at`. Unknown tokens give the empty text. For type "htm" the text that comes from the
+// `ctx.at`. Unknown tokens give the empty text. For a web page the text that comes from the
 // roster or the configuration is HTML-escaped here, while the markup the program produces
 // itself (schedule texts' spans, superscript minutes, "&nbsp;") is returned as it is; other
 // types get the text unescaped. Errors computing a value are thrown and end the generation.

@@ -32,7 +32,7 @@ std::string TagCall::clock(int64_t minutes) const {
 }
 
 std::string TagCall::text(std::string_view roster_text) const {
-    if (ctx.type == "htm") return html_escape(roster_text);
+    if (ctx.type == OutputType::Html) return html_escape(roster_text);
     return std::string(roster_text);
 }
 
@@ -88,7 +88,7 @@ const DaySummary* TagCall::next_month_row() const {
 }
 
 std::vector<DaySchedule> TagCall::schedule() const {
-    return przygotuj_rozklad(ctx.roster, ctx.switches.all_groups, ctx.type == "htm");
+    return przygotuj_rozklad(ctx.roster, ctx.switches.all_groups, ctx.type == OutputType::Html);
 }
 
 }  // namespace tabrel

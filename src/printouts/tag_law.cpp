@@ -1,6 +1,7 @@
 #include <array>
 
 #include "i18n/text.h"
+#include "model/shown_month.h"
 #include "printouts/law_block.h"
 #include "printouts/tag_families.h"
 #include "worktime/law_moment.h"
@@ -20,8 +21,8 @@ std::string of_finding(const TagCall& c) {
 
 // The short date and the clock time of a moment of the finding.
 std::string moment(const TagCall& c, int64_t minutes) {
-    const Roster& r = c.ctx.roster;
-    const LawMoment m = law_moment(r.shown_year, r.shown_month + 1, minutes);
+    const YearMonth shown = shown_year_month(c.ctx.roster);
+    const LawMoment m = law_moment(shown.year, shown.month, minutes);
     return c.text(c.ctx.locale.short_date(m.year, m.month, m.day)) + " " + c.clock(m.minute_of_day);
 }
 

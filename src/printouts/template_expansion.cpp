@@ -53,7 +53,7 @@ std::optional<Expansion> expand_template(const std::filesystem::path& path,
     expansion.info.path = path;
     const std::vector<std::string> lines = template_lines(*bytes);
     read_header(lines, expansion.info, &ctx);
-    ctx.type = expansion.info.type;
+    ctx.type = expansion.info.type();
 
     BlockTree tree;
     drzewo_kreator(normalise_body(body_lines(lines, expansion.info.header_lines), ctx.type), tree);
@@ -93,7 +93,7 @@ std::string output_text(const Expansion& expansion) {
 }
 
 std::string output_bytes(const Expansion& expansion) {
-    if (expansion.info.type == "rtf")
+    if (expansion.info.type() == OutputType::Rtf)
         return rtf_document(expansion.lines, expansion.info.font_name, expansion.info.font_size);
     return output_text(expansion);
 }

@@ -27,7 +27,7 @@ std::optional<Expansion> expand_template(const std::filesystem::path& path, Gene
 // every CR and LF removed; then every "|eol|" turned into CR LF.
 std::string output_text(const Expansion& expansion);
 
-// The file as written: rich text for type "rtf", the text otherwise.
+// The file as written: rich text for an "rtf" template, the text otherwise.
 std::string output_bytes(const Expansion& expansion);
 
 }  // namespace tabrel

@@ -31,8 +31,8 @@ std::string expanded_file_name(const std::string& value, GenerationContext* ctx)
     if (ctx == nullptr) return value;
     // A file name is no HTML page: the values go in unescaped.
     const FragmentContext saved_at = ctx->at;
-    const std::string saved_type = ctx->type;
-    ctx->type = "txt";
+    const OutputType saved_type = ctx->type;
+    ctx->type = OutputType::Text;
     ctx->at = FragmentContext{0, static_cast<int16_t>(ctx->selected_worker), 0, -1};
     std::string name = gen_wypelnij_linie(value, *ctx).text();
     ctx->at = saved_at;
@@ -45,7 +45,7 @@ void store(const std::string& tag, const std::string& value, TemplateInfo& info,
     if (tag == "<TITLE>") info.title = value;
     if (tag == "<FONT_SIZE>") info.font_size = font_size_of(value);
     if (tag == "<FONT_NAME>") info.font_name = value;
-    if (tag == "<TYPE>") info.type = ascii_lower(value.substr(0, 3));
+    if (tag == "<TYPE>") info.extension = ascii_lower(value.substr(0, 3));
     if (tag == "<FILE_NAME>") info.file_name = expanded_file_name(value, ctx);
 }
 
@@ -162,7 +162,7 @@ TemplateInfo info_plik(const std::filesystem::path& path, GenerationContext* ctx
 }
 
 std::string output_file_name(const TemplateInfo& info) {
-    std::string name = info.file_name + "." + info.type;
+    std::string name = info.file_name + "." + info.extension;
     replace_unsafe(name);
     for (char& c : name) {
         if (static_cast<unsigned char>(c) < ' ') c = '_';

@@ -6,18 +6,21 @@
 #include <vector>
 
 #include "printouts/generation_context.h"
+#include "printouts/output_type.h"
 
 namespace tabrel {
 
 // What a template's header says about it. Texts are cp1250.
 struct TemplateInfo {
-    std::string title;         // the file name when the header gives none; empty for a missing file
-    std::string type = "rtf";  // lower case, at most 3 characters; also the output extension
+    std::string title;  // the file name when the header gives none; empty for a missing file
+    std::string extension = "rtf";  // of the output: "<TYPE>", lower case, at most 3 characters
     uint8_t font_size = 8;
     std::string font_name = "MS Sans Serif";
     std::string file_name = "document";  // of the output, without extension
     std::filesystem::path path;
     int32_t header_lines = 0;  // lines from the top that belong to the header
+
+    OutputType type() const { return output_type(extension); }
 };
 
 // The lines of a template file, split at CR LF, LF or CR.
@@ -32,7 +35,7 @@ TemplateInfo info_plik(const std::filesystem::path& path, GenerationContext* ctx
 // Parses the header from the file's lines; `info.path` names the file.
 void read_header(const std::vector<std::string>& lines, TemplateInfo& info, GenerationContext* ctx);
 
-// The output file's name: `file_name`, ".", `type`, with every character that could leave the
+// The output file's name: `file_name`, ".", `extension`, with every character that could leave the
 // output folder or that file systems refuse replaced by "_"; never "." or "..".
 std::string output_file_name(const TemplateInfo& info);
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/year_month.h"
+#include "model/shown_month.h"
 
 namespace tabrel {
 
@@ -15,7 +16,7 @@ std::filesystem::path month_file_path(const std::filesystem::path& data_folder, 
 
 void plik_save(Roster& roster) {
     if (roster.groups.empty()) return;
-    const YearMonth shown{roster.shown_year, roster.shown_month + 1};
+    const YearMonth shown = shown_year_month(roster);
     const YearMonth next = next_month(shown);
     const YearMonth previous = previous_month(shown);
     roster.month_file = month_file_path(roster.data_folder, shown.year, shown.month);

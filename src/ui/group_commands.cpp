@@ -1,7 +1,5 @@
 #include "group_commands.h"
 
-#include <QPointer>
-
 #include "editing/group_editor.h"
 #include "group_dialog.h"
 
@@ -17,36 +15,31 @@ bool has_visible_group(const Roster& roster) {
 
 }  // namespace
 
-GroupDialog& group_editor(AppState& app, QWidget* parent) {
-    static QPointer<GroupDialog> editor;
-    if (editor && (editor->parentWidget() != parent || &editor->app() != &app)) delete editor;
-    if (!editor) editor = new GroupDialog(app, parent);
-    return *editor;
-}
-
-bool run_group_add(AppState& app, QWidget* parent) {
-    GroupDialog& editor = group_editor(app, parent);
+bool run_group_add(RegisterEditors& editors) {
+    GroupDialog& editor = editors.group();
     editor.prepare_new();
     return editor.exec() == QDialog::Accepted;
 }
 
-bool run_group_edit(AppState& app, QWidget* parent) {
+bool run_group_edit(RegisterEditors& editors) {
+    AppState& app = editors.app();
     const Roster& roster = app.roster();
     const Group* current = roster.current();
     if (!current || current->old || !has_visible_group(roster)) {
         app.prompter().inform(group_need_message());
-        return run_group_add(app, parent);
+        return run_group_add(editors);
     }
-    GroupDialog& editor = group_editor(app, parent);
+    GroupDialog& editor = editors.group();
     editor.prepare_edit(*current);
     return editor.exec() == QDialog::Accepted;
 }
 
-bool run_group_delete(AppState& app, QWidget* parent) {
+bool run_group_delete(RegisterEditors& editors) {
+    AppState& app = editors.app();
     const Group* current = app.roster().current();
     if (!current || current->old) {
         app.prompter().inform(group_need_message());
-        return run_group_add(app, parent);
+        return run_group_add(editors);
     }
     return delete_group(app.roster(), app.prompter());
 }

@@ -28,7 +28,6 @@ public:
     // cb_grupaDblClick: every control from the group.
     void prepare_edit(const Group& group);
     bool is_new() const { return !edited_id_; }
-    AppState& app() const { return app_; }
 
     GroupForm form() const;
 

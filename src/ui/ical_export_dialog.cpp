@@ -12,6 +12,7 @@
 #include "export/export_months.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
+#include "model/shown_month.h"
 #include "qt_text.h"
 #include "storage/safe_file.h"
 
@@ -35,8 +36,9 @@ const Worker* selected_worker(const Roster& roster) {
 
 // Named after the target and the first month; ids keep the name safe whatever the names hold.
 std::string file_name(IcalTarget target, const Roster& roster) {
+    const YearMonth shown = shown_year_month(roster);
     char month[16];
-    std::snprintf(month, sizeof month, "%04d_%02d", roster.shown_year, roster.shown_month + 1);
+    std::snprintf(month, sizeof month, "%04d_%02d", shown.year, shown.month);
     const char* kind = target.kind == IcalTarget::Kind::Worker ? "pracownik" : "grupa";
     return std::string("kalendarz_") + kind + "_" + std::to_string(target.id) + "_" + month +
            ".ics";
@@ -108,8 +110,8 @@ void run_ical_export(AppState& app, QWidget* parent) {
     }
     IcalExportDialog dialog(app, parent);
     if (dialog.exec() != QDialog::Accepted) return;
-    const ExportMonths months =
-        export_months(roster, roster.shown_year, roster.shown_month + 1, dialog.months());
+    const YearMonth shown = shown_year_month(roster);
+    const ExportMonths months = export_months(roster, shown.year, shown.month, dialog.months());
     if (!months.error.empty()) {
         app.prompter().error(months.error);
         return;

@@ -18,6 +18,7 @@
 #include "main_menu.h"
 #include "main_toolbar.h"
 #include "model/register_order.h"
+#include "model/shown_month.h"
 #include "model/time_value.h"
 #include "options_dialog.h"
 #include "qt_settings_store.h"
@@ -88,19 +89,18 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     connect(grid(), &MonthGrid::drop_starting, law_view_, &LawView::drop_starting);
     connect(grid(), &MonthGrid::drop_finished, law_view_, &LawView::drop_finished);
     const Date now = app_.clock().today();
-    month_bar_->show_month(now.year, now.month - 1);
+    month_bar_->show_month({now.year, now.month});
     refresh_groups();
     switch_month();
 }
 
 // The dialogs live as long as the window, created in the order the program has always used.
 void MainWindow::create_dialogs() {
-    group_editor(app_, this);
-    worker_editor(app_, this);
+    editors_ = std::make_unique<RegisterEditors>(app_, this);
     duty_dialog_ = new DutyDialog(app_.prompter(), this);
     day_off_dialog_ = new DayOffDialog(this);
     options_dialog_ = new OptionsDialog(app_, std::make_unique<QtSettingsStore>(), this);
-    worker_editor(app_, this).customise_list = [this](bool occupations) {
+    editors_->worker().customise_list = [this](bool occupations) {
         run_options(true, occupations);
     };
     // The texts the window composes itself follow the new language too.
@@ -112,9 +112,9 @@ void MainWindow::create_dialogs() {
 
 void MainWindow::bind_register_commands() {
     using Label = std::string (*)();
-    const auto group_command = [this](bool (*run)(AppState&, QWidget*), Label label) {
+    const auto group_command = [this](bool (*run)(RegisterEditors&), Label label) {
         return [this, run, label] {
-            if (run(app_, this)) staff_changed(label);
+            if (run(*editors_)) staff_changed(label);
         };
     };
     bind_action(actions_.a_GroupAdd, this, group_command(run_group_add, [] {
@@ -126,11 +126,11 @@ void MainWindow::bind_register_commands() {
     bind_action(actions_.a_GroupDelete, this, group_command(run_group_delete, [] {
                     return tabrel::tr("und_GroupDelete", "usunięcie grupy");
                 }));
-    const auto worker_command = [this](bool (*run)(AppState&, int, QWidget*), Label label) {
+    const auto worker_command = [this](bool (*run)(RegisterEditors&, int), Label label) {
         return [this, run, label] {
             const int worker =
                 lists_->cb_kadra_new->count() > 0 ? app_.roster().current_worker : -1;
-            if (run(app_, worker, this)) staff_changed(label);
+            if (run(*editors_, worker)) staff_changed(label);
         };
     };
     bind_action(actions_.a_WorkerAdd, this, worker_command(run_worker_add, [] {
@@ -196,7 +196,7 @@ void MainWindow::bind_views() {
     connect(grid, &MonthGrid::close_requested, this, &QWidget::close);
     connect(grid, &MonthGrid::day_properties_requested, commands_, &EditCommands::day_properties);
     connect(grid, &MonthGrid::restore_requested, this, [this](int worker) {
-        if (run_worker_restore(app_, worker, this)) staff_changed(restored_label);
+        if (run_worker_restore(*editors_, worker)) staff_changed(restored_label);
     });
 }
 
@@ -365,18 +365,17 @@ void MainWindow::show_panel_edge() {
 void MainWindow::switch_month() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const Roster& roster = app_.roster();
-    const YearMonth left{roster.shown_year, roster.shown_month};
+    const YearMonth left = shown_year_month(roster);
     month_bar_->show_norm(app_.months().switch_to(month_bar_->year(), month_bar_->month()));
-    if (YearMonth{roster.shown_year, roster.shown_month} != left) history_->leave_month();
+    if (shown_year_month(roster) != left) history_->leave_month();
     // The user may stay on a month that could not be saved; the controls then show it again.
-    month_bar_->show_month(app_.roster().shown_year, app_.roster().shown_month);
+    month_bar_->show_month(shown_year_month(roster));
     show_roster();
     QApplication::restoreOverrideCursor();
 }
 
 void MainWindow::step_month(YearMonth (*step)(YearMonth)) {
-    const YearMonth to = step({month_bar_->year(), month_bar_->month()});
-    month_bar_->show_month(to.year, to.month - 1);
+    month_bar_->show_month(step({month_bar_->year(), month_bar_->month()}));
     switch_month();
 }
 

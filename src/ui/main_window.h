@@ -13,6 +13,7 @@
 #include "law_view.h"
 #include "main_actions.h"
 #include "month_bar.h"
+#include "register_editors.h"
 #include "staff_lists.h"
 #include "window_history.h"
 #include "window_printouts.h"
@@ -38,6 +39,7 @@ public:
     void follow_language();
 
     const MainActions& actions() const { return actions_; }
+    RegisterEditors& editors() const { return *editors_; }
     StaffLists* lists() const { return lists_; }
     CalendarArea* calendar_area() const { return calendar_area_; }
     MonthGrid* grid() const { return calendar_area_->sag; }
@@ -86,6 +88,7 @@ private:
 
     AppState& app_;
     MainActions actions_;
+    std::unique_ptr<RegisterEditors> editors_;
     DutyDialog* duty_dialog_;
     DayOffDialog* day_off_dialog_;
     OptionsDialog* options_dialog_;

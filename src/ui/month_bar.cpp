@@ -74,11 +74,11 @@ void MonthBar::show_norm(const NormStatus& status) {
     norm_text->setText(qt_text(status.norm_text));
 }
 
-void MonthBar::show_month(int year, int month) {
+void MonthBar::show_month(YearMonth shown) {
     const QSignalBlocker year_quiet(se_Year);
     const QSignalBlocker month_quiet(cb_Month);
-    se_Year->setValue(year);
-    cb_Month->setCurrentIndex(month);
+    se_Year->setValue(shown.year);
+    cb_Month->setCurrentIndex(shown.month - 1);
 }
 
 }  // namespace tabrel

@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "base/year_month.h"
 #include "main_actions.h"
 #include "worktime/month_rebuild.h"
 
@@ -18,8 +19,8 @@ class MonthBar : public QToolBar {
 public:
     MonthBar(const MainActions& a, QWidget* parent);
 
-    // Shows a month (0..11) of a year without announcing a month change.
-    void show_month(int year, int month);
+    // Shows a month without announcing a month change.
+    void show_month(YearMonth shown);
     // The year and month (1..12) the controls show.
     int year() const { return se_Year->value(); }
     int month() const { return cb_Month->currentIndex() + 1; }

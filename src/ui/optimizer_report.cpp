@@ -11,6 +11,7 @@
 #include "app/law_texts.h"
 #include "i18n/format_text.h"
 #include "i18n/text.h"
+#include "model/shown_month.h"
 #include "model/time_value.h"
 #include "qt_text.h"
 #include "worktime/law_findings.h"
@@ -53,6 +54,7 @@ std::string status_text(const OptimalPlan& plan, const Locale& locale) {
 std::string shortfall_text(const OptimalPlan& plan, const Roster& roster, const Locale& locale) {
     if (plan.shortfall.empty()) return tabrel::tr("d_OptNoShortfall", "Brak niedoborów obsady");
     const Group& group = *roster.current();
+    const YearMonth month = shown_year_month(roster);
     std::string lines;
     for (const ShortfallLine& s : plan.shortfall) {
         const bool known = s.shift >= 1 && s.shift <= static_cast<int>(group.profile.shifts.size());
@@ -61,7 +63,7 @@ std::string shortfall_text(const OptimalPlan& plan, const Roster& roster, const 
         if (!lines.empty()) lines += "\n";
         lines +=
             format_text(tabrel::tr("d_OptShortfallLine", "%s, zmiana %s: brak %s os. (%s godz.)"),
-                        {locale.short_date(roster.shown_year, roster.shown_month + 1, s.day), shift,
+                        {locale.short_date(month.year, month.month, s.day), shift,
                          std::to_string(s.heads), min2h(s.minutes, "txt", false)});
     }
     return lines;

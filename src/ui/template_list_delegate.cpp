@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "printouts/output_type.h"
+
 namespace tabrel {
 
 void TemplateListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -23,8 +25,9 @@ void TemplateListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     const QRect text_rect(rect.left() + 4, rect.top(), box.left() - rect.left() - 8, rect.height());
     painter->drawText(text_rect, Qt::AlignLeft | Qt::AlignVCenter,
                       metrics.elidedText(title, Qt::ElideRight, text_rect.width()));
-    painter->fillRect(box,
-                      type == QStringLiteral("htm") ? QColor(0, 128, 0) : QColor(192, 192, 192));
+    painter->fillRect(box, output_type(type.toStdString()) == OutputType::Html
+                               ? QColor(0, 128, 0)
+                               : QColor(192, 192, 192));
     painter->setPen(Qt::white);
     painter->drawText(box, Qt::AlignCenter, type);
     painter->restore();

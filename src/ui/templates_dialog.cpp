@@ -132,7 +132,7 @@ void TemplatesDialog::fill_list() {
         const TemplateInfo& info = catalogue_[position];
         auto* item = new QListWidgetItem(qt_text(info.title), lb_Templates);
         item->setData(Qt::UserRole, static_cast<int>(position));
-        item->setData(TemplateListDelegate::kTypeRole, qt_text(info.type));
+        item->setData(TemplateListDelegate::kTypeRole, qt_text(info.extension));
     }
     if (lb_Templates->count() > 0) lb_Templates->setCurrentRow(0);
 }

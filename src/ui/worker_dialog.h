@@ -32,7 +32,6 @@ public:
     // cb_kadraDblClick
     void prepare_edit(int worker_index);
     bool is_new() const { return !edited_index_; }
-    AppState& app() const { return app_; }
 
     WorkerForm form() const;
     // What OK stored, once the dialog has been accepted.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/calendar.h"
+#include "model/shown_month.h"
 
 namespace tabrel {
 
@@ -70,8 +71,9 @@ LawNeighbours shown_month_neighbours(const Roster& roster) {
 LawNeighbours shown_month_neighbours(const Roster& roster, MonthFileCache& files) {
     if (roster.data_folder.empty()) return {};
     const Group* shown = roster.current();
-    return read_law_neighbours(roster.data_folder, roster.shown_year, roster.shown_month + 1,
-                               shown ? shown->id : 0, shown != nullptr && shown->NewPeriod, files);
+    const YearMonth month = shown_year_month(roster);
+    return read_law_neighbours(roster.data_folder, month.year, month.month, shown ? shown->id : 0,
+                               shown != nullptr && shown->NewPeriod, files);
 }
 
 LawPeriod law_period(const Roster& roster, const LawNeighbours& n) {

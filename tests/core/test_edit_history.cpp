@@ -64,10 +64,15 @@ void random_edit(Edited& g, std::mt19937& random) {
             });
             break;
         case 2:
-            month([&] { move_duty_tile(g.context, {'p', w, pick(30)}, day, shift, pick(2) == 0); });
+            month([&] {
+                move_duty_tile(g.context, {TileKind::Duty, w, pick(30)}, day, shift, pick(2) == 0);
+            });
             break;
         case 3:
-            month([&] { kosz(g.context, tile_name({pick(2) ? 'p' : 'u', w, day - 1})); });
+            month([&] {
+                kosz(g.context,
+                     tile_name({pick(2) ? TileKind::Duty : TileKind::DayOff, w, day - 1}));
+            });
             break;
         case 4:
             month([&] {
@@ -79,7 +84,9 @@ void random_edit(Edited& g, std::mt19937& random) {
             });
             break;
         case 5:
-            month([&] { move_day_off_tile(g.context, {'u', w, day - 1}, 1 + pick(30)); });
+            month([&] {
+                move_day_off_tile(g.context, {TileKind::DayOff, w, day - 1}, 1 + pick(30));
+            });
             break;
         case 6:
             month([&] {
@@ -132,7 +139,9 @@ TEST(EditHistory, RefusesWholeStepsOnRecordsGoneMeanwhileAndForgetsTheMonthLeft)
     g.edit(EditScope::Month, [&] {
         drop_on_grid(g.context, {DropSource::Kind::DutyPanel, {}}, 3, 1, true);
     });
-    g.edit(EditScope::Month, [&] { move_duty_tile(g.context, {'p', 1, 2}, 4, 1, false); });
+    g.edit(EditScope::Month, [&] {
+        move_duty_tile(g.context, {TileKind::Duty, 1, 2}, 4, 1, false);
+    });
     EXPECT_EQ(cp1250_to_utf8(g.history.undo_label()), "przeniesienie dyżuru");
     g.worker(6).old = true;  // deleted outside the history
     const RosterState deleted = capture_state(g.roster);

@@ -24,7 +24,7 @@ struct Leave : test::EditingWard {
         form.set_second(to);
         return form.ok() == DayOffForm::Outcome::Closed;
     }
-    void move(int from, int to) { move_day_off_tile(context, {'u', 0, from - 1}, to); }
+    void move(int from, int to) { move_day_off_tile(context, {TileKind::DayOff, 0, from - 1}, to); }
     void remove(int from) { kosz(context, "u0_" + std::to_string(from - 1)); }
 };
 

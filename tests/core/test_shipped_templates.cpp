@@ -113,7 +113,7 @@ TEST(ShippedTemplates, TheCatalogueListsEveryTemplateWithItsTitleAndType) {
         const std::string file = info.path.filename().string();
         ASSERT_TRUE(kShipped.contains(file)) << file;
         EXPECT_EQ(info.title, cp(kShipped.at(file).first)) << file;
-        EXPECT_EQ(info.type, kShipped.at(file).second) << file;
+        EXPECT_EQ(info.extension, kShipped.at(file).second) << file;
 
         // cp1250 text with CR LF line ends, as a user's editor on the ward expects.
         const std::string bytes = test::slurp(info.path);

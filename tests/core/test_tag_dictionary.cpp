@@ -22,7 +22,7 @@ struct Tags : test::Ward {
 
     Tags() : Ward(2026, 6) {
         worker(5).pseudo = "AN";
-        ctx.type = "htm";
+        ctx.type = OutputType::Html;
         ctx.worker_list = {0};
     }
     // The value of a token for a day (1-based), a worker index and a shift index.
@@ -257,7 +257,7 @@ TEST(TagDictionary, RosterTextEscapedForHtmlOnly) {
     EXPECT_EQ(t.tag("dyzur_zmiana", 1), cp("&lt;b&gt;Dzień&lt;/b&gt;"));
     EXPECT_EQ(t.tag("dyzur_kto_1", 1), "A&amp;B");
 
-    t.ctx.type = "txt";
+    t.ctx.type = OutputType::Text;
     EXPECT_EQ(t.tag("prac_nazwisko"), "<Kowal & Syn>");
     EXPECT_EQ(t.tag("dyzur_kto_1", 1), "A&B");
 }

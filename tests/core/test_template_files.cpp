@@ -41,7 +41,7 @@ TEST_F(TemplateFiles, WithoutHeaderTheWholeFileIsBodyOfADefaultDocument) {
     const fs::path path = write("plan.wzr", "Dzie\xF1 @_day_no\r\n");
     const TemplateInfo info = info_plik(path);
     EXPECT_EQ(info.title, "plan.wzr");
-    EXPECT_EQ(info.type, "rtf");
+    EXPECT_EQ(info.extension, "rtf");
     EXPECT_EQ(info.file_name, "document");
     EXPECT_EQ(info.font_name, "MS Sans Serif");
     EXPECT_EQ(info.font_size, 8);
@@ -65,7 +65,7 @@ TEST_F(TemplateFiles, HeaderFieldsCommentsAndValuesOverSeveralLines) {
               "<AUTHOR>ignored</AUTHOR>\r\n</HEADER>\r\n<p>@_worker_surname</p>\r\n");
     const TemplateInfo info = info_plik(path, &ctx);
     EXPECT_EQ(info.title, "Grafik pracy");
-    EXPECT_EQ(info.type, "htm");
+    EXPECT_EQ(info.extension, "htm");
     EXPECT_EQ(info.font_name, " Arial ");
     EXPECT_EQ(info.font_size, 300 & 0xFF);
     EXPECT_EQ(info.file_name, "Grafik_ Nowak");
@@ -84,7 +84,7 @@ TEST_F(TemplateFiles, HeaderEndingOnTheLastLineIsBodyToo) {
     const TemplateInfo info = info_plik(path);
     EXPECT_EQ(info.header_lines, 0);
     EXPECT_EQ(info.title, "T");
-    EXPECT_EQ(info.type, "tex");
+    EXPECT_EQ(info.extension, "tex");
     const GenerationResult result = printouts.generuj(path, ctx);
     EXPECT_EQ(result.output, dir / "wydruki" / "document.tex");
     // A text body keeps the empty rest of a line after its closing tag.
@@ -199,3 +199,10 @@ TEST_F(TemplateFiles, CatalogueListsTemplatesInNameOrderAndSearchesTitles) {
 }
 
 }  // namespace
+
+TEST(OutputTypes, NamesReadBackAndOtherExtensionsArePlainText) {
+    for (OutputType type : {OutputType::Rtf, OutputType::Html, OutputType::Text})
+        EXPECT_EQ(output_type(output_type_name(type)), type);
+    for (const char* other : {"", "tex", "htl", "rt"})
+        EXPECT_EQ(output_type(other), OutputType::Text);
+}

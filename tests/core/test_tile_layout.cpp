@@ -288,8 +288,8 @@ TEST(TileLayout, HintLines) {
 }
 
 TEST(TileName, RoundTripAndRefusals) {
-    EXPECT_EQ(tile_name({'u', 12, 30}), "u12_30");
-    EXPECT_EQ(parse_tile_name("p3_0"), (TileRef{'p', 3, 0}));
+    EXPECT_EQ(tile_name({TileKind::DayOff, 12, 30}), "u12_30");
+    EXPECT_EQ(parse_tile_name("p3_0"), (TileRef{TileKind::Duty, 3, 0}));
     for (const char* bad : {"", "p", "x1_2", "p1", "p_2", "p1_", "p-1_2", "p1_2x", "u123456_1"})
         EXPECT_FALSE(parse_tile_name(bad)) << bad;
 }

@@ -103,7 +103,8 @@ private slots:
         PaintedArea painted;
         form.grid()->installEventFilter(&painted);
         // The last worker's tile tops its stack: the drop moves no other tile.
-        const DropSource tile{DropSource::Kind::Tile, tile_name({'p', workers - 1, kDropDay - 1})};
+        const DropSource tile{DropSource::Kind::Tile,
+                              tile_name({TileKind::Duty, workers - 1, kDropDay - 1})};
         const double drop = median_ms(2 * runs, [&](int round) {
             QVERIFY(
                 drop_on(form.grid(), cell(form, kDropDay, round % 2 == 0 ? 1 : 2), tile, false));

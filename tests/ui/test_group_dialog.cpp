@@ -247,20 +247,21 @@ private slots:
     void commands_without_a_group_lead_to_a_new_one() {
         Program p;
         QWidget window;
+        RegisterEditors editors(p.app, &window);
         QTimer::singleShot(0, [] {
             QWidget* dialog = QApplication::activeModalWidget();
             if (dialog) QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        QVERIFY(!run_group_edit(p.app, &window));
+        QVERIFY(!run_group_edit(editors));
         QCOMPARE(cp1250_to_utf8(p.prompter.informed.at(0)),
                  std::string("Najpierw należy utworzyć grupę."));
-        QVERIFY(group_editor(p.app, &window).is_new());
+        QVERIFY(editors.group().is_new());
 
         p.app.roster().groups.push_back(Group{});
         p.app.roster().groups[0].id = 1;
         p.app.roster().current_group = 0;
         p.prompter.answers = {true};
-        QVERIFY(run_group_delete(p.app, &window));
+        QVERIFY(run_group_delete(editors));
         QVERIFY(p.app.roster().groups[0].old);
         QCOMPARE(p.app.roster().current_group, int16_t(-1));
     }

@@ -200,7 +200,7 @@ private slots:
         p.app.roster().groups = {group(3, "Chirurgia")};
         p.app.roster().workers = {worker(12, "Nowak", "Jan", "3|")};
         MainWindow form(p.app);
-        form.month_bar()->show_month(2024, 11);
+        form.month_bar()->show_month({2024, 12});
         form.month_bar()->cb_Month->setCurrentIndex(10);  // November 2024 is shown and loaded
         QCOMPARE(p.app.roster().shown_month, 10);
         QCOMPARE(p.app.roster().calendar.days.size(), size_t(30));

@@ -47,7 +47,7 @@ private slots:
         QVERIFY(drop_on(form.grid(), cell(form, 4, 1), {DropSource::Kind::DutyPanel, {}}, true));
         QCOMPARE(undo_text(form), QString::fromUtf8("Cofnij: dodanie dyżuru"));
         QVERIFY(drop_on(form.grid(), cell(form, 6, 2),
-                        {DropSource::Kind::Tile, tile_name({'p', 0, 3})}, false));
+                        {DropSource::Kind::Tile, tile_name({TileKind::Duty, 0, 3})}, false));
         QCOMPARE(undo_text(form), QString::fromUtf8("Cofnij: przeniesienie dyżuru"));
         form.actions().a_MarkAsHoliday->trigger();  // the day of the last drop
         QCOMPARE(undo_text(form), QString::fromUtf8("Cofnij: święto"));

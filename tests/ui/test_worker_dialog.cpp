@@ -238,25 +238,26 @@ private slots:
     void commands_delete_restore_and_guards() {
         Ward p;
         QWidget window;
+        RegisterEditors editors(p.app, &window);
         p.prompter.answers = {false, true};
-        QVERIFY(!run_worker_delete(p.app, 0, &window));
+        QVERIFY(!run_worker_delete(editors, 0));
         QCOMPARE(cp1250_to_utf8(p.prompter.asked.at(0)),
                  std::string("Usunąć pracownika: Nowak Jan?"));
-        QVERIFY(run_worker_delete(p.app, 0, &window));
+        QVERIFY(run_worker_delete(editors, 0));
         QVERIFY(p.app.roster().workers[0].old);
-        QVERIFY(run_worker_restore(p.app, 0, &window));
+        QVERIFY(run_worker_restore(editors, 0));
         QVERIFY(!p.app.roster().workers[0].old);
         QCOMPARE(p.app.roster().workers[0].duties[2].seq, int16_t(1));
-        QVERIFY(!run_worker_restore(p.app, 0, &window));
+        QVERIFY(!run_worker_restore(editors, 0));
 
         QTimer::singleShot(0, [] {
             if (QWidget* dialog = QApplication::activeModalWidget())
                 QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        QVERIFY(!run_worker_edit(p.app, -1, &window));
+        QVERIFY(!run_worker_edit(editors, -1));
         QCOMPARE(cp1250_to_utf8(p.prompter.informed.at(0)),
                  std::string("Najpierw należy dodać pracownika."));
-        QVERIFY(worker_editor(p.app, &window).is_new());
+        QVERIFY(editors.worker().is_new());
 
         p.app.roster().groups.clear();
         p.app.roster().current_group = -1;
@@ -264,7 +265,7 @@ private slots:
             if (QWidget* dialog = QApplication::activeModalWidget())
                 QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        QVERIFY(!run_worker_add(p.app, 0, &window));
+        QVERIFY(!run_worker_add(editors, 0));
         QCOMPARE(cp1250_to_utf8(p.prompter.informed.at(1)),
                  std::string("Najpierw należy utworzyć grupę."));
     }

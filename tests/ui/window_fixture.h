@@ -55,7 +55,7 @@ inline void show_on_month(MainWindow& form, int year, int month) {
     form.resize(1200, 800);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) qFatal("window not shown");
-    form.month_bar()->show_month(year, month - 2);
+    form.month_bar()->show_month({year, month - 1});
     form.month_bar()->tb_MonthNext->click();
 }
 

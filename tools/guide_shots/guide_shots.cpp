@@ -10,13 +10,11 @@
 #include <QTimer>
 
 #include "app/app_state.h"
-#include "group_commands.h"
 #include "group_dialog.h"
 #include "i18n/cp1250.h"
 #include "main_window.h"
 #include "message_prompter.h"
 #include "qt_translations.h"
-#include "worker_commands.h"
 #include "worker_dialog.h"
 
 using namespace tabrel;
@@ -107,7 +105,7 @@ int main(int argc, char* argv[]) {
 
     app.roster().groups = {ward_group()};
     form.refresh_groups();
-    GroupDialog& groups = group_editor(app, &form);
+    GroupDialog& groups = form.editors().group();
     groups.prepare_edit(app.roster().groups[0]);
     groups.tabs->setCurrentIndex(1);
     shoot_next_modal("02_grupa.png", [](QWidget* w) { w->close(); });
@@ -115,12 +113,12 @@ int main(int argc, char* argv[]) {
 
     app.roster().workers = ward_workers();
     form.refresh_groups();
-    WorkerDialog& workers = worker_editor(app, &form);
+    WorkerDialog& workers = form.editors().worker();
     workers.prepare_edit(0);
     shoot_next_modal("03_pracownik.png", [](QWidget* w) { w->close(); });
     workers.exec();
 
-    form.month_bar()->show_month(2025, 4);
+    form.month_bar()->show_month({2025, 5});
     form.month_bar()->tb_MonthNext->click();
     form.month_bar()->tb_MonthPrev->click();
     shoot_next_modal("04_rozpisanie.png", [](QWidget* w) {

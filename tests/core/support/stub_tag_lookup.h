@@ -24,7 +24,7 @@ std::string gen_zamien(const std::string& token, GenerationContext& ctx) {
     if (token == "at")
         return "d" + std::to_string(at.day) + "w" + std::to_string(at.worker) + "s" +
                std::to_string(at.shift);
-    if (token == "type") return ctx.type;
+    if (token == "type") return std::string(output_type_name(ctx.type));
     if (token == "boom") throw std::runtime_error("no value");
     return "";
 }
