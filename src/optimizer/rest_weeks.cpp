@@ -13,18 +13,6 @@ bool overlaps(const WorkSpan& s, int64_t from, int64_t to) {
     return s.start < to && s.end > from;
 }
 
-int64_t longest_free(const std::vector<WorkSpan>& spans, int64_t from, int64_t to) {
-    int64_t longest = 0;
-    int64_t free_from = from;
-    for (const WorkSpan& s : spans) {
-        if (s.start >= to) break;
-        if (s.end <= free_from) continue;
-        longest = std::max(longest, std::max(s.start, free_from) - free_from);
-        free_from = std::max(free_from, s.end);
-    }
-    return std::max(longest, to - free_from);
-}
-
 int64_t first_week(const LawPeriod& p) {
     const int64_t a = -p.week_origin;
     const int64_t weeks = a / kWeek - (a % kWeek != 0 && a < 0 ? 1 : 0);
@@ -47,7 +35,7 @@ public:
                 choices.push_back(c);
         if (choices.empty()) return;
         const auto& fixed = ward_.workers[worker_].fixed.spans;
-        if (longest_free(fixed, from, to) < ward_.limits.weekly_rest) {
+        if (longest_rest(fixed, from, to) < ward_.limits.weekly_rest) {
             for (int c : choices) law_.forbidden[c] = true;
             return;
         }

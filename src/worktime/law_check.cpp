@@ -13,20 +13,6 @@ namespace {
 constexpr int64_t kDay = 1440;
 constexpr int64_t kWeek = 7 * kDay;
 
-// The longest stretch of [from, to) that no span covers.
-int64_t longest_rest(const std::vector<WorkSpan>& spans, int64_t from, int64_t to) {
-    int64_t longest = 0;
-    int64_t free_from = from;
-    for (const WorkSpan& s : spans) {
-        if (s.start >= to) break;
-        if (s.end <= free_from) continue;
-        longest = std::max(longest, std::max<int64_t>(s.start, free_from) - free_from);
-        free_from = std::max(free_from, s.end);
-        if (free_from >= to) return longest;
-    }
-    return std::max(longest, to - free_from);
-}
-
 int64_t work_within(const std::vector<WorkSpan>& spans, int64_t from, int64_t to) {
     int64_t total = 0;
     int64_t counted_to = from;
@@ -115,6 +101,19 @@ void check_year_overtime(const WorkerTime& w, const LawPeriod& p, const LawLimit
 }
 
 }  // namespace
+
+int64_t longest_rest(const std::vector<WorkSpan>& spans, int64_t from, int64_t to) {
+    int64_t longest = 0;
+    int64_t free_from = from;
+    for (const WorkSpan& s : spans) {
+        if (s.start >= to) break;
+        if (s.end <= free_from) continue;
+        longest = std::max(longest, std::max<int64_t>(s.start, free_from) - free_from);
+        free_from = std::max(free_from, s.end);
+        if (free_from >= to) return longest;
+    }
+    return std::max(longest, to - free_from);
+}
 
 std::vector<LawFinding> check_worker(const WorkerTime& w, const LawPeriod& period,
                                      const LawLimits& limits) {

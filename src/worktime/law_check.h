@@ -18,6 +18,9 @@ struct WorkSpan {
     bool shown = false;  // a duty of the shown month
 };
 
+// The longest stretch of [from, to) that no span (sorted by start) covers.
+int64_t longest_rest(const std::vector<WorkSpan>& spans, int64_t from, int64_t to);
+
 // Everything the rules need of one worker, every group's duties together.
 struct WorkerTime {
     uint16_t worker_id = 0;
