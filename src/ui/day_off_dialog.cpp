@@ -46,25 +46,25 @@ DayOffDialog::DayOffDialog(QWidget* parent)
       l_DayOffLength(
           named(new QLabel(text("l_DayOffLength", "Czas trwania urlopu [godz.]: "), this),
                 "l_DayOffLength")),
-      l_DayOffLengthValue(named(new QLabel(this), "l_DayOffLengthValue")),
-      buttons(ok_cancel_box(this)),
-      sb_Ok(buttons->button(QDialogButtonBox::Ok)),
-      sb_Cancel(buttons->button(QDialogButtonBox::Cancel)) {
+      l_DayOffLengthValue(named(new QLabel(this), "l_DayOffLengthValue")) {
+    QDialogButtonBox* buttons = ok_cancel_box(this);
     setObjectName(QStringLiteral("Tf_DayOffAdd"));
     setWindowTitle(text("Tf_DayOffAdd", "Dodaj/Edytuj wolne"));
     for (const DayOffChoice& choice : day_off_choices())
         cb_DayOffType->addItem(qt_text(choice.text));
-    build_layout();
+    build_layout(buttons);
 
     connect(cb_DayOffType, &QComboBox::currentIndexChanged, this,
             &DayOffDialog::cb_DayOffType_Change);
     connect(se_DayOffFrom, &QSpinBox::valueChanged, this, &DayOffDialog::se_DayOffFromChange);
     connect(se_DayOffTo, &QSpinBox::valueChanged, this, &DayOffDialog::se_DayOffToChange);
-    connect(sb_Ok, &QPushButton::clicked, this, &DayOffDialog::sb_OkClick);
-    connect(sb_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this,
+            &DayOffDialog::sb_OkClick);
+    connect(buttons->button(QDialogButtonBox::Cancel), &QPushButton::clicked, this,
+            &QDialog::reject);
 }
 
-void DayOffDialog::build_layout() {
+void DayOffDialog::build_layout(QDialogButtonBox* buttons) {
     auto* fields = new QGridLayout;
     fields->addWidget(cb_DayOffType, 0, 0, 1, 4);
     fields->addWidget(l_DayOffFrom, 1, 0);

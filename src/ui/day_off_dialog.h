@@ -7,7 +7,6 @@
 class QComboBox;
 class QDialogButtonBox;
 class QLabel;
-class QPushButton;
 class QSpinBox;
 
 namespace tabrel {
@@ -25,6 +24,14 @@ public:
     // FormShow: the list at the form's kind, the spins and labels from the form.
     void load(DayOffForm& form);
 
+private:
+    void build_layout(QDialogButtonBox* buttons);
+    void mirror();
+    void cb_DayOffType_Change(int position);
+    void se_DayOffFromChange(int day);
+    void se_DayOffToChange(int value);
+    void sb_OkClick();
+
     QComboBox* cb_DayOffType;
     QLabel* l_DayOffFrom;
     QSpinBox* se_DayOffFrom;
@@ -32,18 +39,6 @@ public:
     QSpinBox* se_DayOffTo;
     QLabel* l_DayOffLength;
     QLabel* l_DayOffLengthValue;
-    QDialogButtonBox* buttons;
-    QPushButton* sb_Ok;
-    QPushButton* sb_Cancel;
-
-private:
-    void build_layout();
-    void mirror();
-    void cb_DayOffType_Change(int position);
-    void se_DayOffFromChange(int day);
-    void se_DayOffToChange(int value);
-    void sb_OkClick();
-
     DayOffForm* form_ = nullptr;  // the form being shown
 };
 

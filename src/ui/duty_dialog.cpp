@@ -65,10 +65,8 @@ DutyDialog::DutyDialog(Prompter& prompter, QWidget* parent)
       pb_DutyTo(named_label("pb_DutyTo", this)),
       e_Note(new QLineEdit(this)),
       cb_DutyOnRequest(new QCheckBox(text("cb_DutyOnRequest", "Na życzenie"), this)),
-      buttons(ok_cancel_box(this)),
-      sb_Ok(buttons->button(QDialogButtonBox::Ok)),
-      sb_Cancel(buttons->button(QDialogButtonBox::Cancel)),
       prompter_(prompter) {
+    QDialogButtonBox* buttons = ok_cancel_box(this);
     setObjectName(QStringLiteral("Tf_DutyAdd"));
     setWindowTitle(text("Tf_DutyAdd", "Dodaj/Edytuj dyżur"));
     rg_DutyType->setObjectName(QStringLiteral("rg_DutyType"));
@@ -79,18 +77,20 @@ DutyDialog::DutyDialog(Prompter& prompter, QWidget* parent)
     e_Note->setObjectName(QStringLiteral("e_Note"));
     e_Note->setMaxLength(static_cast<int>(kDutyNoteLength));
     cb_DutyOnRequest->setObjectName(QStringLiteral("cb_DutyOnRequest"));
-    build_layout();
+    build_layout(buttons);
 
     guard_typed_text(e_Note, prompter_, kNoteRefused);
     for (QLineEdit* field : {me_Time, me_DutyFrom, me_DutyTo, me_DutyOvertime})
         field->installEventFilter(this);
     connect(duty_types, &QButtonGroup::idClicked, this, &DutyDialog::rg_DutyTypeClick);
     connect(pb_ShiftLength, &QScrollBar::valueChanged, this, &DutyDialog::pb_ShiftLengthScroll);
-    connect(sb_Ok, &QPushButton::clicked, this, &DutyDialog::sb_OkClick);
-    connect(sb_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this,
+            &DutyDialog::sb_OkClick);
+    connect(buttons->button(QDialogButtonBox::Cancel), &QPushButton::clicked, this,
+            &QDialog::reject);
 }
 
-void DutyDialog::build_layout() {
+void DutyDialog::build_layout(QDialogButtonBox* buttons) {
     const char* const types[][2] = {{"rb_DutyType0", "\"8\""},
                                     {"rb_DutyType1", "Całą zmianę"},
                                     {"rb_DutyType2", "Dopracowanie"},

@@ -11,7 +11,6 @@ class QDialogButtonBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QScrollBar;
 
 namespace tabrel {
@@ -28,6 +27,20 @@ public:
     // FormShow: the controls from the form, the type group focused.
     void load(DutyForm& form);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build_layout(QDialogButtonBox* buttons);
+    void mirror();
+    void mirror_type();
+    void mirror_bar();
+    bool leave_field(QObject* field);
+    bool leave_focused_field();
+    void rg_DutyTypeClick(int id);
+    void pb_ShiftLengthScroll(int position);
+    void sb_OkClick();
+
     QLabel* l_prac_idx;
     QLabel* l_DateValue;
     QGroupBox* rg_DutyType;
@@ -41,24 +54,6 @@ public:
     QLabel* pb_DutyTo;
     QLineEdit* e_Note;
     QCheckBox* cb_DutyOnRequest;
-    QDialogButtonBox* buttons;
-    QPushButton* sb_Ok;
-    QPushButton* sb_Cancel;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void build_layout();
-    void mirror();
-    void mirror_type();
-    void mirror_bar();
-    bool leave_field(QObject* field);
-    bool leave_focused_field();
-    void rg_DutyTypeClick(int id);
-    void pb_ShiftLengthScroll(int position);
-    void sb_OkClick();
-
     Prompter& prompter_;
     DutyForm* form_ = nullptr;  // the form being shown
 };

@@ -1,14 +1,21 @@
 #include "group_dialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/tell_user.h"
+#include "colour_panel.h"
 #include "cp1250_input.h"
 #include "editing/light_colour.h"
 #include "field_caption.h"
@@ -16,6 +23,7 @@
 #include "model/time_value.h"
 #include "planner/rotation.h"
 #include "qt_text.h"
+#include "shift_table.h"
 #include "storage/options_file.h"
 
 namespace tabrel {
@@ -88,8 +96,8 @@ GroupDialog::GroupDialog(AppState& app, QWidget* parent) : QDialog(parent), app_
     tabs->addTab(page("ts_Shifts", build_shifts_tab()), u("&Zmiany"));
     tabs->addTab(page("ts_Norma", build_norm_tab()), u("&Normatyw"));
     tabs->addTab(page("ts_Automat", build_automat_tab()), u("&Automat"));
-    b_OK = button("b_OK", "OK", this);
-    sb_Cancel = button("sb_Cancel", "Anuluj", this);
+    QPushButton* b_OK = button("b_OK", "OK", this);
+    QPushButton* sb_Cancel = button("sb_Cancel", "Anuluj", this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(b_OK);
@@ -118,9 +126,10 @@ QWidget* GroupDialog::build_data_tab() {
 QWidget* GroupDialog::build_shifts_tab() {
     auto* page = new QWidget;
     sag_Shifts = new ShiftTable(app_.prompter(), page);
-    tb_ShiftInsert = tool("tb_ShiftInsert", "Wstaw", "Wstaw zmianę przed zaznaczoną", page);
-    tb_ShiftAdd = tool("tb_ShiftAdd", "Dodaj", "Dodaj zmianę na końcu", page);
-    tb_ShiftDelete = tool("tb_ShiftDelete", "Usuń", "Usuń zaznaczoną zmianę", page);
+    QToolButton* tb_ShiftInsert =
+        tool("tb_ShiftInsert", "Wstaw", "Wstaw zmianę przed zaznaczoną", page);
+    QToolButton* tb_ShiftAdd = tool("tb_ShiftAdd", "Dodaj", "Dodaj zmianę na końcu", page);
+    QToolButton* tb_ShiftDelete = tool("tb_ShiftDelete", "Usuń", "Usuń zaznaczoną zmianę", page);
     tb_AutoCalc = tool("tb_AutoCalc", "Automatycznie",
                        "Automatyczne wyliczanie początku i czasu trwania zmian", page);
     tb_AutoCalc->setCheckable(true);
@@ -156,7 +165,7 @@ QWidget* GroupDialog::build_norm_tab() {
         u("Obniża normatyw miesięczny o czas trwania dyżuru \"8\" jeżeli święto wypada w sobotę"));
     cb_HoliHolidayNigths = check("cb_HoliHolidayNigths", "Noc w święto jak dyżur świąteczny", page);
     cb_WithoutHolidays = check("cb_WithoutHolidays", "Bez świąt", page);
-    b_SaveAsDefault = button("b_SaveAsDefault", "Zapisz jako domyślne", page);
+    QPushButton* b_SaveAsDefault = button("b_SaveAsDefault", "Zapisz jako domyślne", page);
     connect(b_SaveAsDefault, &QPushButton::clicked, this, &GroupDialog::b_SaveAsDefaultClick);
     auto* layout = new QFormLayout(page);
     layout->addRow(field_caption(me_day8, "Czas trwania dyżuru \"8\" [godz.]:  "), me_day8);
@@ -174,7 +183,8 @@ QWidget* GroupDialog::build_automat_tab() {
     cb_AlwaysResetBeforeStartAutomat =
         check("cb_AlwaysResetBeforeStartAutomat",
               "Resetuj ustawienia początkowe przed każdym uruchomieniem automatu", page);
-    b_AutoSystemReset = button("b_AutoSystemReset", "Resetuj ustawienia początkowe", page);
+    QPushButton* b_AutoSystemReset =
+        button("b_AutoSystemReset", "Resetuj ustawienia początkowe", page);
     connect(b_AutoSystemReset, &QPushButton::clicked, this, &GroupDialog::b_AutoSystemResetClick);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(radio_group("rg_Algorithms", "Algorytm", algorithms, rb_Algorithm, page));
@@ -232,6 +242,10 @@ void GroupDialog::prepare_edit(const Group& group) {
     load(group_form(group));
     edited_id_ = group.id;
     tb_AutoCalc->setChecked(app_.options().AutoCalcShifts);
+}
+
+void GroupDialog::show_tab(Tab tab) {
+    tabs->setCurrentIndex(static_cast<int>(tab));
 }
 
 void GroupDialog::a_OKExecute() {

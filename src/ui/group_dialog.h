@@ -1,26 +1,30 @@
 #pragma once
 
-#include <QCheckBox>
 #include <QDialog>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <QToolButton>
 #include <optional>
 
 #include "app/app_state.h"
-#include "colour_panel.h"
 #include "editing/group_editor.h"
-#include "shift_table.h"
+
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
 
 namespace tabrel {
+
+class ColourPanel;
+class ShiftTable;
 
 // "Dodaj/Edytuj grupę": creates a group or edits the current one. Created once and reused, so
 // a new group starts from what the controls held when the dialog was last closed.
 class GroupDialog : public QDialog {
     Q_OBJECT
 public:
+    // The tabs in the order they are shown.
+    enum class Tab { Data, Shifts, Norm, Automat };
+
     explicit GroupDialog(AppState& app, QWidget* parent = nullptr);
 
     // sb_addgrupaClick: an empty name, two shift rows, a new light colour.
@@ -30,27 +34,7 @@ public:
     bool is_new() const { return !edited_id_; }
 
     GroupForm form() const;
-
-    QTabWidget* tabs;
-    QLineEdit* e_GroupName;
-    ColourPanel* p_ColorChoose;
-    ShiftTable* sag_Shifts;
-    QToolButton* tb_ShiftInsert;
-    QToolButton* tb_ShiftAdd;
-    QToolButton* tb_ShiftDelete;
-    QToolButton* tb_AutoCalc;
-    QLineEdit* me_day8;
-    QCheckBox* cb_SaturdayLikeHoliday;
-    QCheckBox* cb_DayOffForHolidayOnSaturday;
-    QCheckBox* cb_HoliHolidayNigths;
-    QCheckBox* cb_WithoutHolidays;
-    QPushButton* b_SaveAsDefault;
-    QCheckBox* cb_AlwaysResetBeforeStartAutomat;
-    QRadioButton* rb_Algorithm[2];
-    QRadioButton* rb_NormaResidue[3];
-    QPushButton* b_AutoSystemReset;
-    QPushButton* b_OK;
-    QPushButton* sb_Cancel;
+    void show_tab(Tab tab);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -68,6 +52,20 @@ private:
 
     AppState& app_;
     std::optional<uint16_t> edited_id_;
+
+    QTabWidget* tabs;
+    QLineEdit* e_GroupName;
+    ColourPanel* p_ColorChoose;
+    ShiftTable* sag_Shifts;
+    QToolButton* tb_AutoCalc;
+    QLineEdit* me_day8;
+    QCheckBox* cb_SaturdayLikeHoliday;
+    QCheckBox* cb_DayOffForHolidayOnSaturday;
+    QCheckBox* cb_HoliHolidayNigths;
+    QCheckBox* cb_WithoutHolidays;
+    QCheckBox* cb_AlwaysResetBeforeStartAutomat;
+    QRadioButton* rb_Algorithm[2];
+    QRadioButton* rb_NormaResidue[3];
 };
 
 }  // namespace tabrel

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QLabel>
 #include <QWidget>
 
 #include "model/worker.h"
+
+class QLabel;
 
 namespace tabrel {
 
@@ -16,6 +17,7 @@ public:
     // The worker's summary as computed by the core; nothing shows every value as "0".
     void show_worker(const Worker* worker);
 
+private:
     QLabel* st_Workers;
     QLabel* l_wnq_Norma;
     QLabel* l_wnq_NormaUsed;

@@ -1,15 +1,26 @@
 #include "worker_dialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "colour_choice.h"
+#include "colour_panel.h"
 #include "cp1250_input.h"
 #include "editing/light_colour.h"
 #include "field_caption.h"
@@ -90,7 +101,7 @@ WorkerDialog::WorkerDialog(AppState& app, QWidget* parent) : QDialog(parent), ap
     setObjectName(QStringLiteral("Tf_WorkerAdd"));
     setWindowTitle(u("Dodaj/Edytuj pracownika"));
     setModal(true);
-    tabs = new QTabWidget(this);
+    tabs = named(new QTabWidget(this), "pc_Worker");
     // Every tab in sight: the dialog is as wide as its tab row.
     tabs->setUsesScrollButtons(false);
     tabs->addTab(named(build_data_tab(), "ts_Data"), u("&Dane"));
@@ -103,8 +114,8 @@ WorkerDialog::WorkerDialog(AppState& app, QWidget* parent) : QDialog(parent), ap
     cb_Old = named(new QCheckBox(u("Zablokowany"), this), "cb_Old");
     cb_Old->hide();
     l_id = named(new QLabel(this), "l_id");
-    sb_Ok = named(new QPushButton(u("OK"), this), "sb_Ok");
-    sb_Cancel = named(new QPushButton(u("Anuluj"), this), "sb_Cancel");
+    auto* sb_Ok = named(new QPushButton(u("OK"), this), "sb_Ok");
+    auto* sb_Cancel = named(new QPushButton(u("Anuluj"), this), "sb_Cancel");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(l_id);
     buttons->addStretch();

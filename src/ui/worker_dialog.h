@@ -1,24 +1,25 @@
 #pragma once
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
-#include <QSpinBox>
-#include <QTabWidget>
 #include <functional>
 #include <optional>
 
 #include "app/app_state.h"
-#include "colour_panel.h"
 #include "editing/worker_editor.h"
 
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+class QSlider;
+class QSpinBox;
+class QTabWidget;
+
 namespace tabrel {
+
+class ColourPanel;
 
 // "Dodaj/Edytuj pracownika": creates a worker or edits the selected one. Created once and
 // reused, so the address and the planner settings carry over to the next new worker.
@@ -40,6 +41,38 @@ public:
     // Opens the configuration dialog on its "Inne" tab with the occupation list (true) or the
     // education list (false) focused. Unset, choosing "dostosuj listę" only keeps the text.
     std::function<void(bool occupations)> customise_list;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    QWidget* build_data_tab();
+    QWidget* build_group_tab();
+    QWidget* build_address_tab();
+    QWidget* build_other_tab();
+    QWidget* build_leave_tab();
+    QWidget* build_time_tab();
+    QWidget* build_automat_tab();
+    QLineEdit* text_field(const char* name, QWidget* parent);
+    QLineEdit* time_field(const char* name, const char* mask, QWidget* parent);
+    QComboBox* list_field(const char* name, QWidget* parent);
+    void apply_tab_visibility();
+    void fill_groups();
+    void fill_lists();
+    void load(const WorkerForm& form);
+    void list_chosen(QComboBox* list, bool occupations);
+    void e_SurnameExit();
+    bool filter_typed_key(QObject* field, const QKeyEvent* key);
+    void sb_OkClick();
+    char decimal() const;
+
+    AppState& app_;
+    std::optional<int> edited_index_;
+    std::optional<StoredWorker> stored_;
+    QString occupation_kept_;
+    QString education_kept_;
 
     QTabWidget* tabs;
     QLabel* l_id;
@@ -81,40 +114,6 @@ public:
     QSpinBox* se_AutoSystemStartFrom;
     QCheckBox* cb_AutoAsWeek;
     QCheckBox* cb_Old;
-    QPushButton* sb_Ok;
-    QPushButton* sb_Cancel;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* object, QEvent* event) override;
-
-private:
-    QWidget* build_data_tab();
-    QWidget* build_group_tab();
-    QWidget* build_address_tab();
-    QWidget* build_other_tab();
-    QWidget* build_leave_tab();
-    QWidget* build_time_tab();
-    QWidget* build_automat_tab();
-    QLineEdit* text_field(const char* name, QWidget* parent);
-    QLineEdit* time_field(const char* name, const char* mask, QWidget* parent);
-    QComboBox* list_field(const char* name, QWidget* parent);
-    void apply_tab_visibility();
-    void fill_groups();
-    void fill_lists();
-    void load(const WorkerForm& form);
-    void list_chosen(QComboBox* list, bool occupations);
-    void e_SurnameExit();
-    bool filter_typed_key(QObject* field, const QKeyEvent* key);
-    void sb_OkClick();
-    char decimal() const;
-
-    AppState& app_;
-    std::optional<int> edited_index_;
-    std::optional<StoredWorker> stored_;
-    QString occupation_kept_;
-    QString education_kept_;
 };
 
 }  // namespace tabrel

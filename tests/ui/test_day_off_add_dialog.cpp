@@ -8,10 +8,12 @@
 
 #include "day_off_dialog.h"
 #include "editing/day_off_form.h"
+#include "find_widget.h"
 #include "i18n/cp1250.h"
 #include "support/ward_fixture.h"
 
 using namespace tabrel;
+using tabrel::test::widget;
 
 namespace {
 
@@ -42,6 +44,10 @@ struct Shown {
         QApplication::setActiveWindow(&dialog);
         if (!QTest::qWaitForWindowActive(&dialog)) qFatal("dialog not active");
     }
+    QComboBox* kinds() const { return widget<QComboBox>(dialog, "cb_DayOffType"); }
+    QSpinBox* spin(const char* name) const { return widget<QSpinBox>(dialog, name); }
+    QLabel* label(const char* name) const { return widget<QLabel>(dialog, name); }
+    void ok() { QTest::mouseClick(widget<QPushButton>(dialog, "sb_Ok"), Qt::LeftButton); }
 };
 
 // The kind list moved to `position` with the arrow keys, as a user would without opening it.
@@ -69,24 +75,24 @@ private slots:
         Shown s(form);
         const DayOffDialog& d = s.dialog;
         QCOMPARE(d.windowTitle(), QStringLiteral("Dodaj/Edytuj wolne"));
-        QCOMPARE(d.cb_DayOffType->count(), 18);
-        QCOMPARE(d.cb_DayOffType->itemText(0), QString::fromUtf8("Bez dyżuru (daw. Na życzenie)"));
-        QCOMPARE(d.cb_DayOffType->itemText(8), QStringLiteral("Inny "));
-        QCOMPARE(d.cb_DayOffType->itemText(17), QString::fromUtf8("Okolicznościowy"));
-        QCOMPARE(d.cb_DayOffType->currentIndex(), 0);
-        QCOMPARE(d.l_DayOffFrom->text(), QStringLiteral("Dnia: "));
-        QCOMPARE(d.l_DayOffTo->text(), QStringLiteral("na zmianie nr:"));
-        QCOMPARE(d.se_DayOffFrom->value(), 10);
-        QCOMPARE(d.se_DayOffFrom->maximum(), 30);
-        QCOMPARE(d.se_DayOffTo->minimum(), 0);
-        QCOMPARE(d.se_DayOffTo->maximum(), 2);
-        QCOMPARE(d.se_DayOffTo->value(), 0);
-        QVERIFY(d.l_DayOffLength->isHidden());
-        QVERIFY(d.l_DayOffLengthValue->isHidden());
+        QCOMPARE(s.kinds()->count(), 18);
+        QCOMPARE(s.kinds()->itemText(0), QString::fromUtf8("Bez dyżuru (daw. Na życzenie)"));
+        QCOMPARE(s.kinds()->itemText(8), QStringLiteral("Inny "));
+        QCOMPARE(s.kinds()->itemText(17), QString::fromUtf8("Okolicznościowy"));
+        QCOMPARE(s.kinds()->currentIndex(), 0);
+        QCOMPARE(s.label("l_DayOffFrom")->text(), QStringLiteral("Dnia: "));
+        QCOMPARE(s.label("l_DayOffTo")->text(), QStringLiteral("na zmianie nr:"));
+        QCOMPARE(s.spin("se_DayOffFrom")->value(), 10);
+        QCOMPARE(s.spin("se_DayOffFrom")->maximum(), 30);
+        QCOMPARE(s.spin("se_DayOffTo")->minimum(), 0);
+        QCOMPARE(s.spin("se_DayOffTo")->maximum(), 2);
+        QCOMPARE(s.spin("se_DayOffTo")->value(), 0);
+        QVERIFY(s.label("l_DayOffLength")->isHidden());
+        QVERIFY(s.label("l_DayOffLengthValue")->isHidden());
 
-        QTest::keyClick(s.dialog.se_DayOffTo, Qt::Key_Up);
-        QTest::keyClick(s.dialog.se_DayOffTo, Qt::Key_Up);
-        QTest::keyClick(s.dialog.se_DayOffTo, Qt::Key_Return);
+        QTest::keyClick(s.spin("se_DayOffTo"), Qt::Key_Up);
+        QTest::keyClick(s.spin("se_DayOffTo"), Qt::Key_Up);
+        QTest::keyClick(s.spin("se_DayOffTo"), Qt::Key_Return);
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
         const DayOff& entry = w.worker().days_off[9];
         QCOMPARE(entry.kind, '\xBF');
@@ -102,18 +108,19 @@ private slots:
         w.worker().urlop = 9600;
         DayOffForm form = w.form(10);
         Shown s(form);
-        choose_kind(s.dialog.cb_DayOffType, 1);
-        QCOMPARE(s.dialog.l_DayOffFrom->text(), QStringLiteral("Od:"));
-        QCOMPARE(s.dialog.l_DayOffTo->text(), QStringLiteral("Do:"));
-        QVERIFY(!s.dialog.l_DayOffLengthValue->isHidden());
-        QCOMPARE(s.dialog.l_DayOffLength->text(), QStringLiteral("Czas trwania urlopu [godz.]: "));
-        QCOMPARE(s.dialog.se_DayOffTo->minimum(), 10);
-        QCOMPARE(s.dialog.se_DayOffTo->value(), 10);
-        QCOMPARE(s.dialog.l_DayOffLengthValue->text(), QStringLiteral("08:00"));
+        choose_kind(s.kinds(), 1);
+        QCOMPARE(s.label("l_DayOffFrom")->text(), QStringLiteral("Od:"));
+        QCOMPARE(s.label("l_DayOffTo")->text(), QStringLiteral("Do:"));
+        QVERIFY(!s.label("l_DayOffLengthValue")->isHidden());
+        QCOMPARE(s.label("l_DayOffLength")->text(),
+                 QStringLiteral("Czas trwania urlopu [godz.]: "));
+        QCOMPARE(s.spin("se_DayOffTo")->minimum(), 10);
+        QCOMPARE(s.spin("se_DayOffTo")->value(), 10);
+        QCOMPARE(s.label("l_DayOffLengthValue")->text(), QStringLiteral("08:00"));
 
-        QTest::keyClick(s.dialog.se_DayOffTo, Qt::Key_Up);
-        QCOMPARE(s.dialog.l_DayOffLengthValue->text(), QStringLiteral("16:00"));
-        QTest::keyClick(s.dialog.se_DayOffTo, Qt::Key_Return);
+        QTest::keyClick(s.spin("se_DayOffTo"), Qt::Key_Up);
+        QCOMPARE(s.label("l_DayOffLengthValue")->text(), QStringLiteral("16:00"));
+        QTest::keyClick(s.spin("se_DayOffTo"), Qt::Key_Return);
 
         QCOMPARE(w.worker().urlop_prev, 0);
         QCOMPARE(w.worker().urlop, 9600 - 360);
@@ -127,15 +134,15 @@ private slots:
         Ward w;
         DayOffForm form = w.form(10);
         Shown s(form);
-        choose_kind(s.dialog.cb_DayOffType, 2);
-        retype(s.dialog.se_DayOffTo, 16);
-        QCOMPARE(s.dialog.l_DayOffLengthValue->text(), QStringLiteral("40:00"));
-        retype(s.dialog.se_DayOffFrom, 14);
-        QCOMPARE(s.dialog.se_DayOffTo->minimum(), 14);
-        QCOMPARE(s.dialog.se_DayOffTo->value(), 16);
-        QCOMPARE(s.dialog.l_DayOffLengthValue->text(), QStringLiteral("08:00"));
-        retype(s.dialog.se_DayOffFrom, 20);
-        QCOMPARE(s.dialog.se_DayOffTo->value(), 20);
+        choose_kind(s.kinds(), 2);
+        retype(s.spin("se_DayOffTo"), 16);
+        QCOMPARE(s.label("l_DayOffLengthValue")->text(), QStringLiteral("40:00"));
+        retype(s.spin("se_DayOffFrom"), 14);
+        QCOMPARE(s.spin("se_DayOffTo")->minimum(), 14);
+        QCOMPARE(s.spin("se_DayOffTo")->value(), 16);
+        QCOMPARE(s.label("l_DayOffLengthValue")->text(), QStringLiteral("08:00"));
+        retype(s.spin("se_DayOffFrom"), 20);
+        QCOMPARE(s.spin("se_DayOffTo")->value(), 20);
     }
 
     void care_leave_over_the_limit_is_refused_and_the_dialog_stays() {
@@ -143,9 +150,9 @@ private slots:
         w.worker().opieka = 2;
         DayOffForm form = w.form(10);
         Shown s(form);
-        choose_kind(s.dialog.cb_DayOffType, 6);
-        retype(s.dialog.se_DayOffTo, 12);
-        QTest::mouseClick(s.dialog.sb_Ok, Qt::LeftButton);
+        choose_kind(s.kinds(), 6);
+        retype(s.spin("se_DayOffTo"), 12);
+        s.ok();
         QVERIFY(s.dialog.isVisible());
         QCOMPARE(w.informed(),
                  QString::fromUtf8("Wybrana liczba dni przekracza limit dni opieki dla wybranego "
@@ -153,8 +160,8 @@ private slots:
         QCOMPARE(w.worker().days_off[9].seq, 0);
         QCOMPARE(w.worker().opieka, 2);
 
-        QTest::keyClick(s.dialog.se_DayOffTo, Qt::Key_Down);
-        QTest::mouseClick(s.dialog.sb_Ok, Qt::LeftButton);
+        QTest::keyClick(s.spin("se_DayOffTo"), Qt::Key_Down);
+        s.ok();
         QVERIFY(!s.dialog.isVisible());
         QCOMPARE(w.worker().days_off[9].kind, 'o');
         QCOMPARE(w.worker().days_off[9].to_day, 11);
@@ -166,9 +173,9 @@ private slots:
         w.worker().reha = 1;
         DayOffForm form = w.form(10);
         Shown s(form);
-        choose_kind(s.dialog.cb_DayOffType, 14);
-        QTest::keyClick(s.dialog.se_DayOffTo, Qt::Key_Up);
-        QTest::keyClick(s.dialog.se_DayOffTo, Qt::Key_Return);
+        choose_kind(s.kinds(), 14);
+        QTest::keyClick(s.spin("se_DayOffTo"), Qt::Key_Up);
+        QTest::keyClick(s.spin("se_DayOffTo"), Qt::Key_Return);
         QVERIFY(s.dialog.isVisible());
         QVERIFY(w.informed().contains(QStringLiteral("urlopu rehabilitacyjnego")));
         QCOMPARE(w.worker().days_off[9].seq, 0);
@@ -179,8 +186,8 @@ private slots:
         w.worker().urlop = 960;
         DayOffForm form = w.form(10);
         Shown s(form);
-        choose_kind(s.dialog.cb_DayOffType, 1);
-        QTest::keyClick(s.dialog.se_DayOffTo, Qt::Key_Escape);
+        choose_kind(s.kinds(), 1);
+        QTest::keyClick(s.spin("se_DayOffTo"), Qt::Key_Escape);
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
         QCOMPARE(w.worker().days_off[9].seq, 0);
         QCOMPARE(w.worker().urlop, 960);
@@ -191,8 +198,8 @@ private slots:
         DayOffForm form = w.form(3);
         DayOffDialog dialog(nullptr);
         QTimer::singleShot(0, [&] {
-            choose_kind(dialog.cb_DayOffType, 5);
-            QTest::mouseClick(dialog.sb_Ok, Qt::LeftButton);
+            choose_kind(widget<QComboBox>(dialog, "cb_DayOffType"), 5);
+            QTest::mouseClick(widget<QPushButton>(dialog, "sb_Ok"), Qt::LeftButton);
             if (dialog.isVisible()) dialog.reject();
         });
         static_cast<DayOffFormView&>(dialog).show(form);

@@ -1,12 +1,17 @@
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include "app/app_state.h"
+#include "find_widget.h"
 #include "group_dialog.h"
 #include "language_applier.h"
 #include "program_fixture.h"
@@ -16,6 +21,7 @@
 
 using namespace tabrel;
 using tabrel::test::Program;
+using tabrel::test::widget;
 
 namespace {
 
@@ -61,9 +67,10 @@ private slots:
         GroupDialog dialog{p.app};
         apply_language(shipped("english.lng"), &dialog);
         QCOMPARE(dialog.windowTitle(), u("Add/Edit group"));
-        QCOMPARE(dialog.cb_WithoutHolidays->text(), u("No holidays"));
-        QCOMPARE(dialog.sb_Cancel->text(), u("Cancel"));
-        QCOMPARE(dialog.tb_ShiftAdd->toolTip(), u("Add a shift at the end"));
+        QCOMPARE(widget<QCheckBox>(dialog, "cb_WithoutHolidays")->text(), u("No holidays"));
+        QCOMPARE(widget<QPushButton>(dialog, "sb_Cancel")->text(), u("Cancel"));
+        QCOMPARE(widget<QToolButton>(dialog, "tb_ShiftAdd")->toolTip(),
+                 u("Add a shift at the end"));
         auto* algorithms = dialog.findChild<QGroupBox*>(QStringLiteral("rg_Algorithms"));
         QCOMPARE(algorithms->title(), u("Algorithm"));
         QCOMPARE(radio(algorithms, 1)->text(), u("Algorithm 2"));
@@ -76,10 +83,10 @@ private slots:
         WorkerDialog dialog{p.app};
         apply_language(shipped("english.lng"), &dialog);
         QCOMPARE(dialog.windowTitle(), u("Add/Edit worker"));
-        QCOMPARE(dialog.rb_WithoutAuto->text(), u("Do not schedule"));
-        QCOMPARE(dialog.cb_wn_Norma->text(), u("Monthly norm:"));
-        QCOMPARE(dialog.sb_Cancel->text(), u("Cancel"));
-        QCOMPARE(dialog.e_Nick->toolTip(),
+        QCOMPARE(widget<QRadioButton>(dialog, "rb_WithoutAuto")->text(), u("Do not schedule"));
+        QCOMPARE(widget<QCheckBox>(dialog, "cb_wn_Norma")->text(), u("Monthly norm:"));
+        QCOMPARE(widget<QPushButton>(dialog, "sb_Cancel")->text(), u("Cancel"));
+        QCOMPARE(widget<QLineEdit>(dialog, "e_Nick")->toolTip(),
                  u("The short name appears on the duties and days off being added"));
     }
 
@@ -93,7 +100,8 @@ private slots:
             QCOMPARE(visible_texts(window), built);
         }
         QCOMPARE(group.windowTitle(), u("Dodaj/Edytuj grupę"));
-        QCOMPARE(worker.rb_Auto8->text(), u("Dyżury \"8\" na zmianie nr:"));
+        QCOMPARE(widget<QRadioButton>(worker, "rb_Auto8")->text(),
+                 u("Dyżury \"8\" na zmianie nr:"));
     }
 
     void polish_after_english_restores_the_captions() {
@@ -103,8 +111,8 @@ private slots:
         apply_language(shipped("english.lng"), &dialog);
         QVERIFY(visible_texts(&dialog) != built);
         apply_language(shipped("polski.lng"), &dialog);
-        QCOMPARE(dialog.cb_WithoutHolidays->text(), u("Bez świąt"));
-        QCOMPARE(dialog.tb_ShiftAdd->toolTip(), u("Dodaj zmianę na końcu"));
+        QCOMPARE(widget<QCheckBox>(dialog, "cb_WithoutHolidays")->text(), u("Bez świąt"));
+        QCOMPARE(widget<QToolButton>(dialog, "tb_ShiftAdd")->toolTip(), u("Dodaj zmianę na końcu"));
         auto* algorithms = dialog.findChild<QGroupBox*>(QStringLiteral("rg_Algorithms"));
         QCOMPARE(algorithms->title(), u("Algorytm"));
     }

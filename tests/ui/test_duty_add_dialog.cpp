@@ -14,11 +14,13 @@
 
 #include "duty_dialog.h"
 #include "editing/duty_form.h"
+#include "find_widget.h"
 #include "i18n/cp1250.h"
 #include "language_applier.h"
 #include "support/ward_fixture.h"
 
 using namespace tabrel;
+using tabrel::test::widget;
 
 namespace {
 
@@ -41,6 +43,13 @@ struct Ward {
     }
 };
 
+// The duty types, ids in DutyType order; the group is the dialog's only one.
+QButtonGroup* types_of(const DutyDialog& dialog) {
+    auto* group = dialog.findChild<QButtonGroup*>();
+    if (!group) qFatal("no group of duty types");
+    return group;
+}
+
 // The dialog shown for `form`, active, so that focus moves as a user's keys move it.
 struct Shown {
     DutyDialog dialog;
@@ -50,9 +59,14 @@ struct Shown {
         QApplication::setActiveWindow(&dialog);
         if (!QTest::qWaitForWindowActive(&dialog)) qFatal("dialog not active");
     }
+    QButtonGroup* types() const { return types_of(dialog); }
     QRadioButton* type(DutyType t) const {
-        return static_cast<QRadioButton*>(dialog.duty_types->button(static_cast<int>(t)));
+        return static_cast<QRadioButton*>(types()->button(static_cast<int>(t)));
     }
+    QLineEdit* field(const char* name) const { return widget<QLineEdit>(dialog, name); }
+    QString title() const { return widget<QGroupBox>(dialog, "rg_DutyType")->title(); }
+    QScrollBar* bar() const { return widget<QScrollBar>(dialog, "pb_ShiftLength"); }
+    QCheckBox* on_request() const { return widget<QCheckBox>(dialog, "cb_DutyOnRequest"); }
 };
 
 // Key presses carrying `text`, one character each, as a keyboard layout would send them.
@@ -92,7 +106,7 @@ private slots:
         Shown s(w, form);
         apply_language(LanguageFile(IniFile::parse("[f_DutyAdd]\r\nrg_DutyType=Duration\r\n")),
                        &s.dialog);
-        QCOMPARE(s.dialog.rg_DutyType->title(), QString::fromUtf8("Czas trwania dyżuru: 00:00"));
+        QCOMPARE(s.title(), QString::fromUtf8("Czas trwania dyżuru: 00:00"));
     }
 
     void new_duty_shows_worker_day_and_shift_and_needs_a_type() {
@@ -101,15 +115,15 @@ private slots:
         Shown s(w, form);
         const DutyDialog& d = s.dialog;
         QCOMPARE(d.windowTitle(), QString::fromUtf8("Dodaj/Edytuj dyżur"));
-        QCOMPARE(d.l_prac_idx->text(), QStringLiteral("Nowak Anna"));
-        QCOMPARE(d.l_DateValue->text(), QStringLiteral("5 czerwiec 2024"));
-        QCOMPARE(d.rg_DutyType->title(), QString::fromUtf8("Czas trwania dyżuru: 00:00"));
-        QCOMPARE(d.me_DutyFrom->text(), QStringLiteral("19:00"));
-        QCOMPARE(d.me_DutyOvertime->displayText(), QStringLiteral(" 00:00"));
-        QCOMPARE(d.pb_DutyFrom->text(), QStringLiteral("| 19:00"));
-        QCOMPARE(d.pb_DutyTo->text(), QStringLiteral("07:00 |"));
-        QCOMPARE(d.duty_types->checkedButton(), nullptr);
-        QVERIFY(!d.pb_ShiftLength->isEnabled());
+        QCOMPARE(widget<QLabel>(d, "l_prac_idx")->text(), QStringLiteral("Nowak Anna"));
+        QCOMPARE(widget<QLabel>(d, "l_DateValue")->text(), QStringLiteral("5 czerwiec 2024"));
+        QCOMPARE(s.title(), QString::fromUtf8("Czas trwania dyżuru: 00:00"));
+        QCOMPARE(s.field("me_DutyFrom")->text(), QStringLiteral("19:00"));
+        QCOMPARE(s.field("me_DutyOvertime")->displayText(), QStringLiteral(" 00:00"));
+        QCOMPARE(widget<QLabel>(d, "pb_DutyFrom")->text(), QStringLiteral("| 19:00"));
+        QCOMPARE(widget<QLabel>(d, "pb_DutyTo")->text(), QStringLiteral("07:00 |"));
+        QCOMPARE(s.types()->checkedButton(), nullptr);
+        QVERIFY(!s.bar()->isEnabled());
         QCOMPARE(QApplication::focusWidget(), s.type(DutyType::Eight));
 
         QTest::keyClick(&s.dialog, Qt::Key_Return);
@@ -124,20 +138,20 @@ private slots:
         DutyForm form = w.form(5, 1);
         Shown s(w, form);
         click_box(s.type(DutyType::WholeShift));
-        QCOMPARE(s.dialog.rg_DutyType->title(), QString::fromUtf8("Czas trwania dyżuru: 12:00"));
-        QCOMPARE(s.dialog.me_DutyTo->text(), QStringLiteral("19:00"));
-        QVERIFY(!s.dialog.pb_ShiftLength->isEnabled());  // the whole shift has no room to move
+        QCOMPARE(s.title(), QString::fromUtf8("Czas trwania dyżuru: 12:00"));
+        QCOMPARE(s.field("me_DutyTo")->text(), QStringLiteral("19:00"));
+        QVERIFY(!s.bar()->isEnabled());  // the whole shift has no room to move
         click_box(s.type(DutyType::Remainder));
-        QCOMPARE(s.dialog.rg_DutyType->title(), QString::fromUtf8("Czas trwania dyżuru: 07:40"));
-        QCOMPARE(s.dialog.me_DutyTo->text(), QStringLiteral("14:40"));
-        QVERIFY(s.dialog.pb_ShiftLength->isEnabled());
+        QCOMPARE(s.title(), QString::fromUtf8("Czas trwania dyżuru: 07:40"));
+        QCOMPARE(s.field("me_DutyTo")->text(), QStringLiteral("14:40"));
+        QVERIFY(s.bar()->isEnabled());
 
         // Entering the length field chooses "Inny"; leaving it takes the typed length.
-        retype(s.dialog.me_Time, QStringLiteral("0330"));
+        retype(s.field("me_Time"), QStringLiteral("0330"));
         QVERIFY(s.type(DutyType::Other)->isChecked());
-        QTest::keyClick(s.dialog.me_Time, Qt::Key_Tab);
-        QCOMPARE(s.dialog.rg_DutyType->title(), QString::fromUtf8("Czas trwania dyżuru: 03:30"));
-        QCOMPARE(s.dialog.me_DutyTo->text(), QStringLiteral("10:30"));
+        QTest::keyClick(s.field("me_Time"), Qt::Key_Tab);
+        QCOMPARE(s.title(), QString::fromUtf8("Czas trwania dyżuru: 03:30"));
+        QCOMPARE(s.field("me_DutyTo")->text(), QStringLiteral("10:30"));
     }
 
     void midnight_start_is_stored_as_1440_with_note_and_request() {
@@ -145,14 +159,14 @@ private slots:
         DutyForm form = w.form(5, 2);
         Shown s(w, form);
         click_box(s.type(DutyType::Other));
-        retype(s.dialog.me_Time, QStringLiteral("0400"));
-        retype(s.dialog.me_DutyFrom, QStringLiteral("0000"));
-        QTest::keyClick(s.dialog.me_DutyFrom, Qt::Key_Tab);
-        QCOMPARE(s.dialog.me_DutyTo->text(), QStringLiteral("04:00"));
-        retype(s.dialog.me_DutyOvertime, QStringLiteral("-0015"));
-        type(s.dialog.e_Note, QString::fromUtf8("Zamiana z Kowalską"));
-        click_box(s.dialog.cb_DutyOnRequest);
-        QTest::keyClick(s.dialog.e_Note, Qt::Key_Return);
+        retype(s.field("me_Time"), QStringLiteral("0400"));
+        retype(s.field("me_DutyFrom"), QStringLiteral("0000"));
+        QTest::keyClick(s.field("me_DutyFrom"), Qt::Key_Tab);
+        QCOMPARE(s.field("me_DutyTo")->text(), QStringLiteral("04:00"));
+        retype(s.field("me_DutyOvertime"), QStringLiteral("-0015"));
+        type(s.field("e_Note"), QString::fromUtf8("Zamiana z Kowalską"));
+        click_box(s.on_request());
+        QTest::keyClick(s.field("e_Note"), Qt::Key_Return);
 
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
         const Duty& d = w.worker().duties[4];
@@ -170,11 +184,11 @@ private slots:
         Ward w;
         DutyForm form = w.form(5, 2);
         Shown s(w, form);
-        retype(s.dialog.me_DutyTo, QStringLiteral("0600"));
-        QTest::keyClick(s.dialog.me_DutyTo, Qt::Key_Return);
+        retype(s.field("me_DutyTo"), QStringLiteral("0600"));
+        QTest::keyClick(s.field("me_DutyTo"), Qt::Key_Return);
 
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(s.dialog.me_Time->text(), QStringLiteral("11:00"));
+        QCOMPARE(s.field("me_Time")->text(), QStringLiteral("11:00"));
         QVERIFY(s.type(DutyType::Other)->isChecked());
         const Duty& d = w.worker().duties[4];
         QCOMPARE(d.start, 1140);
@@ -185,7 +199,7 @@ private slots:
         Ward w;
         DutyForm form = w.form(5, 2);
         Shown s(w, form);
-        QScrollBar* bar = s.dialog.pb_ShiftLength;
+        QScrollBar* bar = s.bar();
         click_box(s.type(DutyType::Eight));
         QVERIFY(bar->isEnabled());
         QCOMPARE(bar->toolTip(), QStringLiteral("19:00 - 02:35"));
@@ -193,12 +207,12 @@ private slots:
         QCOMPARE(bar->maximum(), 720 - 455);  // the duty stays inside the shift
 
         bar->setValue(200);
-        QCOMPARE(s.dialog.me_DutyFrom->text(), QStringLiteral("22:20"));
-        QCOMPARE(s.dialog.me_DutyTo->text(), QStringLiteral("05:55"));
+        QCOMPARE(s.field("me_DutyFrom")->text(), QStringLiteral("22:20"));
+        QCOMPARE(s.field("me_DutyTo")->text(), QStringLiteral("05:55"));
         QCOMPARE(bar->toolTip(), QStringLiteral("22:20 - 05:55"));
         QTest::keyClick(bar, Qt::Key_End);
-        QCOMPARE(s.dialog.me_DutyFrom->text(), QStringLiteral("23:25"));
-        QCOMPARE(s.dialog.me_DutyTo->text(), QStringLiteral("07:00"));
+        QCOMPARE(s.field("me_DutyFrom")->text(), QStringLiteral("23:25"));
+        QCOMPARE(s.field("me_DutyTo")->text(), QStringLiteral("07:00"));
 
         // 7:35 fills the norm over the working days: the worker is asked about the month.
         w.ward.prompter.answers = {false};
@@ -216,8 +230,8 @@ private slots:
         DutyForm form = w.form(5, 1);
         Shown s(w, form);
         click_box(s.type(DutyType::WholeShift));
-        QTest::keyClicks(s.dialog.e_Note, QStringLiteral("x"));
-        QTest::keyClick(s.dialog.e_Note, Qt::Key_Escape);
+        QTest::keyClicks(s.field("e_Note"), QStringLiteral("x"));
+        QTest::keyClick(s.field("e_Note"), Qt::Key_Escape);
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
         QVERIFY(!s.dialog.isVisible());
         QCOMPARE(w.worker().duties[4].seq, 0);
@@ -227,18 +241,18 @@ private slots:
         Ward w;
         DutyForm form = w.form(5, 1);
         Shown s(w, form);
-        retype(s.dialog.me_DutyFrom, QStringLiteral("2530"));
-        QTest::keyClick(s.dialog.me_DutyFrom, Qt::Key_Tab);
+        retype(s.field("me_DutyFrom"), QStringLiteral("2530"));
+        QTest::keyClick(s.field("me_DutyFrom"), Qt::Key_Tab);
         QCOMPARE(w.ward.prompter.errors.size(), size_t{1});
-        QCOMPARE(s.dialog.me_DutyFrom->text(), QStringLiteral("07:00"));
+        QCOMPARE(s.field("me_DutyFrom")->text(), QStringLiteral("07:00"));
 
         // A half-typed field stays open with the old value; OK does not go on with it.
         click_box(s.type(DutyType::WholeShift));
-        retype(s.dialog.me_DutyFrom, QStringLiteral("9999"));
-        QTest::keyClick(s.dialog.me_DutyFrom, Qt::Key_Return);
+        retype(s.field("me_DutyFrom"), QStringLiteral("9999"));
+        QTest::keyClick(s.field("me_DutyFrom"), Qt::Key_Return);
         QCOMPARE(w.ward.prompter.errors.size(), size_t{2});
         QVERIFY(s.dialog.isVisible());
-        QCOMPARE(s.dialog.me_DutyFrom->text(), QStringLiteral("07:00"));
+        QCOMPARE(s.field("me_DutyFrom")->text(), QStringLiteral("07:00"));
         QCOMPARE(w.worker().duties[4].seq, 0);
     }
 
@@ -246,7 +260,7 @@ private slots:
         Ward w;
         DutyForm form = w.form(5, 1);
         Shown s(w, form);
-        QLineEdit* note = s.dialog.e_Note;
+        QLineEdit* note = s.field("e_Note");
         type(note, QString::fromUtf8("ab¤"));
         QCOMPARE(note->text(), QStringLiteral("ab"));
         QCOMPARE(w.informed(), QString::fromUtf8("Wpisanego znaku nie można zapisać w tym polu. "
@@ -276,16 +290,16 @@ private slots:
         DutyForm form = w.editing(5);
         Shown s(w, form);
         QVERIFY(s.type(DutyType::Other)->isChecked());
-        QCOMPARE(s.dialog.me_Time->text(), QStringLiteral("11:00"));
-        QCOMPARE(s.dialog.me_DutyFrom->text(), QStringLiteral("19:00"));
-        QCOMPARE(s.dialog.me_DutyTo->text(), QStringLiteral("06:00"));
-        QCOMPARE(s.dialog.me_DutyOvertime->displayText(), QStringLiteral(" 00:30"));
-        QCOMPARE(s.dialog.e_Note->text(), QStringLiteral("stara"));
-        QVERIFY(s.dialog.cb_DutyOnRequest->isChecked());
+        QCOMPARE(s.field("me_Time")->text(), QStringLiteral("11:00"));
+        QCOMPARE(s.field("me_DutyFrom")->text(), QStringLiteral("19:00"));
+        QCOMPARE(s.field("me_DutyTo")->text(), QStringLiteral("06:00"));
+        QCOMPARE(s.field("me_DutyOvertime")->displayText(), QStringLiteral(" 00:30"));
+        QCOMPARE(s.field("e_Note")->text(), QStringLiteral("stara"));
+        QVERIFY(s.on_request()->isChecked());
 
         click_box(s.type(DutyType::WholeShift));
-        click_box(s.dialog.cb_DutyOnRequest);
-        QTest::mouseClick(s.dialog.sb_Ok, Qt::LeftButton);
+        click_box(s.on_request());
+        QTest::mouseClick(widget<QPushButton>(s.dialog, "sb_Ok"), Qt::LeftButton);
         const Duty& d = w.worker().duties[4];
         QCOMPARE(d.duration, 720);
         QCOMPARE(d.overtime, 30);
@@ -298,8 +312,8 @@ private slots:
         DutyForm form = w.form(7, 1);
         DutyDialog dialog(w.ward.prompter, nullptr);
         QTimer::singleShot(0, [&] {
-            click_box(dialog.duty_types->button(1));
-            QTest::mouseClick(dialog.sb_Ok, Qt::LeftButton);
+            click_box(types_of(dialog)->button(1));
+            QTest::mouseClick(widget<QPushButton>(dialog, "sb_Ok"), Qt::LeftButton);
             if (dialog.isVisible()) dialog.reject();
         });
         static_cast<DutyFormView&>(dialog).show(form);

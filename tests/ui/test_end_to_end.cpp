@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QComboBox>
 #include <QDate>
 #include <QDesktopServices>
 #include <QLabel>
@@ -8,6 +9,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QUrl>
 #include <algorithm>
@@ -17,11 +20,13 @@
 
 #include "app/login.h"
 #include "day_off_dialog.h"
+#include "find_widget.h"
 #include "group_dialog.h"
 #include "login_dialog.h"
 #include "qt_settings_store.h"
 #include "run_program.h"
 #include "scripted_user.h"
+#include "shift_table.h"
 #include "storage/archive.h"
 #include "templates_dialog.h"
 #include "window_fixture.h"
@@ -265,9 +270,9 @@ private:
             "the group dialog", [] { return modal<GroupDialog>(); },
             [] {
                 GroupDialog* dialog = modal<GroupDialog>();
-                fill(dialog->e_GroupName, kGroup);
-                QCOMPARE(dialog->sag_Shifts->rowCount(), 2);
-                click(dialog->b_OK);
+                fill(widget<QLineEdit>(*dialog, "e_GroupName"), kGroup);
+                QCOMPARE(widget<ShiftTable>(*dialog, "sag_Shifts")->rowCount(), 2);
+                click(widget<QPushButton>(*dialog, "b_OK"));
             });
         user.then(
             "the group listed, guiding to a worker",
@@ -283,10 +288,10 @@ private:
             "the worker dialog for the first worker", [] { return modal<WorkerDialog>(); },
             [] {
                 WorkerDialog* dialog = modal<WorkerDialog>();
-                fill(dialog->e_Surname, QStringLiteral("Kowalska"));
-                fill(dialog->e_Name, QStringLiteral("Anna"));
-                QCOMPARE(dialog->e_Nick->text(), QStringLiteral("KA"));
-                click(dialog->sb_Ok);
+                fill(widget<QLineEdit>(*dialog, "e_Surname"), QStringLiteral("Kowalska"));
+                fill(widget<QLineEdit>(*dialog, "e_Name"), QStringLiteral("Anna"));
+                QCOMPARE(widget<QLineEdit>(*dialog, "e_Nick")->text(), QStringLiteral("KA"));
+                click(widget<QPushButton>(*dialog, "sb_Ok"));
             });
         user.then(
             "the first worker listed",
@@ -296,14 +301,16 @@ private:
             "the worker dialog for the second worker", [] { return modal<WorkerDialog>(); },
             [] {
                 WorkerDialog* dialog = modal<WorkerDialog>();
-                fill(dialog->e_Surname, QString::fromUtf8("Żurawska"));
-                fill(dialog->e_Name, QStringLiteral("Zofia"));
+                fill(widget<QLineEdit>(*dialog, "e_Surname"), QString::fromUtf8("Żurawska"));
+                fill(widget<QLineEdit>(*dialog, "e_Name"), QStringLiteral("Zofia"));
                 // Planned by the planner: day, night and two days free, over and over.
-                dialog->tabs->setCurrentWidget(dialog->rb_AutoScheme->parentWidget());
-                click(dialog->rb_AutoScheme);
-                dialog->e_SystemPattern->clear();
-                type(dialog->e_SystemPattern, QStringLiteral("1200"));
-                click(dialog->sb_Ok);
+                auto* scheme = widget<QRadioButton>(*dialog, "rb_AutoScheme");
+                widget<QTabWidget>(*dialog, "pc_Worker")->setCurrentWidget(scheme->parentWidget());
+                click(scheme);
+                auto* pattern = widget<QLineEdit>(*dialog, "e_SystemPattern");
+                pattern->clear();
+                type(pattern, QStringLiteral("1200"));
+                click(widget<QPushButton>(*dialog, "sb_Ok"));
             });
         user.then(
             "both workers listed",
@@ -319,8 +326,9 @@ private:
             [] {
                 DutyDialog* dialog = modal<DutyDialog>();
                 click(dialog->findChild<QRadioButton*>(QStringLiteral("rb_DutyType1")));
-                QCOMPARE(dialog->me_DutyFrom->text(), QStringLiteral("07:00"));
-                click(dialog->sb_Ok);
+                QCOMPARE(widget<QLineEdit>(*dialog, "me_DutyFrom")->text(),
+                         QStringLiteral("07:00"));
+                click(widget<QPushButton>(*dialog, "sb_Ok"));
             });
         user.then(
             "the first duty on the calendar", [] { return nothing_modal() && tile_count() == 1; },
@@ -336,14 +344,16 @@ private:
             [] {
                 // Annual leave from the 10th to the 12th.
                 DayOffDialog* dialog = modal<DayOffDialog>();
-                click(dialog->cb_DayOffType);
-                QTest::keyClick(dialog->cb_DayOffType, Qt::Key_Down);
-                QCOMPARE(dialog->cb_DayOffType->currentText(), QStringLiteral("Wypoczynkowy"));
-                dialog->se_DayOffTo->setFocus();
-                QTest::keyClick(dialog->se_DayOffTo, Qt::Key_Up);
-                QTest::keyClick(dialog->se_DayOffTo, Qt::Key_Up);
-                QCOMPARE(dialog->se_DayOffTo->value(), 12);
-                click(dialog->sb_Ok);
+                auto* kinds = widget<QComboBox>(*dialog, "cb_DayOffType");
+                auto* last_day = widget<QSpinBox>(*dialog, "se_DayOffTo");
+                click(kinds);
+                QTest::keyClick(kinds, Qt::Key_Down);
+                QCOMPARE(kinds->currentText(), QStringLiteral("Wypoczynkowy"));
+                last_day->setFocus();
+                QTest::keyClick(last_day, Qt::Key_Up);
+                QTest::keyClick(last_day, Qt::Key_Up);
+                QCOMPARE(last_day->value(), 12);
+                click(widget<QPushButton>(*dialog, "sb_Ok"));
             });
         user.then(
             "the leave on the calendar", [] { return nothing_modal() && tile_count() == 3; },

@@ -1,18 +1,27 @@
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include "app/app_state.h"
 #include "colour_choice.h"
+#include "colour_panel.h"
+#include "find_widget.h"
 #include "group_commands.h"
 #include "group_dialog.h"
 #include "i18n/cp1250.h"
 #include "program_fixture.h"
+#include "shift_table.h"
 #include "support/test_support.h"
 
 using namespace tabrel;
 using tabrel::test::Program;
+using tabrel::test::widget;
 
 namespace {
 
@@ -30,13 +39,22 @@ void type(QWidget* widget, const char* utf8) {
 struct Editor {
     Program p;
     GroupDialog dialog{p.app};
-    ShiftTable* table = dialog.sag_Shifts;
+    ShiftTable* table = widget<ShiftTable>(dialog, "sag_Shifts");
+    QLineEdit* name = widget<QLineEdit>(dialog, "e_GroupName");
 
     explicit Editor(bool auto_calc = true) {
         p.app.options().AutoCalcShifts = auto_calc;
         dialog.prepare_new();
         dialog.show();
-        dialog.tabs->setCurrentIndex(1);
+        dialog.show_tab(GroupDialog::Tab::Shifts);
+    }
+    QToolButton* tool(const char* name) const { return widget<QToolButton>(dialog, name); }
+    void click(const char* button) {
+        QTest::mouseClick(widget<QPushButton>(dialog, button), Qt::LeftButton);
+    }
+    // The item of the radio group `group` at `index`; the buttons carry no names of their own.
+    QRadioButton* radio(const char* group, int index) const {
+        return widget<QGroupBox>(dialog, group)->findChildren<QRadioButton*>().at(index);
     }
     QLineEdit* open_cell(int row, int column) {
         table->setCurrentCell(row, column);
@@ -55,8 +73,8 @@ struct Editor {
     }
     QString cell(int row, int column) const { return table->item(row, column)->text(); }
     void ok() {
-        dialog.e_GroupName->setText(QStringLiteral("Chirurgia"));
-        QTest::mouseClick(dialog.b_OK, Qt::LeftButton);
+        name->setText(QStringLiteral("Chirurgia"));
+        click("b_OK");
     }
 };
 
@@ -74,16 +92,16 @@ private slots:
         QCOMPARE(e.cell(0, kStartColumn), QStringLiteral("7:00"));
         QCOMPARE(e.cell(1, kStartColumn), QStringLiteral("20:00"));
         QCOMPARE(e.cell(1, kSymbolColumn), QStringLiteral("N"));
-        QCOMPARE(e.dialog.me_day8->text(), QStringLiteral("07:35"));
-        QVERIFY(e.dialog.rb_Algorithm[0]->isChecked());
-        QVERIFY(e.dialog.rb_NormaResidue[0]->isChecked());
-        const Colour c = e.dialog.p_ColorChoose->colour();
+        QCOMPARE(widget<QLineEdit>(e.dialog, "me_day8")->text(), QStringLiteral("07:35"));
+        QVERIFY(e.radio("rg_Algorithms", 0)->isChecked());
+        QVERIFY(e.radio("rg_NormaResidueDistribution", 0)->isChecked());
+        const Colour c = widget<ColourPanel>(e.dialog, "p_ColorChoose")->colour();
         for (int shift : {0, 8, 16}) QVERIFY(((c >> shift) & 0xFF) >= 120);
     }
 
     void automatic_calculation_fills_the_day() {
         Editor e;
-        QVERIFY(e.dialog.tb_AutoCalc->isChecked());
+        QVERIFY(e.tool("tb_AutoCalc")->isChecked());
         e.type_cell(0, kLengthColumn, "10");
         QCOMPARE(e.cell(0, kLengthColumn), QStringLiteral("10:00"));
         QCOMPARE(e.cell(1, kStartColumn), QStringLiteral("17:00"));
@@ -133,13 +151,13 @@ private slots:
 
     void one_to_four_shifts() {
         Editor e;
-        e.dialog.tb_ShiftAdd->click();
+        e.tool("tb_ShiftAdd")->click();
         e.table->setCurrentCell(0, kNameColumn);
-        e.dialog.tb_ShiftInsert->click();
+        e.tool("tb_ShiftInsert")->click();
         QCOMPARE(e.table->rowCount(), 4);
         QCOMPARE(e.cell(3, kNumberColumn), QStringLiteral("4"));
         QCOMPARE(e.cell(1, kSymbolColumn), QStringLiteral("R"));
-        e.dialog.tb_ShiftAdd->click();
+        e.tool("tb_ShiftAdd")->click();
         e.table->setCurrentCell(3, kNameColumn);
         QTest::keyClick(e.table, Qt::Key_Down);
         QTest::keyClick(e.table, Qt::Key_Insert);
@@ -154,10 +172,10 @@ private slots:
         QTest::keyClick(e.table, Qt::Key_Delete);
         QCOMPARE(e.table->rowCount(), 3);
         QCOMPARE(e.cell(1, kNumberColumn), QStringLiteral("2"));
-        e.dialog.tb_ShiftDelete->click();
-        e.dialog.tb_ShiftDelete->click();
+        e.tool("tb_ShiftDelete")->click();
+        e.tool("tb_ShiftDelete")->click();
         QCOMPARE(e.table->rowCount(), 1);
-        e.dialog.tb_ShiftDelete->click();
+        e.tool("tb_ShiftDelete")->click();
         QCOMPARE(e.table->rowCount(), 1);
         QCOMPARE(e.p.prompter.asked.size(), size_t(4));
     }
@@ -169,7 +187,7 @@ private slots:
         QTest::keyClick(e.table, Qt::Key_Return);
         QVERIFY(e.dialog.isVisible());
         QCOMPARE(e.cell(1, kColourColumn), QStringLiteral("clYellow"));
-        QTest::mouseClick(e.dialog.p_ColorChoose, Qt::LeftButton);
+        QTest::mouseClick(widget<ColourPanel>(e.dialog, "p_ColorChoose"), Qt::LeftButton);
         e.ok();
         const Group& g = e.p.app.roster().groups.at(0);
         QCOMPARE(g.profile.shifts[1].zkolor, clYellow);
@@ -194,8 +212,8 @@ private slots:
 
         e.dialog.prepare_new();
         e.dialog.show();
-        e.dialog.e_GroupName->setText(QStringLiteral("Interna"));
-        QTest::keyClick(e.dialog.e_GroupName, Qt::Key_Return);
+        e.name->setText(QStringLiteral("Interna"));
+        QTest::keyClick(e.name, Qt::Key_Return);
         QVERIFY(!e.dialog.isVisible());
         QCOMPARE(e.p.app.roster().groups.size(), size_t(1));
         QCOMPARE(e.p.app.roster().groups[0].profile.shifts[0].znazwa, std::string("Dzienna"));
@@ -203,12 +221,12 @@ private slots:
 
     void characters_the_files_cannot_hold_are_refused() {
         Editor e;
-        type(e.dialog.e_GroupName, "Oddział☃¤");
-        QCOMPARE(e.dialog.e_GroupName->text(), QString::fromUtf8("Oddział"));
+        type(e.name, "Oddział☃¤");
+        QCOMPARE(e.name->text(), QString::fromUtf8("Oddział"));
         QCOMPARE(e.p.prompter.informed.size(), size_t(2));
         e.type_cell(0, kNameColumn, "a¤b");
         QCOMPARE(e.cell(0, kNameColumn), QStringLiteral("ab"));
-        QTest::mouseClick(e.dialog.b_OK, Qt::LeftButton);
+        e.click("b_OK");
         QCOMPARE(cp1250_to_utf8(e.p.app.roster().groups.at(0).nazwa), std::string("Oddział"));
     }
 
@@ -216,8 +234,8 @@ private slots:
         Editor e;
         e.ok();
         e.dialog.prepare_new();
-        e.dialog.e_GroupName->setText(QStringLiteral("Interna"));
-        QTest::mouseClick(e.dialog.b_OK, Qt::LeftButton);
+        e.name->setText(QStringLiteral("Interna"));
+        e.click("b_OK");
         Roster& roster = e.p.app.roster();
         QCOMPARE(roster.groups.size(), size_t(2));
         QCOMPARE(roster.groups[1].id, uint16_t(2));
@@ -225,19 +243,19 @@ private slots:
         QCOMPARE(e.table->rowCount(), 2);
 
         e.dialog.prepare_edit(roster.groups[1]);
-        QCOMPARE(e.dialog.e_GroupName->text(), QStringLiteral("Interna"));
-        e.dialog.me_day8->setText(QStringLiteral("08:00"));
-        e.dialog.cb_SaturdayLikeHoliday->setChecked(true);
-        QTest::mouseClick(e.dialog.b_SaveAsDefault, Qt::LeftButton);
-        QTest::mouseClick(e.dialog.sb_Cancel, Qt::LeftButton);
+        QCOMPARE(e.name->text(), QStringLiteral("Interna"));
+        widget<QLineEdit>(e.dialog, "me_day8")->setText(QStringLiteral("08:00"));
+        widget<QCheckBox>(e.dialog, "cb_SaturdayLikeHoliday")->setChecked(true);
+        e.click("b_SaveAsDefault");
+        e.click("sb_Cancel");
         QCOMPARE(roster.groups[1].default_profile.day8, uint16_t(480));
         QVERIFY(roster.groups[1].default_profile.sob_swieto);
         QCOMPARE(roster.groups[1].profile.day8, uint16_t(455));
 
         e.dialog.prepare_edit(roster.groups[1]);
-        e.dialog.e_GroupName->setText(QStringLiteral("Interna II"));
-        e.dialog.rb_Algorithm[1]->setChecked(true);
-        QTest::mouseClick(e.dialog.b_OK, Qt::LeftButton);
+        e.name->setText(QStringLiteral("Interna II"));
+        e.radio("rg_Algorithms", 1)->setChecked(true);
+        e.click("b_OK");
         QCOMPARE(roster.groups.size(), size_t(2));
         QCOMPARE(roster.groups[1].nazwa, std::string("Interna II"));
         QCOMPARE(roster.groups[1].id, uint16_t(2));

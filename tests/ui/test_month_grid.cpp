@@ -11,6 +11,7 @@
 
 #include "editing/duty_form.h"
 #include "editing/tile_name.h"
+#include "find_widget.h"
 #include "window_fixture.h"
 
 using namespace tabrel;
@@ -180,8 +181,10 @@ private slots:
         const DialogAnswer answer([&](QDialog* dialog) {
             auto* duty = qobject_cast<DutyDialog*>(dialog);
             if (!duty) return dialog->reject();
-            dialog_text = duty->l_prac_idx->text();
-            duty->duty_types->button(static_cast<int>(DutyType::WholeShift))->click();
+            dialog_text = widget<QLabel>(*duty, "l_prac_idx")->text();
+            duty->findChild<QButtonGroup*>()
+                ->button(static_cast<int>(DutyType::WholeShift))
+                ->click();
             press_ok(dialog);
         });
         form.grid()->setFocus();

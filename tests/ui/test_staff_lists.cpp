@@ -2,6 +2,7 @@
 #include <QRadioButton>
 
 #include "editing/worker_list_rows.h"
+#include "find_widget.h"
 #include "window_fixture.h"
 #include "worker_row_delegate.h"
 
@@ -14,6 +15,11 @@ QStringList row_texts(const QListWidget* list) {
     QStringList texts;
     for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
     return texts;
+}
+
+// A figure of the selected worker's boxes below the calendar.
+QString box_text(const MainWindow& form, const char* name) {
+    return widget<QLabel>(*form.worker_boxes(), name)->text();
 }
 
 // The norm bar the worker list draws for the row of `worker`.
@@ -50,7 +56,7 @@ private slots:
             emit form.month_bar()->norm_text->editingFinished();
             QCOMPARE(bar_colour(p, form, 0), colour);
         }
-        QCOMPARE(form.worker_boxes()->l_wnq_NormaUnused->text(), QStringLiteral("-02:00"));
+        QCOMPARE(box_text(form, "l_wnq_NormaUnused"), QStringLiteral("-02:00"));
         QVERIFY(p.app.roster().groups[0].CustomNorma);
         QCOMPARE(p.app.roster().groups[0].Norma, uint16_t(600));
     }
@@ -132,8 +138,8 @@ private slots:
         QTest::mouseClick(form.calendar_area()->l_Guide, Qt::LeftButton);
         QCOMPARE(opened, QStringLiteral("Tf_GroupAdd"));
         QVERIFY(p.app.roster().groups.empty());
-        QCOMPARE(form.worker_boxes()->st_Workers->text(), QStringLiteral(" :: Pracownik: "));
-        QCOMPARE(form.worker_boxes()->l_dq_Total->text(), QStringLiteral("0"));
+        QCOMPARE(box_text(form, "st_Workers"), QStringLiteral(" :: Pracownik: "));
+        QCOMPARE(box_text(form, "l_dq_Total"), QStringLiteral("0"));
     }
 
     void worker_boxes_follow_the_selected_worker() {
@@ -143,13 +149,11 @@ private slots:
         MainWindow form(p.app);
         show_on_month(form, 2025, 3);
         drop_on(form.grid(), cell(form, 4, 1), {DropSource::Kind::DutyPanel, {}}, true);
-        QCOMPARE(form.worker_boxes()->st_Workers->text(),
-                 QStringLiteral(" :: Pracownik: Nowak Anna"));
-        QCOMPARE(form.worker_boxes()->l_dq_Total->text(), QStringLiteral("12:00"));
+        QCOMPARE(box_text(form, "st_Workers"), QStringLiteral(" :: Pracownik: Nowak Anna"));
+        QCOMPARE(box_text(form, "l_dq_Total"), QStringLiteral("12:00"));
         form.lists()->cb_kadra_new->setCurrentRow(1);
-        QCOMPARE(form.worker_boxes()->st_Workers->text(),
-                 QString::fromUtf8(" :: Pracownik: Wójcik Anna"));
-        QCOMPARE(form.worker_boxes()->l_dq_Total->text(), QStringLiteral("00:00"));
+        QCOMPARE(box_text(form, "st_Workers"), QString::fromUtf8(" :: Pracownik: Wójcik Anna"));
+        QCOMPARE(box_text(form, "l_dq_Total"), QStringLiteral("00:00"));
         // The selected worker's tiles carry the border.
         QVERIFY(!form.grid()->tile_named("p0_3")->border);
     }

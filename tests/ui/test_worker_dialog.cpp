@@ -1,10 +1,21 @@
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 #include "app/app_state.h"
+#include "find_widget.h"
 #include "i18n/cp1250.h"
 #include "program_fixture.h"
 #include "support/test_support.h"
@@ -13,6 +24,7 @@
 
 using namespace tabrel;
 using tabrel::test::Program;
+using tabrel::test::widget;
 
 namespace {
 
@@ -72,7 +84,10 @@ struct Editor {
         dialog.prepare_new();
         dialog.show();
     }
-    void tick(int row) { dialog.clb_Group->item(row)->setCheckState(Qt::Checked); }
+    QListWidget* groups() const { return widget<QListWidget>(dialog, "clb_Group"); }
+    QLineEdit* field(const char* name) const { return widget<QLineEdit>(dialog, name); }
+    void tick(int row) { groups()->item(row)->setCheckState(Qt::Checked); }
+    void ok() { QTest::mouseClick(widget<QPushButton>(dialog, "sb_Ok"), Qt::LeftButton); }
 };
 
 }  // namespace
@@ -86,37 +101,41 @@ private slots:
         Editor e;
         WorkerDialog& d = e.dialog;
         QCOMPARE(d.windowTitle(), QString::fromUtf8("Dodaj/Edytuj pracownika"));
-        QCOMPARE(d.e_PartTime->text(), QStringLiteral("100"));
-        QCOMPARE(d.me_CurrentYearHoliday->text(), QStringLiteral("197:10"));
-        QCOMPARE(d.me_LastYearHoliday->text(), QStringLiteral("000:00"));
-        QVERIFY(!d.me_wnq_Norma->isEnabled());
-        QCOMPARE(d.cb_Occupation->currentText(), QString::fromUtf8("Oddziałowa"));
-        QCOMPARE(d.cb_education->currentText(), QString::fromUtf8("Wyższe"));
-        QCOMPARE(d.cb_Occupation->itemText(d.cb_Occupation->count() - 1),
+        const auto* occupation = widget<QComboBox>(d, "cb_Occupation");
+        QCOMPARE(e.field("e_PartTime")->text(), QStringLiteral("100"));
+        QCOMPARE(e.field("me_CurrentYearHoliday")->text(), QStringLiteral("197:10"));
+        QCOMPARE(e.field("me_LastYearHoliday")->text(), QStringLiteral("000:00"));
+        QVERIFY(!e.field("me_wnq_Norma")->isEnabled());
+        QCOMPARE(occupation->currentText(), QString::fromUtf8("Oddziałowa"));
+        QCOMPARE(widget<QComboBox>(d, "cb_education")->currentText(), QString::fromUtf8("Wyższe"));
+        QCOMPARE(occupation->itemText(occupation->count() - 1),
                  QString::fromUtf8("    *** dostosuj listę... ***"));
-        QCOMPARE(d.clb_Group->count(), 3);
-        QCOMPARE(d.clb_Group->item(0)->checkState(), Qt::Checked);
-        QCOMPARE(d.clb_Group->item(1)->checkState(), Qt::Unchecked);
-        QCOMPARE(d.cb_Group->currentText(), QStringLiteral("Chirurgia"));
-        QVERIFY(d.tb_PrefsDaysNights->isEnabled());
-        QVERIFY(d.rb_WithoutAuto->isChecked());
-        QVERIFY(d.l_id->text().isEmpty());
+        QCOMPARE(e.groups()->count(), 3);
+        QCOMPARE(e.groups()->item(0)->checkState(), Qt::Checked);
+        QCOMPARE(e.groups()->item(1)->checkState(), Qt::Unchecked);
+        QCOMPARE(widget<QComboBox>(d, "cb_Group")->currentText(), QStringLiteral("Chirurgia"));
+        QVERIFY(widget<QSlider>(d, "tb_PrefsDaysNights")->isEnabled());
+        QVERIFY(widget<QRadioButton>(d, "rb_WithoutAuto")->isChecked());
+        QVERIFY(widget<QLabel>(d, "l_id")->text().isEmpty());
     }
 
     void new_worker_short_name_part_time_and_groups() {
         Editor e;
         WorkerDialog& d = e.dialog;
-        type(d.e_Surname, "Kowalska");
-        leave(d.e_Surname);
-        QVERIFY(d.e_Nick->text().isEmpty());
-        type(d.e_Name, "Anna");
-        leave(d.e_Name);
-        QCOMPARE(d.e_Nick->text(), QStringLiteral("KA"));
-        d.e_PartTime->clear();
-        e.dialog.clb_Group->item(0)->setCheckState(Qt::Unchecked);
+        QLineEdit* surname = e.field("e_Surname");
+        QLineEdit* name = e.field("e_Name");
+        QLineEdit* nick = e.field("e_Nick");
+        type(surname, "Kowalska");
+        leave(surname);
+        QVERIFY(nick->text().isEmpty());
+        type(name, "Anna");
+        leave(name);
+        QCOMPARE(nick->text(), QStringLiteral("KA"));
+        e.field("e_PartTime")->clear();
+        e.groups()->item(0)->setCheckState(Qt::Unchecked);
         e.tick(1);
         e.tick(2);
-        QTest::mouseClick(d.sb_Ok, Qt::LeftButton);
+        e.ok();
         QVERIFY(!d.isVisible());
 
         const Roster& r = e.p.app.roster();
@@ -135,25 +154,31 @@ private slots:
     void typed_keys_are_filtered() {
         Editor e;
         WorkerDialog& d = e.dialog;
-        d.e_PartTime->clear();
-        type(d.e_PartTime, "8x7.5,5");
-        QCOMPARE(d.e_PartTime->text(), QStringLiteral("87,55"));
-        d.e_SystemPattern->clear();
-        type(d.e_SystemPattern, "12034");
-        QCOMPARE(d.e_SystemPattern->text(), QStringLiteral("120"));
-        QCOMPARE(d.se_AutoSystemStartFrom->maximum(), 3);
-        d.e_SystemPattern->setText(QStringLiteral("12"));
-        QCOMPARE(d.se_AutoSystemStartFrom->maximum(), 2);
-        type(d.e_Address, "Polna¤ 1");
-        QCOMPARE(d.e_Address->text(), QStringLiteral("Polna 1"));
+        QLineEdit* part_time = e.field("e_PartTime");
+        QLineEdit* pattern = e.field("e_SystemPattern");
+        QLineEdit* address = e.field("e_Address");
+        QLineEdit* zip_code = e.field("e_ZipCode");
+        QLineEdit* nick = e.field("e_Nick");
+        auto* start = widget<QSpinBox>(d, "se_AutoSystemStartFrom");
+        part_time->clear();
+        type(part_time, "8x7.5,5");
+        QCOMPARE(part_time->text(), QStringLiteral("87,55"));
+        pattern->clear();
+        type(pattern, "12034");
+        QCOMPARE(pattern->text(), QStringLiteral("120"));
+        QCOMPARE(start->maximum(), 3);
+        pattern->setText(QStringLiteral("12"));
+        QCOMPARE(start->maximum(), 2);
+        type(address, "Polna¤ 1");
+        QCOMPARE(address->text(), QStringLiteral("Polna 1"));
         QCOMPARE(e.p.prompter.informed.size(), size_t(1));
-        type(d.e_ZipCode, "00-9501");
-        QCOMPARE(d.e_ZipCode->text(), QStringLiteral("00-950"));
-        type(d.e_Nick, "ABCDE");
-        QCOMPARE(d.e_Nick->text(), QStringLiteral("ABCD"));
-        d.rb_AutoScheme->setChecked(true);
-        d.se_AutoSystemStartFrom->setValue(2);
-        QTest::keyClick(d.e_Surname, Qt::Key_Return);
+        type(zip_code, "00-9501");
+        QCOMPARE(zip_code->text(), QStringLiteral("00-950"));
+        type(nick, "ABCDE");
+        QCOMPARE(nick->text(), QStringLiteral("ABCD"));
+        widget<QRadioButton>(d, "rb_AutoScheme")->setChecked(true);
+        start->setValue(2);
+        QTest::keyClick(e.field("e_Surname"), Qt::Key_Return);
         QVERIFY(!d.isVisible());
         const Worker& w = e.p.app.roster().workers[1];
         QCOMPARE(w.etat, 87.55);
@@ -168,19 +193,21 @@ private slots:
         Editor e;
         WorkerDialog& d = e.dialog;
         d.prepare_edit(0);
-        QCOMPARE(d.l_id->text(), QStringLiteral("id: 7"));
-        QCOMPARE(d.e_PartTime->text(), QStringLiteral("87,500000"));
-        QCOMPARE(d.e_Nick->text(), QStringLiteral("NJ"));
-        QCOMPARE(d.cb_Group->currentText(), QStringLiteral("Chirurgia"));
-        d.e_Nick->clear();
-        leave(d.e_Name);
-        QVERIFY(d.e_Nick->text().isEmpty());
-        type(d.e_Nick, "JN");
-        d.cb_wn_Norma->setChecked(true);
-        QVERIFY(d.me_wnq_Norma->isEnabled());
-        d.me_wnq_Norma->setText(QStringLiteral("150:30"));
+        QLineEdit* nick = e.field("e_Nick");
+        QLineEdit* own_norm = e.field("me_wnq_Norma");
+        QCOMPARE(widget<QLabel>(d, "l_id")->text(), QStringLiteral("id: 7"));
+        QCOMPARE(e.field("e_PartTime")->text(), QStringLiteral("87,500000"));
+        QCOMPARE(nick->text(), QStringLiteral("NJ"));
+        QCOMPARE(widget<QComboBox>(d, "cb_Group")->currentText(), QStringLiteral("Chirurgia"));
+        nick->clear();
+        leave(e.field("e_Name"));
+        QVERIFY(nick->text().isEmpty());
+        type(nick, "JN");
+        widget<QCheckBox>(d, "cb_wn_Norma")->setChecked(true);
+        QVERIFY(own_norm->isEnabled());
+        own_norm->setText(QStringLiteral("150:30"));
         e.tick(2);
-        QTest::mouseClick(d.sb_Ok, Qt::LeftButton);
+        e.ok();
 
         const Roster& r = e.p.app.roster();
         QCOMPARE(r.workers.size(), size_t(1));
@@ -199,12 +226,12 @@ private slots:
     void a_time_that_is_no_time_keeps_the_dialog_open() {
         Editor e;
         WorkerDialog& d = e.dialog;
-        d.me_LastMonthHours->setText(QStringLiteral("999:00"));
-        QTest::mouseClick(d.sb_Ok, Qt::LeftButton);
+        e.field("me_LastMonthHours")->setText(QStringLiteral("999:00"));
+        e.ok();
         QVERIFY(d.isVisible());
         QCOMPARE(e.p.prompter.errors.size(), size_t(1));
         QCOMPARE(e.p.app.roster().workers.size(), size_t(1));
-        QTest::keyClick(d.e_Surname, Qt::Key_Escape);
+        QTest::keyClick(e.field("e_Surname"), Qt::Key_Escape);
         QVERIFY(!d.isVisible());
         QCOMPARE(e.p.app.roster().workers.size(), size_t(1));
     }
@@ -217,13 +244,14 @@ private slots:
             asked.push_back(occupations);
             e.p.app.options().occupations.push_back("Ratownik");
         };
-        const int last = d.cb_Occupation->count() - 1;
-        d.cb_Occupation->setCurrentIndex(last);
-        emit d.cb_Occupation->activated(last);
+        auto* occupation = widget<QComboBox>(d, "cb_Occupation");
+        const int last = occupation->count() - 1;
+        occupation->setCurrentIndex(last);
+        emit occupation->activated(last);
         QCOMPARE(asked, std::vector<bool>{true});
-        QCOMPARE(d.cb_Occupation->currentText(), QString::fromUtf8("Oddziałowa"));
-        QCOMPARE(d.cb_Occupation->itemText(2), QStringLiteral("Ratownik"));
-        QCOMPARE(d.cb_Occupation->count(), 4);
+        QCOMPARE(occupation->currentText(), QString::fromUtf8("Oddziałowa"));
+        QCOMPARE(occupation->itemText(2), QStringLiteral("Ratownik"));
+        QCOMPARE(occupation->count(), 4);
     }
 
     void stored_settings_hide_tabs() {
@@ -231,8 +259,9 @@ private slots:
         QSettings(QStringLiteral("Dravik"), QStringLiteral("Tabrel"))
             .setValue(QStringLiteral("tab_adress_visible"), false);
         WorkerDialog hidden(p.app);
-        QVERIFY(!hidden.tabs->isTabVisible(2));
-        QVERIFY(hidden.tabs->isTabVisible(3));
+        const auto* tabs = widget<QTabWidget>(hidden, "pc_Worker");
+        QVERIFY(!tabs->isTabVisible(2));
+        QVERIFY(tabs->isTabVisible(3));
     }
 
     void commands_delete_restore_and_guards() {

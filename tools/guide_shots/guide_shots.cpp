@@ -107,7 +107,7 @@ int main(int argc, char* argv[]) {
     form.refresh_groups();
     GroupDialog& groups = form.editors().group();
     groups.prepare_edit(app.roster().groups[0]);
-    groups.tabs->setCurrentIndex(1);
+    groups.show_tab(GroupDialog::Tab::Shifts);
     shoot_next_modal("02_grupa.png", [](QWidget* w) { w->close(); });
     groups.exec();
 
