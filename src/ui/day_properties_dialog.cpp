@@ -35,7 +35,7 @@ W* named(W* widget, const char* name) {
 DayPropertiesDialog::DayPropertiesDialog(DayProperties& properties, const Roster& roster,
                                          Prompter& prompter, QWidget* parent)
     : QDialog(parent),
-      tabs(new QTabWidget(this)),
+      tabs(named(new QTabWidget(this), "pc_DayProperties")),
       lb_day(named(new QListWidget(this), "lb_day")),
       pb_tit(new DutyAxis(roster, lb_day, this)),
       pm_Duty(named(new QMenu(this), "pm_Duty")),
@@ -47,10 +47,8 @@ DayPropertiesDialog::DayPropertiesDialog(DayProperties& properties, const Roster
           new QPushButton(text("b_DefaultHoliday", "Przywróć domyślne ustawienia święta"), this),
           "b_DefaultHoliday")),
       cb_ERDuty(named(new QCheckBox(text("cb_ERDuty", "Ostry dyżur"), this), "cb_ERDuty")),
-      buttons(ok_cancel_box(this)),
-      sb_Ok(buttons->button(QDialogButtonBox::Ok)),
-      sb_Cancel(buttons->button(QDialogButtonBox::Cancel)),
       properties_(properties) {
+    QDialogButtonBox* buttons = ok_cancel_box(this);
     setObjectName(QStringLiteral("Tf_DayProperties"));
     setWindowTitle(text("Tf_DayProperties", "Dzień - parametry"));
     lb_day->setItemDelegate(new DutyRowDelegate(roster, properties_, lb_day));
@@ -78,8 +76,10 @@ DayPropertiesDialog::DayPropertiesDialog(DayProperties& properties, const Roster
     connect(m_Notes, &NotesEdit::stored_changed, this, &DayPropertiesDialog::m_NotesChange);
     connect(b_DefaultHoliday, &QPushButton::clicked, this,
             &DayPropertiesDialog::b_DefaultHolidayClick);
-    connect(sb_Ok, &QPushButton::clicked, this, &DayPropertiesDialog::sb_OkClick);
-    connect(sb_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this,
+            &DayPropertiesDialog::sb_OkClick);
+    connect(buttons->button(QDialogButtonBox::Cancel), &QPushButton::clicked, this,
+            &QDialog::reject);
 }
 
 QWidget* DayPropertiesDialog::duties_page() {

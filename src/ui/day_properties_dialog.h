@@ -8,7 +8,6 @@
 
 class QAction;
 class QCheckBox;
-class QDialogButtonBox;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -31,19 +30,6 @@ public:
     // The calendar and norm as OK rebuilt them.
     const NormStatus& status() const { return status_; }
 
-    QTabWidget* tabs;
-    QListWidget* lb_day;
-    DutyAxis* pb_tit;
-    QMenu* pm_Duty;
-    QAction* mi_DutyDelete;
-    QLabel* l_notes;
-    NotesEdit* m_Notes;
-    QPushButton* b_DefaultHoliday;
-    QCheckBox* cb_ERDuty;
-    QDialogButtonBox* buttons;
-    QPushButton* sb_Ok;
-    QPushButton* sb_Cancel;
-
 private:
     QWidget* duties_page();
     QWidget* other_page();
@@ -55,6 +41,15 @@ private:
     void b_DefaultHolidayClick();
     void sb_OkClick();
 
+    QTabWidget* tabs;
+    QListWidget* lb_day;
+    DutyAxis* pb_tit;
+    QMenu* pm_Duty;
+    QAction* mi_DutyDelete;
+    QLabel* l_notes;
+    NotesEdit* m_Notes;
+    QPushButton* b_DefaultHoliday;
+    QCheckBox* cb_ERDuty;
     DayProperties& properties_;
     NormStatus status_;
 };

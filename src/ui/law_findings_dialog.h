@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QDialog>
-#include <QLabel>
-#include <QTreeWidget>
 
 #include "app/app_state.h"
+
+class QLabel;
+class QTreeWidget;
 
 namespace tabrel {
 
@@ -19,15 +20,14 @@ public:
     // Lists the findings as the window last computed them.
     void refresh();
 
-    QLabel* l_LawSummary;
-    QTreeWidget* lv_LawFindings;
-
 signals:
     // `worker` indexes the register, `day` is 1-based.
     void finding_chosen(int worker, int day);
 
 private:
     const AppState& app_;
+    QLabel* l_LawSummary;
+    QTreeWidget* lv_LawFindings;
 };
 
 }  // namespace tabrel

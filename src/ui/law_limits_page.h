@@ -22,6 +22,7 @@ public:
     // time or a day's work is set past 24:00.
     std::optional<LawLimits> limits(Prompter& prompter) const;
 
+private:
     struct Row {
         QCheckBox* on;
         QLineEdit* limit;  // none for the rule without a limit

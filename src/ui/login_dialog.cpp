@@ -18,19 +18,19 @@ LoginDialog::LoginDialog(SettingsStore& store, Mode mode, QWidget* parent)
     : QDialog(parent), store_(store), mode_(mode) {
     setObjectName(QStringLiteral("f_Login"));
     setWindowTitle(QStringLiteral("Tabrel - logowanie"));
-    l_pass = new QLabel(QString::fromUtf8("Wprowadź hasło:"), this);
-    l_pass->setObjectName(QStringLiteral("l_pass"));
+    auto* caption = new QLabel(QString::fromUtf8("Wprowadź hasło:"), this);
+    caption->setObjectName(QStringLiteral("l_pass"));
     e_pass = new QLineEdit(this);
     e_pass->setObjectName(QStringLiteral("e_pass"));
     e_pass->setEchoMode(QLineEdit::Password);
-    sb_Ok = new QPushButton(QStringLiteral("OK"), this);
-    sb_Ok->setObjectName(QStringLiteral("sb_Ok"));
-    sb_Ok->setDefault(true);  // Enter in the field presses OK
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("sb_Ok"));
+    ok->setDefault(true);  // Enter in the field presses OK
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(l_pass);
+    layout->addWidget(caption);
     layout->addWidget(e_pass);
-    layout->addWidget(sb_Ok, 0, Qt::AlignRight);
-    connect(sb_Ok, &QPushButton::clicked, this, &LoginDialog::ok_clicked);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    connect(ok, &QPushButton::clicked, this, &LoginDialog::ok_clicked);
     // The title bar's buttons take room too; the whole title stays readable.
     setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 160);
 }

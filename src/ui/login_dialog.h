@@ -5,9 +5,7 @@
 #include "base/settings_store.h"
 #include "storage/language_file.h"
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace tabrel {
 
@@ -23,10 +21,6 @@ public:
 
     LoginDialog(SettingsStore& store, Mode mode, QWidget* parent = nullptr);
 
-    QLabel* l_pass;
-    QLineEdit* e_pass;
-    QPushButton* sb_Ok;
-
 private:
     void ok_clicked();
     void check();
@@ -34,6 +28,7 @@ private:
 
     SettingsStore& store_;
     Mode mode_;
+    QLineEdit* e_pass;
 };
 
 // The start-up check: true when no password is stored or the right one was typed. A wrong

@@ -3,7 +3,10 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdio>
@@ -144,18 +147,18 @@ OptimizerReport::OptimizerReport(const OptimalPlan& plan, const Roster& roster,
     : QDialog(parent) {
     setObjectName(QStringLiteral("optimizer_report"));
     setWindowTitle(text("d_OptReportCaption", "Raport optymalnego rozpisania"));
-    l_OptStatus = new QLabel(qt_text(status_text(plan, locale)), this);
-    l_OptStatus->setObjectName(QStringLiteral("l_OptStatus"));
-    l_OptStatus->setWordWrap(true);
-    te_OptShortfall = read_only_text(this, "te_OptShortfall", shortfall_text(plan, roster, locale));
-    tw_OptWorkers = new QTableWidget(this);
-    tw_OptWorkers->setObjectName(QStringLiteral("tw_OptWorkers"));
-    tw_OptWorkers->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tw_OptWorkers->verticalHeader()->hide();
-    tw_OptWorkers->setAlternatingRowColors(true);
-    tw_OptWorkers->horizontalHeader()->setStretchLastSection(true);
-    fill_workers(tw_OptWorkers, plan, roster);
-    te_OptLaw = read_only_text(this, "te_OptLaw", law_text(roster, options, locale));
+    auto* status = new QLabel(qt_text(status_text(plan, locale)), this);
+    status->setObjectName(QStringLiteral("l_OptStatus"));
+    status->setWordWrap(true);
+    auto* shortfall = read_only_text(this, "te_OptShortfall", shortfall_text(plan, roster, locale));
+    auto* workers = new QTableWidget(this);
+    workers->setObjectName(QStringLiteral("tw_OptWorkers"));
+    workers->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    workers->verticalHeader()->hide();
+    workers->setAlternatingRowColors(true);
+    workers->horizontalHeader()->setStretchLastSection(true);
+    fill_workers(workers, plan, roster);
+    auto* law = read_only_text(this, "te_OptLaw", law_text(roster, options, locale));
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* close =
         buttons->addButton(text("d_OptClose", "Zamknij"), QDialogButtonBox::RejectRole);
@@ -163,11 +166,10 @@ OptimizerReport::OptimizerReport(const OptimalPlan& plan, const Roster& roster,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(l_OptStatus);
-    layout->addWidget(
-        section(this, text("d_OptShortfallTitle", "Niedobór obsady"), te_OptShortfall), 1);
-    layout->addWidget(section(this, text("d_OptWorkersTitle", "Pracownicy"), tw_OptWorkers), 3);
-    layout->addWidget(section(this, text("d_OptLawTitle", "Kontrola czasu pracy"), te_OptLaw), 1);
+    layout->addWidget(status);
+    layout->addWidget(section(this, text("d_OptShortfallTitle", "Niedobór obsady"), shortfall), 1);
+    layout->addWidget(section(this, text("d_OptWorkersTitle", "Pracownicy"), workers), 3);
+    layout->addWidget(section(this, text("d_OptLawTitle", "Kontrola czasu pracy"), law), 1);
     layout->addWidget(buttons);
     resize(760, 680);
 }

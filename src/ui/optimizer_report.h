@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QTableWidget>
 
 #include "base/locale.h"
 #include "model/roster.h"
@@ -20,11 +17,6 @@ class OptimizerReport : public QDialog {
 public:
     OptimizerReport(const OptimalPlan& plan, const Roster& roster, const Options& options,
                     const Locale& locale, QWidget* parent = nullptr);
-
-    QLabel* l_OptStatus;
-    QPlainTextEdit* te_OptShortfall;
-    QTableWidget* tw_OptWorkers;
-    QPlainTextEdit* te_OptLaw;
 };
 
 }  // namespace tabrel

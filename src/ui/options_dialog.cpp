@@ -4,7 +4,9 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/tell_user.h"
@@ -78,26 +80,25 @@ OptionsDialog::OptionsDialog(AppState& app, std::unique_ptr<SettingsStore> store
     // Its values only pass from the file through the dialog back into the file.
     build_printouts_page()->hide();
 
-    sb_Save = new QPushButton(QStringLiteral("Zapisz"), this);
-    sb_Save->setObjectName(QStringLiteral("sb_Save"));
-    sb_Ok = new QPushButton(QStringLiteral("OK"), this);
-    sb_Ok->setObjectName(QStringLiteral("sb_Ok"));
-    sb_Ok->setDefault(true);
-    sb_Cancel = new QPushButton(QStringLiteral("Anuluj"), this);
-    sb_Cancel->setObjectName(QStringLiteral("sb_Cancel"));
+    auto* save = new QPushButton(QStringLiteral("Zapisz"), this);
+    save->setObjectName(QStringLiteral("sb_Save"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("sb_Ok"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
+    cancel->setObjectName(QStringLiteral("sb_Cancel"));
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(sb_Save, QDialogButtonBox::ApplyRole);
-    buttons->addButton(sb_Ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(sb_Cancel, QDialogButtonBox::RejectRole);
+    buttons->addButton(save, QDialogButtonBox::ApplyRole);
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addWidget(buttons);
 
-    connect(sb_Save, &QPushButton::clicked, this, &OptionsDialog::sb_SaveClick);
-    connect(sb_Ok, &QPushButton::clicked, this, &OptionsDialog::sb_OkClick);
-    connect(sb_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(save, &QPushButton::clicked, this, &OptionsDialog::sb_SaveClick);
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::sb_OkClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(cb_Language, &QComboBox::activated, this, &OptionsDialog::cb_LanguageChange);
-    connect(l_PasswordChange, &QPushButton::clicked, this, &OptionsDialog::l_PasswordChangeClick);
 }
 
 QLineEdit* OptionsDialog::text_field(const char* name) {
@@ -243,21 +244,22 @@ QWidget* OptionsDialog::build_printouts_page() {
 QWidget* OptionsDialog::build_user_page() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("ts_User"));
-    l_Password = new QLabel(QString::fromUtf8("Hasło użytkownika: "), page);
-    l_Password->setObjectName(QStringLiteral("l_Password"));
-    l_PasswordChange = new QPushButton(QString::fromUtf8("Zmień"), page);
-    l_PasswordChange->setObjectName(QStringLiteral("l_PasswordChange"));
-    l_PasswordChange->setFlat(true);
-    l_PasswordChange->setCursor(Qt::PointingHandCursor);
-    l_PasswordChange->setStyleSheet(
+    auto* caption = new QLabel(QString::fromUtf8("Hasło użytkownika: "), page);
+    caption->setObjectName(QStringLiteral("l_Password"));
+    auto* change = new QPushButton(QString::fromUtf8("Zmień"), page);
+    change->setObjectName(QStringLiteral("l_PasswordChange"));
+    change->setFlat(true);
+    change->setCursor(Qt::PointingHandCursor);
+    change->setStyleSheet(
         QStringLiteral("color: palette(link); text-decoration: underline; border: none;"));
     auto* row = new QHBoxLayout;
-    row->addWidget(l_Password);
-    row->addWidget(l_PasswordChange);
+    row->addWidget(caption);
+    row->addWidget(change);
     row->addStretch();
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(row);
     layout->addStretch();
+    connect(change, &QPushButton::clicked, this, &OptionsDialog::l_PasswordChangeClick);
     return page;
 }
 

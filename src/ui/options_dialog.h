@@ -3,10 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <memory>
@@ -35,6 +33,30 @@ public:
     // why) when a field holds what cannot be kept.
     std::optional<Options> edited() const;
 
+signals:
+    // The language file was applied to every window: texts built from it are to be rebuilt.
+    void language_changed();
+
+private:
+    QWidget* build_company_page();
+    QWidget* build_general_page();
+    QWidget* build_overtime_page();
+    QWidget* build_day_off_page();
+    QWidget* build_lists_page();
+    QWidget* build_printouts_page();
+    QWidget* build_user_page();
+    QLineEdit* text_field(const char* name);
+    QCheckBox* check_box(const char* name, const char* caption);
+    void show_options(const Options& options);
+    void show_lists(const Options& options);
+    void cb_LanguageChange(int index);
+    void sb_SaveClick();
+    void sb_OkClick();
+    void l_PasswordChangeClick();
+
+    AppState& app_;
+    std::unique_ptr<SettingsStore> store_;
+    QWidget* lists_page_;
     QTabWidget* tabs;
     QLineEdit* e_Place;
     QLineEdit* e_ZipCode;
@@ -64,36 +86,6 @@ public:
     QComboBox* cb_iws_DisplayType;
     QCheckBox* cb_DiffCalcMode;
     LawLimitsPage* ts_LawCheck;
-    QLabel* l_Password;
-    QPushButton* l_PasswordChange;
-    QPushButton* sb_Save;
-    QPushButton* sb_Ok;
-    QPushButton* sb_Cancel;
-
-signals:
-    // The language file was applied to every window: texts built from it are to be rebuilt.
-    void language_changed();
-
-private:
-    QWidget* build_company_page();
-    QWidget* build_general_page();
-    QWidget* build_overtime_page();
-    QWidget* build_day_off_page();
-    QWidget* build_lists_page();
-    QWidget* build_printouts_page();
-    QWidget* build_user_page();
-    QLineEdit* text_field(const char* name);
-    QCheckBox* check_box(const char* name, const char* caption);
-    void show_options(const Options& options);
-    void show_lists(const Options& options);
-    void cb_LanguageChange(int index);
-    void sb_SaveClick();
-    void sb_OkClick();
-    void l_PasswordChangeClick();
-
-    AppState& app_;
-    std::unique_ptr<SettingsStore> store_;
-    QWidget* lists_page_;
 };
 
 }  // namespace tabrel

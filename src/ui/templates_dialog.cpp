@@ -57,10 +57,10 @@ TemplatesDialog::TemplatesDialog(AppState& app, Printouts& printouts, WindowList
     lb_Templates = new QListWidget(this);
     lb_Templates->setObjectName(QStringLiteral("lb_Templates"));
     lb_Templates->setItemDelegate(new TemplateListDelegate(lb_Templates));
-    sb_Create = button("Utwórz", "sb_Create", this);
-    sb_TemplateEdit = button("Edytuj", "sb_TemplateEdit", this);
-    sb_TemplateEdit->setToolTip(QStringLiteral("Edytuj wzorzec dokumentu"));
-    sb_Cancel = button("Anuluj", "sb_Cancel", this);
+    auto* create = button("Utwórz", "sb_Create", this);
+    auto* edit = button("Edytuj", "sb_TemplateEdit", this);
+    edit->setToolTip(QStringLiteral("Edytuj wzorzec dokumentu"));
+    auto* cancel = button("Anuluj", "sb_Cancel", this);
     status_bar = new QStatusBar(this);
     status_bar->setObjectName(QStringLiteral("StatusBar"));
     status_bar->setSizeGripEnabled(false);
@@ -69,10 +69,10 @@ TemplatesDialog::TemplatesDialog(AppState& app, Printouts& printouts, WindowList
     search_row->addWidget(search_label);
     search_row->addWidget(e_Search, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(sb_TemplateEdit);
+    buttons->addWidget(edit);
     buttons->addStretch(1);
-    buttons->addWidget(sb_Create);
-    buttons->addWidget(sb_Cancel);
+    buttons->addWidget(create);
+    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(search_row);
     layout->addWidget(lb_Templates, 1);
@@ -84,9 +84,9 @@ TemplatesDialog::TemplatesDialog(AppState& app, Printouts& printouts, WindowList
     connect(e_Search, &QLineEdit::textChanged, this, &TemplatesDialog::fill_list);
     connect(lb_Templates, &QListWidget::currentRowChanged, this, &TemplatesDialog::show_path);
     connect(lb_Templates, &QListWidget::itemDoubleClicked, this, &TemplatesDialog::sb_CreateClick);
-    connect(sb_Create, &QPushButton::clicked, this, &TemplatesDialog::sb_CreateClick);
-    connect(sb_TemplateEdit, &QPushButton::clicked, this, &TemplatesDialog::sb_TemplateEditClick);
-    connect(sb_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(create, &QPushButton::clicked, this, &TemplatesDialog::sb_CreateClick);
+    connect(edit, &QPushButton::clicked, this, &TemplatesDialog::sb_TemplateEditClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TemplatesDialog::run() {

@@ -10,7 +10,6 @@
 
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 class QStatusBar;
 
 namespace tabrel {
@@ -40,13 +39,6 @@ public:
 
     const TemplateCatalogue& catalogue() const { return catalogue_; }
 
-    QLineEdit* e_Search;
-    QListWidget* lb_Templates;
-    QPushButton* sb_Create;
-    QPushButton* sb_TemplateEdit;
-    QPushButton* sb_Cancel;
-    QStatusBar* status_bar;
-
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +56,9 @@ private:
     Printouts& printouts_;
     WindowLists lists_;
     Printouts::Opener editor_;
+    QLineEdit* e_Search;
+    QListWidget* lb_Templates;
+    QStatusBar* status_bar;
     TemplateCatalogue catalogue_;
     int last_row_ = -1;  // the row generated last, selected again on the next showing
 };

@@ -13,6 +13,7 @@
 #include "day_properties_dialog.h"
 #include "duty_timeline.h"
 #include "editing/day_properties.h"
+#include "find_widget.h"
 #include "i18n/cp1250.h"
 #include "notes_edit.h"
 #include "support/ward_fixture.h"
@@ -50,22 +51,45 @@ struct Ward {
     }
 };
 
+// The dialog's widgets the tests work with, found by their names.
+struct Widgets {
+    QTabWidget* tabs;
+    QListWidget* lb_day;
+    QAction* mi_DutyDelete;
+    QLabel* l_notes;
+    NotesEdit* m_Notes;
+    QPushButton* b_DefaultHoliday;
+    QCheckBox* cb_ERDuty;
+    QPushButton* sb_Ok;
+
+    explicit Widgets(const QDialog& d)
+        : tabs(test::widget<QTabWidget>(d, "pc_DayProperties")),
+          lb_day(test::widget<QListWidget>(d, "lb_day")),
+          mi_DutyDelete(test::widget<QAction>(d, "mi_DutyDelete")),
+          l_notes(test::widget<QLabel>(d, "l_notes")),
+          m_Notes(test::widget<NotesEdit>(d, "m_Notes")),
+          b_DefaultHoliday(test::widget<QPushButton>(d, "b_DefaultHoliday")),
+          cb_ERDuty(test::widget<QCheckBox>(d, "cb_ERDuty")),
+          sb_Ok(test::widget<QPushButton>(d, "sb_Ok")) {}
+};
+
 struct Shown {
     DayPropertiesDialog dialog;
+    Widgets ui;
     Shown(Ward& w, DayProperties& properties)
-        : dialog(properties, w.ward.roster, w.ward.prompter, nullptr) {
+        : dialog(properties, w.ward.roster, w.ward.prompter, nullptr), ui(dialog) {
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         if (!QTest::qWaitForWindowActive(&dialog)) qFatal("dialog not active");
     }
     void click_row(int row) {
-        QListWidget* list = dialog.lb_day;
+        QListWidget* list = ui.lb_day;
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
     }
     void open_notes() {
-        dialog.tabs->setCurrentIndex(1);
-        QTest::mouseClick(dialog.m_Notes->viewport(), Qt::LeftButton);
+        ui.tabs->setCurrentIndex(1);
+        QTest::mouseClick(ui.m_Notes->viewport(), Qt::LeftButton);
     }
 };
 
@@ -115,30 +139,31 @@ private slots:
         DayProperties properties = w.properties(4);
         Shown s(w, properties);
         const DayPropertiesDialog& d = s.dialog;
+        const Widgets& ui = s.ui;
         QCOMPARE(d.windowTitle(), QStringLiteral("Dzień - parametry"));
-        QCOMPARE(d.tabs->tabText(0), QString::fromUtf8("Dyżury"));
-        QCOMPARE(d.tabs->tabText(1), QStringLiteral("Inne"));
-        QCOMPARE(d.lb_day->count(), 2);
-        QCOMPARE(d.lb_day->visualItemRect(d.lb_day->item(0)).height(), 18);
-        QCOMPARE(d.lb_day->toolTip(), QString());
-        QVERIFY(!d.mi_DutyDelete->isEnabled());
+        QCOMPARE(ui.tabs->tabText(0), QString::fromUtf8("Dyżury"));
+        QCOMPARE(ui.tabs->tabText(1), QStringLiteral("Inne"));
+        QCOMPARE(ui.lb_day->count(), 2);
+        QCOMPARE(ui.lb_day->visualItemRect(ui.lb_day->item(0)).height(), 18);
+        QCOMPARE(ui.lb_day->toolTip(), QString());
+        QVERIFY(!ui.mi_DutyDelete->isEnabled());
 
         s.click_row(1);
-        QCOMPARE(d.lb_day->toolTip(), QStringLiteral("[Ewa Nowak] 07:00 - 15:00"));
+        QCOMPARE(ui.lb_day->toolTip(), QStringLiteral("[Ewa Nowak] 07:00 - 15:00"));
         s.click_row(0);
-        QCOMPARE(d.lb_day->toolTip(), QStringLiteral("[Anna Nowak] 19:00 - 07:00"));
-        QVERIFY(d.mi_DutyDelete->isEnabled());
+        QCOMPARE(ui.lb_day->toolTip(), QStringLiteral("[Anna Nowak] 19:00 - 07:00"));
+        QVERIFY(ui.mi_DutyDelete->isEnabled());
 
         DayProperties other_day = w.properties(5);
         Shown empty(w, other_day);
-        QCOMPARE(empty.dialog.lb_day->count(), 0);
+        QCOMPARE(empty.ui.lb_day->count(), 0);
     }
 
     void rows_draw_the_square_the_bands_and_the_duty() {
         Ward w;
         DayProperties properties = w.properties(4);
         Shown s(w, properties);
-        QListWidget* list = s.dialog.lb_day;
+        QListWidget* list = s.ui.lb_day;
         const QImage image = list->viewport()->grab().toImage();
         const QRect row = list->visualItemRect(list->item(0));
         const DutyTimeline line(row, 420);
@@ -158,17 +183,17 @@ private slots:
         Shown s(w, properties);
         s.click_row(1);
         w.ward.prompter.answers = {false};
-        s.dialog.mi_DutyDelete->trigger();
-        QCOMPARE(s.dialog.lb_day->count(), 2);
+        s.ui.mi_DutyDelete->trigger();
+        QCOMPARE(s.ui.lb_day->count(), 2);
         QCOMPARE(utf8(w.ward.prompter.asked.back()), QString::fromUtf8("Czy napewno usunąć?"));
 
         s.click_row(1);
-        s.dialog.mi_DutyDelete->trigger();
-        QCOMPARE(s.dialog.lb_day->count(), 1);
+        s.ui.mi_DutyDelete->trigger();
+        QCOMPARE(s.ui.lb_day->count(), 1);
         QCOMPARE(w.ward.roster.workers[1].duties[3].seq, 0);
         QVERIFY(w.ward.roster.workers[0].duties[3].seq != 0);
         QVERIFY(properties.duty_deleted());
-        QVERIFY(!s.dialog.mi_DutyDelete->isEnabled());
+        QVERIFY(!s.ui.mi_DutyDelete->isEnabled());
     }
 
     void notes_of_255_characters_count_down_to_zero_and_take_no_more() {
@@ -176,15 +201,15 @@ private slots:
         DayProperties properties = w.properties(4);
         Shown s(w, properties);
         s.open_notes();
-        QCOMPARE(s.dialog.l_notes->text(), counter(255));
-        type(s.dialog.m_Notes, QString::fromUtf8("Zebranie o 12:00 – sala nr 2"));  // "–" is cp1250
-        QCOMPARE(s.dialog.l_notes->text(), counter(255 - 28));
-        QTest::keyClick(s.dialog.m_Notes, Qt::Key_Return);
-        QCOMPARE(s.dialog.l_notes->text(), counter(255 - 30));  // a line break counts two
-        type(s.dialog.m_Notes, QString(300, QLatin1Char('x')));
-        QCOMPARE(s.dialog.l_notes->text(), counter(0));
+        QCOMPARE(s.ui.l_notes->text(), counter(255));
+        type(s.ui.m_Notes, QString::fromUtf8("Zebranie o 12:00 – sala nr 2"));  // "–" is cp1250
+        QCOMPARE(s.ui.l_notes->text(), counter(255 - 28));
+        QTest::keyClick(s.ui.m_Notes, Qt::Key_Return);
+        QCOMPARE(s.ui.l_notes->text(), counter(255 - 30));  // a line break counts two
+        type(s.ui.m_Notes, QString(300, QLatin1Char('x')));
+        QCOMPARE(s.ui.l_notes->text(), counter(0));
 
-        QTest::keyClick(s.dialog.cb_ERDuty, Qt::Key_Return);
+        QTest::keyClick(s.ui.cb_ERDuty, Qt::Key_Return);
         const std::string& notes = w.day(4).kalendarz_notatki;
         QCOMPARE(notes.size(), size_t{255});
         QCOMPARE(utf8(notes.substr(0, 30)), QString::fromUtf8("Zebranie o 12:00 – sala nr 2\r\n"));
@@ -196,20 +221,20 @@ private slots:
         DayProperties properties = w.properties(4);
         Shown s(w, properties);
         s.open_notes();
-        QCOMPARE(s.dialog.m_Notes->toPlainText(), QString::fromUtf8("Dyżur\nostry"));
-        QCOMPARE(s.dialog.l_notes->text(), counter(255 - 12));
-        QTextCursor end = s.dialog.m_Notes->textCursor();
+        QCOMPARE(s.ui.m_Notes->toPlainText(), QString::fromUtf8("Dyżur\nostry"));
+        QCOMPARE(s.ui.l_notes->text(), counter(255 - 12));
+        QTextCursor end = s.ui.m_Notes->textCursor();
         end.movePosition(QTextCursor::End);
-        s.dialog.m_Notes->setTextCursor(end);
-        type(s.dialog.m_Notes, QString::fromUtf8("¤"));
-        type(s.dialog.m_Notes, QString::fromUtf8("ñ!"));
+        s.ui.m_Notes->setTextCursor(end);
+        type(s.ui.m_Notes, QString::fromUtf8("¤"));
+        type(s.ui.m_Notes, QString::fromUtf8("ñ!"));
         QCOMPARE(w.ward.prompter.informed.size(), size_t{2});
-        QCOMPARE(s.dialog.m_Notes->toPlainText(), QString::fromUtf8("Dyżur\nostry!"));
+        QCOMPARE(s.ui.m_Notes->toPlainText(), QString::fromUtf8("Dyżur\nostry!"));
 
         QApplication::clipboard()->setText(QString(400, QLatin1Char('y')));
-        QTest::keySequence(s.dialog.m_Notes, QKeySequence::Paste);
-        QCOMPARE(s.dialog.l_notes->text(), counter(0));
-        QTest::mouseClick(s.dialog.sb_Ok, Qt::LeftButton);
+        QTest::keySequence(s.ui.m_Notes, QKeySequence::Paste);
+        QCOMPARE(s.ui.l_notes->text(), counter(0));
+        QTest::mouseClick(s.ui.sb_Ok, Qt::LeftButton);
         const std::string& notes = w.day(4).kalendarz_notatki;
         QCOMPARE(notes.size(), size_t{255});
         QCOMPARE(notes.substr(0, 14), cp("Dyżur\r\nostry!y"));
@@ -223,13 +248,13 @@ private slots:
         DayProperties properties = w.properties(4);
         Shown s(w, properties);
         s.open_notes();
-        QVERIFY(s.dialog.b_DefaultHoliday->isEnabled());
-        type(s.dialog.m_Notes, QStringLiteral("Audyt"));
-        QTest::mouseClick(s.dialog.b_DefaultHoliday, Qt::LeftButton);
-        QVERIFY(!s.dialog.b_DefaultHoliday->isEnabled());
-        QTest::mouseClick(s.dialog.cb_ERDuty, Qt::LeftButton, {},
-                          QPoint(6, s.dialog.cb_ERDuty->height() / 2));
-        QTest::keyClick(s.dialog.cb_ERDuty, Qt::Key_Return);
+        QVERIFY(s.ui.b_DefaultHoliday->isEnabled());
+        type(s.ui.m_Notes, QStringLiteral("Audyt"));
+        QTest::mouseClick(s.ui.b_DefaultHoliday, Qt::LeftButton);
+        QVERIFY(!s.ui.b_DefaultHoliday->isEnabled());
+        QTest::mouseClick(s.ui.cb_ERDuty, Qt::LeftButton, {},
+                          QPoint(6, s.ui.cb_ERDuty->height() / 2));
+        QTest::keyClick(s.ui.cb_ERDuty, Qt::Key_Return);
 
         QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
         QCOMPARE(w.day(4).kalendarz_notatki, std::string("Audyt"));
@@ -246,10 +271,10 @@ private slots:
         DayProperties properties = w.properties(4);
         Shown s(w, properties);
         s.open_notes();
-        type(s.dialog.m_Notes, QStringLiteral(" nowe"));
-        s.dialog.cb_ERDuty->setChecked(true);
-        QTest::mouseClick(s.dialog.b_DefaultHoliday, Qt::LeftButton);
-        QTest::keyClick(s.dialog.cb_ERDuty, Qt::Key_Escape);
+        type(s.ui.m_Notes, QStringLiteral(" nowe"));
+        s.ui.cb_ERDuty->setChecked(true);
+        QTest::mouseClick(s.ui.b_DefaultHoliday, Qt::LeftButton);
+        QTest::keyClick(s.ui.cb_ERDuty, Qt::Key_Escape);
 
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
         QCOMPARE(w.day(4).kalendarz_notatki, std::string("stare"));

@@ -385,12 +385,12 @@ private:
             "the templates dialog", [] { return modal<TemplatesDialog>(); },
             [] {
                 TemplatesDialog* dialog = modal<TemplatesDialog>();
-                click_row(dialog->lb_Templates, kSchedule);
-                click(dialog->sb_Create);
+                click_row(widget<QListWidget>(*dialog, "lb_Templates"), kSchedule);
+                click(widget<QPushButton>(*dialog, "sb_Create"));
             });
         user.then(
             "the schedule of work opened", [this] { return viewer_.opened.size() == 1; },
-            [] { click(modal<TemplatesDialog>()->sb_Cancel); });
+            [] { click(widget<QPushButton>(*modal<TemplatesDialog>(), "sb_Cancel")); });
         close_the_program(user);
     }
 
@@ -401,8 +401,8 @@ private:
             "the password dialog", [] { return modal<LoginDialog>(); },
             [] {
                 LoginDialog* login = modal<LoginDialog>();
-                type(login->e_pass, QString::fromLatin1(kPassword));
-                click(login->sb_Ok);
+                type(widget<QLineEdit>(*login, "e_pass"), QString::fromLatin1(kPassword));
+                click(widget<QPushButton>(*login, "sb_Ok"));
             });
         user.then(
             "the main window", [] { return main_window() && nothing_modal(); },
@@ -418,12 +418,12 @@ private:
             "the templates dialog", [] { return modal<TemplatesDialog>(); },
             [] {
                 TemplatesDialog* dialog = modal<TemplatesDialog>();
-                click_row(dialog->lb_Templates, kSchedule);
-                click(dialog->sb_Create);
+                click_row(widget<QListWidget>(*dialog, "lb_Templates"), kSchedule);
+                click(widget<QPushButton>(*dialog, "sb_Create"));
             });
         user.then(
             "the schedule of work opened", [this] { return viewer_.opened.size() == 2; },
-            [] { click(modal<TemplatesDialog>()->sb_Cancel); });
+            [] { click(widget<QPushButton>(*modal<TemplatesDialog>(), "sb_Cancel")); });
         close_the_program(user);
     }
 

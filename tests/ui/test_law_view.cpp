@@ -1,8 +1,10 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "editing/law_tiles.h"
+#include "find_widget.h"
 #include "window_fixture.h"
 #include "worker_row_delegate.h"
 
@@ -69,7 +71,7 @@ private slots:
         form.actions().a_LawCheck->trigger();
         LawFindingsDialog* list = form.law_view()->dialog();
         QVERIFY(list && QTest::qWaitForWindowExposed(list));
-        QTreeWidget* tree = list->lv_LawFindings;
+        QTreeWidget* tree = widget<QTreeWidget>(*list, "lv_LawFindings");
         QCOMPARE(tree->topLevelItemCount(), static_cast<int>(p.app.law().findings().size()));
         QTreeWidgetItem* last = tree->topLevelItem(tree->topLevelItemCount() - 1);
         QCOMPARE(tree->topLevelItem(0)->text(0), qt("Nowak Anna"));

@@ -3,6 +3,7 @@
 #include <QTest>
 #include <map>
 
+#include "find_widget.h"
 #include "login_dialog.h"
 
 using namespace tabrel;
@@ -31,11 +32,12 @@ struct MapStore : SettingsStore {
 // Latin-1 characters; other text is put into the field.
 int answer(LoginDialog& login, const QString& typed) {
     login.show();
+    QLineEdit* field = test::widget<QLineEdit>(login, "e_pass");
     if (typed.toLatin1() == typed.toUtf8())
-        QTest::keyClicks(login.e_pass, typed);
+        QTest::keyClicks(field, typed);
     else
-        login.e_pass->setText(typed);
-    QTest::keyClick(login.e_pass, Qt::Key_Return);
+        field->setText(typed);
+    QTest::keyClick(field, Qt::Key_Return);
     return login.result();
 }
 
@@ -49,8 +51,8 @@ private slots:
         LoginDialog login(store, LoginDialog::Mode::Check);
         QCOMPARE(login.windowTitle(), QStringLiteral("Tabrel - logowanie"));
         QCOMPARE(login.objectName(), QStringLiteral("f_Login"));
-        QCOMPARE(login.e_pass->echoMode(), QLineEdit::Password);
-        QCOMPARE(login.sb_Ok->text(), QStringLiteral("OK"));
+        QCOMPARE(test::widget<QLineEdit>(login, "e_pass")->echoMode(), QLineEdit::Password);
+        QCOMPARE(test::widget<QPushButton>(login, "sb_Ok")->text(), QStringLiteral("OK"));
     }
 
     void the_right_password_passes_and_a_wrong_one_fails() {

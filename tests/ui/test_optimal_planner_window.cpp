@@ -1,6 +1,10 @@
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QTableWidget>
 #include <QTest>
 
+#include "find_widget.h"
 #include "optimizer_report.h"
 #include "storage/month_file.h"
 #include "window_fixture.h"
@@ -53,8 +57,9 @@ private slots:
                 progress->findChild<QPushButton*>(QStringLiteral("b_OptStop"))->click();
             auto* report = qobject_cast<OptimizerReport*>(modal);
             if (!report) return;
-            seen = {report->tw_OptWorkers->rowCount(), report->l_OptStatus->text(),
-                    report->te_OptLaw->toPlainText()};
+            seen = {widget<QTableWidget>(*report, "tw_OptWorkers")->rowCount(),
+                    widget<QLabel>(*report, "l_OptStatus")->text(),
+                    widget<QPlainTextEdit>(*report, "te_OptLaw")->toPlainText()};
             report->reject();
         });
         poll.start(10);

@@ -1,9 +1,17 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <fstream>
 #include <map>
 
 #include "app/login.h"
+#include "find_widget.h"
 #include "group_dialog.h"
 #include "i18n/text.h"
 #include "options_dialog.h"
@@ -90,27 +98,27 @@ private slots:
         Configured c;
         OptionsDialog& d = c.dialog;
         QCOMPARE(d.windowTitle(), QStringLiteral("Konfiguracja"));
-        QCOMPARE(d.e_Symb_8->text(), QStringLiteral("8"));
-        QCOMPARE(d.e_Symb_D->text(), QStringLiteral("D"));
-        QCOMPARE(d.e_SymbOther->text(), QStringLiteral("I"));
-        QCOMPARE(d.se_PersonsPerPage->value(), 10);
-        QCOMPARE(d.se_iws_PersonsPerPage->value(), 20);
-        QCOMPARE(d.me_OvertimeAbove->text(), QStringLiteral("02:00"));
-        QCOMPARE(d.me_OvertimeFrom->text(), QStringLiteral("19:00"));
-        QCOMPARE(d.me_OvertimeTo->text(), QStringLiteral("07:00"));
-        QCOMPARE(d.me_NightFrom->text(), QStringLiteral("22:00"));
-        QCOMPARE(d.me_NightLength->text(), QStringLiteral("08:00"));
-        QCOMPARE(d.me_DayStart->text(), QStringLiteral("00:00"));
-        QCOMPARE(d.se_AutoArchiving->value(), 90);
-        QCOMPARE(d.l_Password->text(), QString::fromUtf8("Hasło użytkownika: "));
-        QCOMPARE(d.l_PasswordChange->text(), QString::fromUtf8("Zmień"));
-        QVERIFY(d.e_Place->text().isEmpty());
-        QCOMPARE(d.sag_DayOff->rowCount(), 24);
+        QCOMPARE(widget<QLineEdit>(d, "e_Symb_8")->text(), QStringLiteral("8"));
+        QCOMPARE(widget<QLineEdit>(d, "e_Symb_D")->text(), QStringLiteral("D"));
+        QCOMPARE(widget<QLineEdit>(d, "e_SymbOther")->text(), QStringLiteral("I"));
+        QCOMPARE(widget<QSpinBox>(d, "se_PersonsPerPage")->value(), 10);
+        QCOMPARE(widget<QSpinBox>(d, "se_iws_PersonsPerPage")->value(), 20);
+        QCOMPARE(widget<QLineEdit>(d, "me_OvertimeAbove")->text(), QStringLiteral("02:00"));
+        QCOMPARE(widget<QLineEdit>(d, "me_OvertimeFrom")->text(), QStringLiteral("19:00"));
+        QCOMPARE(widget<QLineEdit>(d, "me_OvertimeTo")->text(), QStringLiteral("07:00"));
+        QCOMPARE(widget<QLineEdit>(d, "me_NightFrom")->text(), QStringLiteral("22:00"));
+        QCOMPARE(widget<QLineEdit>(d, "me_NightLength")->text(), QStringLiteral("08:00"));
+        QCOMPARE(widget<QLineEdit>(d, "me_DayStart")->text(), QStringLiteral("00:00"));
+        QCOMPARE(widget<QSpinBox>(d, "se_AutoArchiving")->value(), 90);
+        QCOMPARE(widget<QLabel>(d, "l_Password")->text(), QString::fromUtf8("Hasło użytkownika: "));
+        QCOMPARE(widget<QPushButton>(d, "l_PasswordChange")->text(), QString::fromUtf8("Zmień"));
+        QVERIFY(widget<QLineEdit>(d, "e_Place")->text().isEmpty());
+        QCOMPARE(widget<DayOffGrid>(d, "sag_DayOff")->rowCount(), 24);
     }
 
     void fixed_flags_are_greyed_and_empty() {
         Configured c;
-        DayOffGrid* grid = c.dialog.sag_DayOff;
+        DayOffGrid* grid = widget<DayOffGrid>(c.dialog, "sag_DayOff");
         const int truancy = row_of("Wagary");
         QVERIFY(flag_text(grid, truancy).isEmpty());
         QCOMPARE(grid->item(truancy, 0)->background().color(), QColor(240, 240, 240));
@@ -120,7 +128,7 @@ private slots:
 
     void double_click_flips_an_editable_flag_only() {
         Configured c;
-        DayOffGrid* grid = c.dialog.sag_DayOff;
+        DayOffGrid* grid = widget<DayOffGrid>(c.dialog, "sag_DayOff");
         const int truancy = row_of("Wagary");
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, flag_cell(grid, truancy));
         QVERIFY(flag_text(grid, truancy).isEmpty());
@@ -134,7 +142,7 @@ private slots:
 
     void a_click_space_and_enter_flip_the_flag() {
         Configured c;
-        DayOffGrid* grid = c.dialog.sag_DayOff;
+        DayOffGrid* grid = widget<DayOffGrid>(c.dialog, "sag_DayOff");
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, flag_cell(grid, kHolidayRow));
         QVERIFY(!grid->lowers_norm(kAnnualLeave));
         grid->setCurrentCell(kHolidayRow, DayOffGrid::kFlagColumn);
@@ -151,12 +159,13 @@ private slots:
     void ok_applies_the_edited_copy() {
         Configured c;
         OptionsDialog& d = c.dialog;
-        retype(d.e_Symb_8, QStringLiteral("X"));
-        d.cb_AutoMoveOvertime->click();
-        retype(d.me_NightFrom, QStringLiteral("2100"));
-        d.sag_DayOff->setCurrentCell(kHolidayRow, DayOffGrid::kFlagColumn);
-        QTest::keyClick(d.sag_DayOff, Qt::Key_Space);
-        d.sb_Ok->click();
+        retype(widget<QLineEdit>(d, "e_Symb_8"), QStringLiteral("X"));
+        widget<QCheckBox>(d, "cb_AutoMoveOvertime")->click();
+        retype(widget<QLineEdit>(d, "me_NightFrom"), QStringLiteral("2100"));
+        DayOffGrid* grid = widget<DayOffGrid>(d, "sag_DayOff");
+        grid->setCurrentCell(kHolidayRow, DayOffGrid::kFlagColumn);
+        QTest::keyClick(grid, Qt::Key_Space);
+        widget<QPushButton>(d, "sb_Ok")->click();
         const Options& o = c.program.app.options();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(o.symbol_8, std::string("X"));
@@ -168,27 +177,28 @@ private slots:
     void cancel_leaves_the_settings_in_force() {
         Configured c;
         OptionsDialog& d = c.dialog;
-        retype(d.e_Symb_8, QStringLiteral("X"));
-        d.cb_AutoMoveOvertime->click();
-        d.sag_DayOff->setCurrentCell(kHolidayRow, DayOffGrid::kFlagColumn);
-        QTest::keyClick(d.sag_DayOff, Qt::Key_Space);
-        d.sb_Cancel->click();
+        retype(widget<QLineEdit>(d, "e_Symb_8"), QStringLiteral("X"));
+        widget<QCheckBox>(d, "cb_AutoMoveOvertime")->click();
+        DayOffGrid* grid = widget<DayOffGrid>(d, "sag_DayOff");
+        grid->setCurrentCell(kHolidayRow, DayOffGrid::kFlagColumn);
+        QTest::keyClick(grid, Qt::Key_Space);
+        widget<QPushButton>(d, "sb_Cancel")->click();
         const Options& o = c.program.app.options();
         QCOMPARE(o.symbol_8, std::string("8"));
         QVERIFY(!o.ng_przenos);
         QVERIFY(o.day_off[kAnnualLeave].lowers_norm);
         // Shown again, the dialog holds what is in force.
         d.prepare();
-        QCOMPARE(d.e_Symb_8->text(), QStringLiteral("8"));
-        QVERIFY(!d.cb_AutoMoveOvertime->isChecked());
+        QCOMPARE(widget<QLineEdit>(d, "e_Symb_8")->text(), QStringLiteral("8"));
+        QVERIFY(!widget<QCheckBox>(d, "cb_AutoMoveOvertime")->isChecked());
     }
 
     void a_time_outside_the_day_keeps_the_dialog_open() {
         Configured c;
         OptionsDialog& d = c.dialog;
-        retype(d.me_DayStart, QStringLiteral("2500"));
-        retype(d.e_Symb_8, QStringLiteral("X"));
-        d.sb_Ok->click();
+        retype(widget<QLineEdit>(d, "me_DayStart"), QStringLiteral("2500"));
+        retype(widget<QLineEdit>(d, "e_Symb_8"), QStringLiteral("X"));
+        widget<QPushButton>(d, "sb_Ok")->click();
         QVERIFY(d.isVisible());
         QCOMPARE(c.program.prompter.errors.size(), size_t(1));
         QCOMPARE(c.program.app.options().symbol_8, std::string("8"));
@@ -197,25 +207,26 @@ private slots:
     void the_working_time_page_switches_rules_off_and_keeps_a_day_to_24_hours() {
         Configured c;
         OptionsDialog& d = c.dialog;
-        LawLimitsPage* page = d.ts_LawCheck;
-        d.tabs->setCurrentWidget(page);
-        QCOMPARE(page->rows[0].limit->text(), QStringLiteral("011:00"));
-        QCOMPARE(page->rows[5].limit->text(), QStringLiteral("150:00"));
-        page->rows[2].on->click();
-        QVERIFY(!page->rows[2].limit->isEnabled());
-        retype(page->rows[0].limit, QStringLiteral("01000"));
-        retype(page->rows[3].limit, QStringLiteral("02401"));
-        d.sb_Ok->click();
+        auto* daily_rest = widget<QLineEdit>(d, "me_LawDailyRest");
+        auto* day_length = widget<QLineEdit>(d, "me_LawDayLength");
+        widget<QTabWidget>(d, "pc_Options")->setCurrentWidget(widget<QWidget>(d, "ts_LawCheck"));
+        QCOMPARE(daily_rest->text(), QStringLiteral("011:00"));
+        QCOMPARE(widget<QLineEdit>(d, "me_LawYearlyOvertime")->text(), QStringLiteral("150:00"));
+        widget<QCheckBox>(d, "cb_LawWeeklyRest")->click();
+        QVERIFY(!widget<QLineEdit>(d, "me_LawWeeklyRest")->isEnabled());
+        retype(daily_rest, QStringLiteral("01000"));
+        retype(day_length, QStringLiteral("02401"));
+        widget<QPushButton>(d, "sb_Ok")->click();
         QVERIFY(d.isVisible());
         QCOMPARE(c.program.prompter.informed.size(), size_t(1));
 
-        retype(page->rows[3].limit, QStringLiteral("02400"));
-        d.sb_Save->click();
+        retype(day_length, QStringLiteral("02400"));
+        widget<QPushButton>(d, "sb_Save")->click();
         const IniFile file = c.file();
         QCOMPARE(file.read_string(kLawSection, "odpoczynek_dobowy", ""), std::string("10:00"));
         QCOMPARE(file.read_string(kLawSection, "odpoczynek_tygodniowy_wl", ""), std::string("0"));
         QCOMPARE(file.read_string(kLawSection, "praca_w_dobie", ""), std::string("24:00"));
-        d.sb_Ok->click();
+        widget<QPushButton>(d, "sb_Ok")->click();
         const LawLimits& law = c.program.app.options().law;
         QCOMPARE(law.daily_rest, 600);
         QVERIFY(!law.weekly_rest_on && law.daily_rest_on);
@@ -227,16 +238,18 @@ private slots:
         write_file(c.program.data(kOptionsFileName),
                    "[obce]\r\nklucz=wartosc\r\n[windows]\r\nwindow_width=640\r\n");
         OptionsDialog& d = c.dialog;
-        retype(d.e_Place, QString::fromUtf8("Kraków"));
-        d.m_Occupations->setPlainText(QString::fromUtf8("Pielęgniarka\n\nSalowa"));
-        d.sb_Save->click();
+        retype(widget<QLineEdit>(d, "e_Place"), QString::fromUtf8("Kraków"));
+        widget<QPlainTextEdit>(d, "m_Occupations")
+            ->setPlainText(QString::fromUtf8("Pielęgniarka\n\nSalowa"));
+        widget<QPushButton>(d, "sb_Save")->click();
         const IniFile file = c.file();
         QCOMPARE(file.read_string("obce", "klucz", ""), std::string("wartosc"));
         QCOMPARE(file.read_integer("windows", "window_width", 0), 640);
         QCOMPARE(file.read_integer("normatyw", "test", 0), 1);
         QCOMPARE(file.read_string("glowne", "miejscowosc", ""), cp("Kraków"));
         QCOMPARE(file.read_string("glowne", "symbol_8", ""), std::string("8"));
-        const std::string language = c.dialog.cb_Language->currentText().toStdString();
+        const std::string language =
+            widget<QComboBox>(c.dialog, "cb_Language")->currentText().toStdString();
         QCOMPARE(file.read_string("autofilling_" + language, "Occupations", ""),
                  cp("Pielęgniarka¤Salowa¤"));
         // Written, not applied: that is OK's to do.
@@ -249,15 +262,15 @@ private slots:
         write_file(c.program.data(kOptionsFileName), "[obce]\r\nklucz=wartosc\r\n");
         GroupDialog editor(c.program.app);
         editor.show();
-        retype(c.dialog.e_Place, QStringLiteral("Opole"));
-        c.dialog.sb_Save->click();
+        retype(widget<QLineEdit>(c.dialog, "e_Place"), QStringLiteral("Opole"));
+        widget<QPushButton>(c.dialog, "sb_Save")->click();
         const IniFile file = c.file();
         QCOMPARE(file.read_integer("normatyw", "test", 0), 1);
         QVERIFY(!file.has_section("glowne"));
         QVERIFY(!file.has_section("urlop_normatyw"));
         QVERIFY(file.has_key("obce", "klucz"));
         editor.hide();
-        c.dialog.sb_Save->click();
+        widget<QPushButton>(c.dialog, "sb_Save")->click();
         QCOMPARE(c.file().read_string("glowne", "miejscowosc", ""), std::string("Opole"));
     }
 
@@ -265,18 +278,20 @@ private slots:
         Configured c;
         c.program.app.options().educations = {"Wyzsze", "Srednie"};
         c.dialog.prepare_lists(false);
-        QCOMPARE(c.dialog.m_Educations->toPlainText(), QStringLiteral("Wyzsze\nSrednie"));
-        QVERIFY(c.dialog.m_Educations->hasFocus());
-        c.dialog.m_Educations->setPlainText(QStringLiteral("Wyzsze\n\nPodstawowe\n"));
-        c.dialog.sb_Ok->click();
+        QPlainTextEdit* educations = widget<QPlainTextEdit>(c.dialog, "m_Educations");
+        QCOMPARE(educations->toPlainText(), QStringLiteral("Wyzsze\nSrednie"));
+        QVERIFY(educations->hasFocus());
+        educations->setPlainText(QStringLiteral("Wyzsze\n\nPodstawowe\n"));
+        widget<QPushButton>(c.dialog, "sb_Ok")->click();
         QCOMPARE(c.program.app.options().educations,
                  (std::vector<std::string>{"Wyzsze", "Podstawowe"}));
     }
 
     void a_character_the_file_cannot_hold_is_refused() {
         Configured c;
-        c.dialog.m_Company->setPlainText(QString::fromUtf8("Szpital ¤ Miejski"));
-        c.dialog.sb_Ok->click();
+        widget<QPlainTextEdit>(c.dialog, "m_Company")
+            ->setPlainText(QString::fromUtf8("Szpital ¤ Miejski"));
+        widget<QPushButton>(c.dialog, "sb_Ok")->click();
         QVERIFY(c.dialog.isVisible());
         QCOMPARE(c.program.prompter.informed.size(), size_t(1));
         QVERIFY(c.program.app.options().firma.empty());
@@ -284,13 +299,14 @@ private slots:
 
     void change_link_stores_the_new_password() {
         Configured c;
-        c.dialog.tabs->setCurrentIndex(c.dialog.tabs->count() - 1);
+        QTabWidget* tabs = widget<QTabWidget>(c.dialog, "pc_Options");
+        tabs->setCurrentIndex(tabs->count() - 1);
         DialogAnswer answer([](QDialog* login) {
             QTest::keyClicks(login->findChild<QLineEdit*>(QStringLiteral("e_pass")),
                              QStringLiteral("tajne"));
             press_ok(login);
         });
-        c.dialog.l_PasswordChange->click();
+        widget<QPushButton>(c.dialog, "l_PasswordChange")->click();
         QVERIFY(answer.answered());
         QCOMPARE(c.stored.at(kPasswordValue), GGLoginHash("tajne", kLoginSeed));
     }
@@ -304,13 +320,15 @@ private slots:
                    "[MostUsedValues]\r\nmuv_Educations=Higher\xA4Secondary\xA4\r\n");
         bool told = false;
         connect(&c.dialog, &OptionsDialog::language_changed, this, [&told] { told = true; });
-        c.dialog.cb_Language->setFocus();
-        c.dialog.cb_Language->setCurrentIndex(1);
-        QTest::keyClick(c.dialog.cb_Language, Qt::Key_Up);
-        QCOMPARE(c.dialog.cb_Language->currentIndex(), 0);
+        QComboBox* language = widget<QComboBox>(c.dialog, "cb_Language");
+        language->setFocus();
+        language->setCurrentIndex(1);
+        QTest::keyClick(language, Qt::Key_Up);
+        QCOMPARE(language->currentIndex(), 0);
         QVERIFY(told);
         QCOMPARE(c.dialog.windowTitle(), QStringLiteral("Configuration"));
-        QCOMPARE(c.dialog.m_Educations->toPlainText(), QStringLiteral("Higher\nSecondary"));
+        QCOMPARE(widget<QPlainTextEdit>(c.dialog, "m_Educations")->toPlainText(),
+                 QStringLiteral("Higher\nSecondary"));
         QCOMPARE(c.program.app.options().lang, 0);
         language_texts().clear();
     }
@@ -322,8 +340,8 @@ private slots:
         DialogAnswer answer([](QDialog* dialog) {
             auto* options = qobject_cast<OptionsDialog*>(dialog);
             QVERIFY(options);
-            QCOMPARE(options->tabs->currentIndex(), 0);
-            options->e_Symb_D->setText(QStringLiteral("R"));
+            QCOMPARE(widget<QTabWidget>(*options, "pc_Options")->currentIndex(), 0);
+            widget<QLineEdit>(*options, "e_Symb_D")->setText(QStringLiteral("R"));
             press_ok(dialog);
         });
         form.actions().a_Options->trigger();
@@ -339,8 +357,10 @@ private slots:
         DialogAnswer answer([](QDialog* dialog) {
             auto* options = qobject_cast<OptionsDialog*>(dialog);
             QVERIFY(options);
-            QCOMPARE(options->tabs->currentWidget()->objectName(), QStringLiteral("ts_Other"));
-            options->m_Occupations->setPlainText(QStringLiteral("Salowa"));
+            QCOMPARE(widget<QTabWidget>(*options, "pc_Options")->currentWidget()->objectName(),
+                     QStringLiteral("ts_Other"));
+            widget<QPlainTextEdit>(*options, "m_Occupations")
+                ->setPlainText(QStringLiteral("Salowa"));
             press_ok(dialog);
         });
         editor.customise_list(true);
@@ -350,9 +370,10 @@ private slots:
 
     void a_missing_language_file_is_told_and_nothing_changes() {
         Configured c;
-        c.dialog.cb_Language->setFocus();
-        c.dialog.cb_Language->setCurrentIndex(1);
-        QTest::keyClick(c.dialog.cb_Language, Qt::Key_Up);
+        QComboBox* language = widget<QComboBox>(c.dialog, "cb_Language");
+        language->setFocus();
+        language->setCurrentIndex(1);
+        QTest::keyClick(language, Qt::Key_Up);
         QCOMPARE(c.program.prompter.informed.size() + c.program.prompter.errors.size(), size_t(1));
         QCOMPARE(c.dialog.windowTitle(), QStringLiteral("Konfiguracja"));
         QCOMPARE(c.program.app.options().lang, -1);

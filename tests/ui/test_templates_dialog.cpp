@@ -6,6 +6,7 @@
 #include <QTest>
 #include <vector>
 
+#include "find_widget.h"
 #include "i18n/cp1250.h"
 #include "printouts/template_info.h"
 #include "printouts/window_lists.h"
@@ -40,6 +41,11 @@ struct Ward {
         program.app, printouts,
         [this](GenerationContext& ctx) { fill_window_lists(ctx, program.app.view()); },
         [this](const fs::path& p) { edited.push_back(p); }, nullptr};
+    QLineEdit* e_Search = widget<QLineEdit>(dialog, "e_Search");
+    QListWidget* lb_Templates = widget<QListWidget>(dialog, "lb_Templates");
+    QPushButton* sb_Create = widget<QPushButton>(dialog, "sb_Create");
+    QPushButton* sb_TemplateEdit = widget<QPushButton>(dialog, "sb_TemplateEdit");
+    QStatusBar* status_bar = widget<QStatusBar>(dialog, "StatusBar");
 
     explicit Ward(bool with_worker = true) {
         fs::copy(kShipped, templates());
@@ -55,9 +61,9 @@ struct Ward {
         if (!QTest::qWaitForWindowExposed(&dialog)) qFatal("dialog not shown");
     }
     void select(const QString& title) {
-        const auto found = dialog.lb_Templates->findItems(title, Qt::MatchExactly);
+        const auto found = lb_Templates->findItems(title, Qt::MatchExactly);
         if (found.size() != 1) qFatal("no single row %s", qPrintable(title));
-        dialog.lb_Templates->setCurrentItem(found.front());
+        lb_Templates->setCurrentItem(found.front());
     }
     std::string recent_first() const {
         return recent_templates(load_options_file(program.app.data_folder()), "Templates")[0];
@@ -76,40 +82,40 @@ private slots:
         Ward w;
         w.show();
         QCOMPARE(w.dialog.windowTitle(), QString::fromUtf8("Szablony dokumentów"));
-        QCOMPARE(row_texts(w.dialog.lb_Templates),
+        QCOMPARE(row_texts(w.lb_Templates),
                  (QStringList{QStringLiteral("Harmonogram indywidualny (tekst)"),
                               QString::fromUtf8("Harmonogram pracy grupy (miesięczny)"),
                               QString::fromUtf8("Harmonogramy indywidualne pracowników"), kCard,
                               kCardRtf, QStringLiteral("Kontrola czasu pracy")}));
-        QVERIFY(w.dialog.e_Search->hasFocus());
+        QVERIFY(w.e_Search->hasFocus());
     }
 
     void a_template_without_a_title_shows_its_file_name() {
         Ward w;
         spit(w.templates() / "bez_tytulu.wzr", "tekst\r\n");
         w.show();
-        QVERIFY(row_texts(w.dialog.lb_Templates).contains(QStringLiteral("bez_tytulu.wzr")));
+        QVERIFY(row_texts(w.lb_Templates).contains(QStringLiteral("bez_tytulu.wzr")));
     }
 
     void searching_narrows_the_list_ignoring_letter_case() {
         Ward w;
         w.show();
-        QTest::keyClicks(w.dialog.e_Search, QStringLiteral("KARTA"));
-        QCOMPARE(row_texts(w.dialog.lb_Templates), (QStringList{kCard, kCardRtf}));
-        w.dialog.e_Search->setText(QString::fromUtf8("MIESIĘCZNY"));
-        QCOMPARE(row_texts(w.dialog.lb_Templates),
+        QTest::keyClicks(w.e_Search, QStringLiteral("KARTA"));
+        QCOMPARE(row_texts(w.lb_Templates), (QStringList{kCard, kCardRtf}));
+        w.e_Search->setText(QString::fromUtf8("MIESIĘCZNY"));
+        QCOMPARE(row_texts(w.lb_Templates),
                  QStringList{QString::fromUtf8("Harmonogram pracy grupy (miesięczny)")});
-        w.dialog.e_Search->clear();
-        QCOMPARE(w.dialog.lb_Templates->count(), 6);
+        w.e_Search->clear();
+        QCOMPARE(w.lb_Templates->count(), 6);
     }
 
     void a_search_that_matches_nothing_leaves_nothing_to_create() {
         Ward w;
         w.show();
-        QTest::keyClicks(w.dialog.e_Search, QStringLiteral("zzz"));
-        QCOMPARE(w.dialog.lb_Templates->count(), 0);
-        w.dialog.sb_Create->click();
-        QTest::keyClick(w.dialog.e_Search, Qt::Key_Return);
+        QTest::keyClicks(w.e_Search, QStringLiteral("zzz"));
+        QCOMPARE(w.lb_Templates->count(), 0);
+        w.sb_Create->click();
+        QTest::keyClick(w.e_Search, Qt::Key_Return);
         QVERIFY(w.opened.empty());
         QVERIFY(w.program.prompter.errors.empty());
         QVERIFY(!fs::exists(w.program.folder.path() / "wydruki"));
@@ -118,19 +124,19 @@ private slots:
     void arrow_keys_in_the_search_box_move_and_wrap() {
         Ward w;
         w.show();
-        QListWidget* list = w.dialog.lb_Templates;
+        QListWidget* list = w.lb_Templates;
         QCOMPARE(list->currentRow(), 0);
-        QTest::keyClick(w.dialog.e_Search, Qt::Key_Up);
+        QTest::keyClick(w.e_Search, Qt::Key_Up);
         QCOMPARE(list->currentRow(), 5);
-        QTest::keyClick(w.dialog.e_Search, Qt::Key_Down);
+        QTest::keyClick(w.e_Search, Qt::Key_Down);
         QCOMPARE(list->currentRow(), 0);
-        QTest::keyClick(w.dialog.e_Search, Qt::Key_Left);
+        QTest::keyClick(w.e_Search, Qt::Key_Left);
         QCOMPARE(list->currentRow(), 1);
-        QTest::keyClick(w.dialog.e_Search, Qt::Key_Right);
+        QTest::keyClick(w.e_Search, Qt::Key_Right);
         QCOMPARE(list->currentRow(), 0);
-        QTest::keyClick(w.dialog.e_Search, Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(w.e_Search, Qt::Key_Down, Qt::ControlModifier);
         QCOMPARE(list->currentRow(), 5);
-        QTest::keyClick(w.dialog.e_Search, Qt::Key_Right, Qt::ControlModifier);
+        QTest::keyClick(w.e_Search, Qt::Key_Right, Qt::ControlModifier);
         QCOMPARE(list->currentRow(), 0);
     }
 
@@ -138,7 +144,7 @@ private slots:
         Ward w;
         w.show();
         w.select(kCardRtf);
-        QCOMPARE(w.dialog.status_bar->currentMessage(),
+        QCOMPARE(w.status_bar->currentMessage(),
                  QFile::decodeName((w.templates() / "karta_ewidencji_rtf.wzr").string().c_str()));
     }
 
@@ -146,7 +152,7 @@ private slots:
         Ward w;
         w.show();
         w.select(kCard);
-        w.dialog.sb_Create->click();
+        w.sb_Create->click();
         QVERIFY(w.program.prompter.errors.empty());
         QCOMPARE(w.opened.size(), size_t(1));
         const fs::path out = w.opened.front();
@@ -163,10 +169,10 @@ private slots:
         Ward w;
         w.show();
         w.select(kCardRtf);
-        QTest::keyClick(w.dialog.e_Search, Qt::Key_Return);
+        QTest::keyClick(w.e_Search, Qt::Key_Return);
         QCOMPARE(w.opened.size(), size_t(1));
         QCOMPARE(w.opened.back().extension().string(), std::string(".rtf"));
-        QListWidget* list = w.dialog.lb_Templates;
+        QListWidget* list = w.lb_Templates;
         const QRect first = list->visualItemRect(list->item(0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first.center());
@@ -174,7 +180,7 @@ private slots:
         QCOMPARE(w.opened.back().extension().string(), std::string(".txt"));
 
         w.select(kCardRtf);
-        w.dialog.sb_Create->click();
+        w.sb_Create->click();
         w.dialog.hide();
         w.show();
         QCOMPARE(list->currentItem()->text(), kCardRtf);
@@ -183,7 +189,7 @@ private slots:
     void esc_closes_the_dialog() {
         Ward w;
         w.show();
-        QTest::keyClick(w.dialog.e_Search, Qt::Key_Escape);
+        QTest::keyClick(w.e_Search, Qt::Key_Escape);
         QVERIFY(!w.dialog.isVisible());
         QCOMPARE(w.dialog.result(), int(QDialog::Rejected));
     }
@@ -193,14 +199,14 @@ private slots:
         w.show();
         w.select(kCard);
         w.program.prompter.answers = {false, true};
-        QTest::keyClick(w.dialog.lb_Templates, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClick(w.lb_Templates, Qt::Key_Return, Qt::ControlModifier);
         QVERIFY(w.edited.empty());
         QCOMPARE(w.program.prompter.asked.size(), size_t(1));
         QCOMPARE(w.program.prompter.asked.front(),
                  cp("Do edycji wybrano wzorzec: Karta ewidencji czasu pracy\r\rWprowadzone "
                     "zmiany będą miały wpływ \rna wygląd generowanych dokumentów. \r\rCzy "
                     "napewno przejść do edycji wzorca?"));
-        w.dialog.sb_TemplateEdit->click();
+        w.sb_TemplateEdit->click();
         QCOMPARE(w.edited, std::vector<fs::path>{w.templates() / "karta_ewidencji.wzr"});
         QVERIFY(w.opened.empty());
     }
@@ -220,7 +226,7 @@ private slots:
         spit(w.program.folder.path() / "wydruki", "a file where the folder belongs");
         w.show();
         w.select(kCard);
-        w.dialog.sb_Create->click();
+        w.sb_Create->click();
         QCOMPARE(w.program.prompter.errors.size(), size_t(1));
         QVERIFY(w.opened.empty());
         QVERIFY(w.printouts.generated().empty());
@@ -238,9 +244,9 @@ private slots:
         Ward w;
         w.show();
         w.select(kCardRtf);
-        w.dialog.sb_Create->click();
+        w.sb_Create->click();
         w.select(kCard);
-        w.dialog.sb_Create->click();
+        w.sb_Create->click();
         w.dialog.hide();
         QMenu menu;
         bind_recent_templates_menu(&menu, &w.dialog, w.program.app.data_folder());
