@@ -82,10 +82,10 @@ bool MonthSwitch::save_shown_month() {
 void MonthSwitch::load_shown_month(NormStatus& status) {
     MonthLoadResult loaded = wczytaj_dyzury_i_wolne(roster_, options_, purpose_);
     tell(prompter_, loaded.notices);
-    load_failed_ = loaded.failed;
+    load_failed_ = loaded.failed();
     stored_ = std::move(loaded.stored);
-    if (loaded.failed) {
-        prompter_.error(loaded.message + "\r\n" +
+    if (loaded.failed()) {
+        prompter_.error(loaded.status.message() + "\r\n" +
                         tr("msg_MonthLoadStopped",
                            "Ten miesiąc nie zostanie zapisany, aby nie nadpisać pliku."));
     }

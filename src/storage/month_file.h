@@ -37,11 +37,14 @@ Status save_changed_month(Roster& roster, const Options& options, const Locale& 
                           const Clock& clock, StoredMonth& stored);
 
 struct MonthLoadResult {
-    bool failed = false;  // stopped on a bad value: the file must not be saved over
-    std::string message;  // cp1250, names the file and its line
-    IniFile file;         // the month file as read; empty when there is none
-    StoredMonth stored;   // its bytes
-    Notices notices;      // copies not made, entries read but not counted, a lost carry
+    // A failure stopped the load on a bad value (its message names the file and its line): the
+    // file must not be saved over.
+    Status status;
+    IniFile file;        // the month file as read; empty when there is none
+    StoredMonth stored;  // its bytes
+    Notices notices;     // copies not made, entries read but not counted, a lost carry
+
+    bool failed() const { return !status.ok(); }
 };
 
 // Fills the shown month's part of the roster from its file: empties every slot first, renews

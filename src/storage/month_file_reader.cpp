@@ -135,9 +135,8 @@ MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, const Options& options,
         auto bytes = read_file(path);
         // A file that is there but cannot be read must not pass for an empty month.
         if (!bytes) {
-            result.failed = true;
-            result.message = tr("msg_CannotReadFile", "Nie można odczytać pliku ") +
-                             utf8_to_cp1250(path.filename().string()).value_or("?");
+            result.status = Status::failure(tr("msg_CannotReadFile", "Nie można odczytać pliku ") +
+                                            utf8_to_cp1250(path.filename().string()).value_or("?"));
         }
         result.file = IniFile::parse(bytes.value_or(""));
         result.stored = std::move(bytes);
@@ -145,8 +144,7 @@ MonthLoadResult wczytaj_dyzury_i_wolne(Roster& roster, const Options& options,
     try {
         read_month(roster, options, result.notices, result.file);
     } catch (const ConversionError& error) {
-        result.failed = true;
-        result.message = error.message();
+        result.status = Status::failure(error.message());
     }
     return result;
 }

@@ -99,7 +99,7 @@ protected:
         roster.shown_month = 2;
         plik_save(roster);
         Options options;
-        EXPECT_FALSE(wczytaj_dyzury_i_wolne(roster, options).failed);
+        EXPECT_FALSE(wczytaj_dyzury_i_wolne(roster, options).failed());
         return staff_file_text(roster.workers, locale.decimal_separator());
     }
 

@@ -156,7 +156,7 @@ TEST(MonthFile, SavedAndLoadedAgainIsByteIdentical) {
     fresh.hire(12);
     fresh.roster.data_folder = w.dir.path();
     plik_save(fresh.roster);
-    ASSERT_FALSE(fresh.reload().failed);
+    ASSERT_FALSE(fresh.reload().failed());
     const Worker& a = fresh.worker(5);
     EXPECT_EQ(a.duties[7].note, "Zamiana");
     EXPECT_EQ(a.duties[7].overtime, 45);
@@ -180,7 +180,7 @@ TEST(MonthFile, ShortLinesGapsStrangersAndMissingSectionsLoad) {
          lines({"[dyzury]", "d1=1|5|3|720|1|420|0", "d2=1|5|4|600|27|1140|0|Uwaga",
                 "D3=1|99|6|720|1|420|0||1", "d5=1|5|7|720|1|420|0||1", "[wolne]", "w1=1|5|20|22|0|",
                 "w2=1|77|1|2|0|u"}));
-    ASSERT_FALSE(w.reload().failed);
+    ASSERT_FALSE(w.reload().failed());
     const Worker& x = w.worker();
     EXPECT_EQ(x.duties[2].note, "");
     EXPECT_FALSE(x.duties[2].on_request);
@@ -207,14 +207,14 @@ TEST(MonthFile, ABadNumberStopsTheLoadAndKeepsWhatWasRead) {
          lines({"[dyzury]", "d1=1|5|3|720|1|420|0||0", "d2=1|5|x|720|1|420|0||0",
                 "d3=1|5|9|720|1|420|0||0", "[manu_nadpracowania]", "5=30"}));
     const MonthLoadResult result = w.reload();
-    EXPECT_TRUE(result.failed);
-    EXPECT_NE(result.message.find("2024_05.tbr"), std::string::npos);
-    EXPECT_NE(result.message.find(", wiersz 3"), std::string::npos);
+    EXPECT_TRUE(result.failed());
+    EXPECT_NE(result.status.message().find("2024_05.tbr"), std::string::npos);
+    EXPECT_NE(result.status.message().find(", wiersz 3"), std::string::npos);
     EXPECT_NE(w.worker().duties[2].seq, 0);
     EXPECT_EQ(w.worker().duties[8].seq, 0);
 
     spit(w.roster.month_file, lines({"[wolne]", "w1=1|5|3|4"}));
-    EXPECT_TRUE(w.reload().failed);  // the kind may be missing, the minutes may not
+    EXPECT_TRUE(w.reload().failed());  // the kind may be missing, the minutes may not
 }
 
 TEST(MonthFile, CarryLinesOfWorkersOutsideTheRegisterAreWrittenBackAsRead) {
@@ -222,7 +222,7 @@ TEST(MonthFile, CarryLinesOfWorkersOutsideTheRegisterAreWrittenBackAsRead) {
     spit(w.roster.month_file, lines({"[g1]", "NewPeriod=1", "[normatywy_wlasne]", "99=6000",
                                      "5=4800", "[manu_nadpracowania]", "99=-30", "abc=7", "99=8",
                                      "[auto_nadpracowania_z_poprzedniego]", "77=15", "5=20"}));
-    ASSERT_FALSE(w.reload().failed);
+    ASSERT_FALSE(w.reload().failed());
     EXPECT_EQ(w.worker().own_norm, 4800);
     const std::string text = month_file_text(w.roster, w.options, kDate);
     EXPECT_EQ(text.substr(text.find("[dyzury]")),
@@ -238,7 +238,7 @@ TEST(MonthFile, AnInvertedDayOffStaysAsItIsCountsNothingAndIsToldOnce) {
     MonthWard w;
     spit(w.roster.month_file, lines({"[wolne]", "w1=1|5|10|8|0|u", "w2=1|5|20|20|455|u",
                                      "w3=1|5|25|22|0|o", "w4=1|77|9|2|0|u"}));
-    ASSERT_FALSE(w.reload().failed);
+    ASSERT_FALSE(w.reload().failed());
     EXPECT_EQ(w.prompter.informed,
               std::vector<std::string>{
                   "Wolne ko\xF1"
