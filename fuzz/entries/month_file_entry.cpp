@@ -37,10 +37,10 @@ ShownMonth show(std::string_view text) {
 // A month that loaded is saved; the saved file must load again into the same month.
 void month_file(std::string_view bytes) {
     ShownMonth first = show(bytes);
-    if (first.failed()) return;  // such a file is kept, never saved over
+    if (first.failed) return;  // such a file is kept, never saved over
     const std::string saved = month_file_text(first.roster, first.options, kSaveDate);
     ShownMonth second = show(saved);
-    expect(!second.failed(), "a saved month file did not load again");
+    expect(!second.failed, "a saved month file did not load again");
     expect_same(saved, month_file_text(second.roster, second.options, kSaveDate),
                 "the month changed on a second load and save");
 }
