@@ -35,17 +35,17 @@ public:
     // Puts a widget at the left of the strip under the calendar.
     void add_below(QWidget* widget);
 
-    QToolButton* xpan;
-    ShowSwitches* switches;
-    DragPanel* d;
-    DragPanel* w;
-    TrashPanel* d_Trash;
-    QLabel* l_Guide;
-    WeekdayHeader* header;
-    MonthGrid* sag;
-    QLabel* l_ile_na_dniu;
-    QGroupBox* gb_DaySummary;
-    QPlainTextEdit* m_Notes;
+    QToolButton* xpan = nullptr;
+    ShowSwitches* switches = nullptr;
+    DragPanel* d = nullptr;
+    DragPanel* w = nullptr;
+    TrashPanel* d_Trash = nullptr;
+    QLabel* l_Guide = nullptr;
+    WeekdayHeader* header = nullptr;
+    MonthGrid* sag = nullptr;
+    QLabel* l_ile_na_dniu = nullptr;
+    QGroupBox* gb_DaySummary = nullptr;
+    QPlainTextEdit* m_Notes = nullptr;
 
 signals:
     void guide_clicked();
@@ -57,7 +57,7 @@ private:
     QWidget* build_top_strip(ViewState& view);
     QWidget* build_bottom_strip();
 
-    QHBoxLayout* bottom_row_;
+    QHBoxLayout* bottom_row_ = nullptr;
     AppState& app_;
 };
 

@@ -41,19 +41,19 @@ private:
     void pb_ShiftLengthScroll(int position);
     void sb_OkClick();
 
-    QLabel* l_prac_idx;
-    QLabel* l_DateValue;
-    QGroupBox* rg_DutyType;
+    QLabel* l_prac_idx = nullptr;
+    QLabel* l_DateValue = nullptr;
+    QGroupBox* rg_DutyType = nullptr;
     QButtonGroup* duty_types;  // ids in DutyType order
-    QLineEdit* me_Time;
-    QLineEdit* me_DutyFrom;
-    QLineEdit* me_DutyTo;
-    QLineEdit* me_DutyOvertime;
-    QLabel* pb_DutyFrom;
-    QScrollBar* pb_ShiftLength;
-    QLabel* pb_DutyTo;
-    QLineEdit* e_Note;
-    QCheckBox* cb_DutyOnRequest;
+    QLineEdit* me_Time = nullptr;
+    QLineEdit* me_DutyFrom = nullptr;
+    QLineEdit* me_DutyTo = nullptr;
+    QLineEdit* me_DutyOvertime = nullptr;
+    QLabel* pb_DutyFrom = nullptr;
+    QScrollBar* pb_ShiftLength = nullptr;
+    QLabel* pb_DutyTo = nullptr;
+    QLineEdit* e_Note = nullptr;
+    QCheckBox* cb_DutyOnRequest = nullptr;
     Prompter& prompter_;
     DutyForm* form_ = nullptr;  // the form being shown
 };

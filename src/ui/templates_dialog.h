@@ -56,9 +56,9 @@ private:
     Printouts& printouts_;
     WindowLists lists_;
     Printouts::Opener editor_;
-    QLineEdit* e_Search;
-    QListWidget* lb_Templates;
-    QStatusBar* status_bar;
+    QLineEdit* e_Search = nullptr;
+    QListWidget* lb_Templates = nullptr;
+    QStatusBar* status_bar = nullptr;
     TemplateCatalogue catalogue_;
     int last_row_ = -1;  // the row generated last, selected again on the next showing
 };
