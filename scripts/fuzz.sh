@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the libFuzzer targets for a bounded time: scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]
 # (60 seconds, every target).
-# Builds build-fuzz with clang when needed, seeds each target from the repository's files and
+# Builds the targets in the sanitized clang tree sanitize.sh uses (build-asan, or the folder
+# TABREL_SANITIZED_BUILD names), seeds each target from the repository's files and
 # its stored regression inputs, runs two targets at a time and ends non-zero, naming the
 # input, when a target finds something. FUZZ_JOBS sets how many run at once; FUZZ_CORPUS names
 # a folder where the corpora are kept between runs (by default they go with the run).
@@ -10,19 +11,13 @@ cd "$(dirname "$0")/.."
 root=$PWD
 seconds=${1:-60}
 jobs=${FUZZ_JOBS:-2}
-build=$root/build-fuzz
+build=$root/${TABREL_SANITIZED_BUILD:-build-asan}
 targets=(archive group_file staff_file month_file options_file legacy_file language_file
          template_header template_body)
 (($# > 1)) && targets=("${@:2}")
 
-# -O1 with line tables: quicker to build than -O2 -g and the reports still name the lines.
-if [[ ! -f $build/CMakeCache.txt ]]; then
-    launcher=()
-    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DTABREL_BUILD_UI=OFF \
-        -DTABREL_BUILD_TESTS=OFF -DTABREL_BUILD_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" "${launcher[@]}"
-fi
+source "$root/scripts/sanitized-tree.sh"
+configure_sanitized_tree "$root" "$build"
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tabrel-fuzz.XXXXXX")
