@@ -2,8 +2,8 @@
 #include "fuzz_entries.h"
 #include "fuzz_support.h"
 #include "sample_ward.h"
-#include "storage/month_file.h"
 #include "storage/month_paths.h"
+#include "worktime/month_save.h"
 
 namespace tabrel::fuzz {
 

@@ -8,6 +8,7 @@
 #include "storage/month_file.h"
 #include "storage/month_paths.h"
 #include "worktime/hour_split.h"
+#include "worktime/month_save.h"
 
 namespace tabrel {
 

@@ -54,7 +54,7 @@ Json group_json(const Group& g) {
 Json worker_json(const Worker& w) {
     return {{"id", w.id},
             {"grupa", w.grupa},
-            {"grupy", text(w.grupy)},
+            {"grupy", text(w.grupy.text())},
             {"nazwisko", text(w.nazwisko)},
             {"imie", text(w.imie)},
             {"pseudo", text(w.pseudo)},

@@ -220,20 +220,6 @@ void save_as_default(Group& group, const GroupForm& form) {
     group.default_profile = profile;
 }
 
-std::string without_group(std::string_view grupy, uint16_t group_id) {
-    const std::string id = std::to_string(group_id);
-    std::string kept;
-    size_t from = 0;
-    while (from < grupy.size()) {
-        size_t bar = grupy.find('|', from);
-        if (bar == std::string_view::npos) bar = grupy.size();
-        const std::string_view part = grupy.substr(from, bar - from);
-        if (!part.empty() && part != id) kept += std::string(part) + "|";
-        from = bar + 1;
-    }
-    return kept;
-}
-
 bool delete_group(Roster& roster, Prompter& prompter) {
     const int index = roster.current_group;
     if (index < 0 || index >= static_cast<int>(roster.groups.size())) return false;
@@ -244,8 +230,7 @@ bool delete_group(Roster& roster, Prompter& prompter) {
                     {"\r\n"});
     if (!prompter.ask(question)) return false;
     Group& group = roster.groups[index];
-    for (Worker& w : roster.workers)
-        if (belongs_to(w, group.id)) w.grupy = without_group(w.grupy, group.id);
+    for (Worker& w : roster.workers) w.grupy.remove(group.id);
     group.old = true;
     roster.current_group = -1;
     for (size_t i = 0; i < roster.groups.size() && roster.current_group < 0; ++i)

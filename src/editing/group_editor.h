@@ -96,9 +96,6 @@ int store_group(Roster& roster, const GroupForm& form, std::optional<uint16_t> e
 // Throws TimeConversionError for an "8" length that is no time.
 void save_as_default(Group& group, const GroupForm& form);
 
-// The membership list without the group's id; the other ids keep their order.
-std::string without_group(std::string_view grupy, uint16_t group_id);
-
 // "Usuń grupę" after the question: the group is marked deleted, its id taken from every
 // worker's membership, and the first group left becomes the current one (-1 when none).
 // False when there is no current group or the answer is No.

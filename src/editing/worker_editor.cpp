@@ -90,27 +90,11 @@ std::vector<int> listed_groups(const Roster& roster) {
     return shown;
 }
 
-std::vector<uint16_t> member_group_ids(std::string_view grupy, const Roster& roster) {
+std::vector<uint16_t> member_group_ids(const GroupMembership& grupy, const Roster& roster) {
     std::vector<uint16_t> ids;
-    size_t from = 0;
-    while (from < grupy.size()) {
-        size_t bar = grupy.find('|', from);
-        if (bar == std::string_view::npos) bar = grupy.size();
-        const std::string_view part = grupy.substr(from, bar - from);
-        from = bar + 1;
-        if (part.empty() || part.size() > 5 || !std::all_of(part.begin(), part.end(), is_digit))
-            continue;
-        const long id = std::strtol(std::string(part).c_str(), nullptr, 10);
-        if (id > 0 && id <= UINT16_MAX && group_exists(roster, static_cast<uint16_t>(id)))
-            ids.push_back(static_cast<uint16_t>(id));
-    }
+    for (uint16_t id : grupy.ids())
+        if (id > 0 && group_exists(roster, id)) ids.push_back(id);
     return ids;
-}
-
-std::string grupy_text(const std::vector<uint16_t>& ids) {
-    std::string text;
-    for (uint16_t id : ids) text += std::to_string(id) + "|";
-    return text;
 }
 
 void prepare_new_worker(WorkerForm& form, const Roster& roster, const Options& options,
@@ -228,7 +212,7 @@ Worker worker_from_form(const WorkerForm& form, const Worker& base, char decimal
     w.kolor = form.kolor;
     w.old = form.old;
     w.grupa = 0;
-    w.grupy = grupy_text(form.groups);
+    w.grupy = GroupMembership::of(form.groups);
     return w;
 }
 

@@ -64,11 +64,8 @@ constexpr int kMaxPreference = 6;
 // Indexes of the groups the group list shows, in its order.
 std::vector<int> listed_groups(const Roster& roster);
 
-// The ids of `grupy` that name a group of the register, in their order; blank parts skipped.
-std::vector<uint16_t> member_group_ids(std::string_view grupy, const Roster& roster);
-
-// Each id followed by "|".
-std::string grupy_text(const std::vector<uint16_t>& ids);
+// The ids of `grupy` that name a group of the register, in their order.
+std::vector<uint16_t> member_group_ids(const GroupMembership& grupy, const Roster& roster);
 
 // The new-worker path. Personal fields are emptied, leave and working time take their
 // defaults, occupation and education the first suggestions; the occupation shown is then the

@@ -7,6 +7,7 @@
 #include "model/colour.h"
 #include "model/day_off.h"
 #include "model/duty.h"
+#include "model/group_membership.h"
 #include "model/month_summary.h"
 
 namespace tabrel {
@@ -16,7 +17,7 @@ constexpr int kMonthSlots = 31;
 // A worker of the staff register (record `prac`). Blocked and deleted workers keep `old` set.
 struct Worker {
     std::string pseudo;  // at most 3 characters
-    std::string grupy;   // group ids each followed by "|"
+    GroupMembership grupy;
     std::string imie;
     std::string nazwisko;
     std::string adres;
@@ -69,8 +70,9 @@ struct Worker {
 
 constexpr size_t kPseudoLength = 3;
 
-// A worker belongs to a group when "|" + grupy contains "|" + id + "|".
-bool belongs_to(const Worker& w, uint16_t group_id);
+inline bool belongs_to(const Worker& w, uint16_t group_id) {
+    return w.grupy.contains(group_id);
+}
 
 // The short name as stored: cut to its first three characters.
 std::string cut_pseudo(std::string_view text);

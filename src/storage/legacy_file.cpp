@@ -151,7 +151,7 @@ Worker read_worker(const SectionReader& s) {
     w.pseudo = cut_pseudo(s.text("pseudo", "Err"));
     w.kolor = s.colour("kolor", clYellow);
     w.old = s.boolean("old", false);
-    w.grupy = std::to_string(w.grupa) + "|";
+    w.grupy = GroupMembership::of({w.grupa});
     return w;
 }
 

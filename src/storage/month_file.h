@@ -7,6 +7,7 @@
 #include "base/notices.h"
 #include "base/status.h"
 #include "model/roster.h"
+#include "storage/carried_balance.h"
 #include "storage/ini_file.h"
 #include "storage/load_purpose.h"
 #include "storage/options.h"
@@ -17,23 +18,20 @@ namespace tabrel {
 // off, carry or own norm, no detached entry. Such a month keeps only its calendar sections.
 bool is_empty_month(const Roster& roster);
 
-// The shown month's file as text (cp1250, CR LF). The balance carried into the next month is
-// counted for every worker that is not deleted over all groups, on a copy.
-std::string month_file_text(const Roster& roster, const Options& options, const std::string& date);
-
-// Writes the shown month's file, replacing the old one atomically; sets the month paths first
-// when none is set, and dates it by the clock. Fails with the reason when it cannot be written,
-// and without words when there is no month file (no group).
-Status zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
-                             const Clock& clock);
+// The shown month's file as text (cp1250, CR LF), with the balances `carried` into the next
+// month. Callers go through worktime/month_save.h, which counts them.
+std::string month_file_text(const Roster& roster, const CarriedBalances& carried,
+                            const std::string& date);
 
 // The bytes of a month file as it was read or last written; nothing when there was no file.
 using StoredMonth = std::optional<std::string>;
 
-// As zapisz_dyzury_i_wolne, except that a file still holding `stored` is left as it is, its save
-// date included, when the save would change nothing else in it. After a write `stored` holds the
-// bytes written.
-Status save_changed_month(Roster& roster, const Options& options, const Locale& locale,
+// Writes the shown month's file with the balances `carried`, replacing the old one atomically;
+// sets the month paths first when none is set, and dates it by the clock. A file still holding
+// `stored` is left as it is, its save date included, when the save would change nothing else in
+// it; after a write `stored` holds the bytes written. Fails with the reason when it cannot be
+// written, and without words when there is no month file (no group).
+Status save_changed_month(Roster& roster, const CarriedBalances& carried, const Locale& locale,
                           const Clock& clock, StoredMonth& stored);
 
 struct MonthLoadResult {

@@ -5,7 +5,6 @@
 #include "storage/month_file.h"
 #include "storage/month_paths.h"
 #include "storage/safe_file.h"
-#include "worktime/hour_split.h"
 
 namespace tabrel {
 
@@ -126,19 +125,11 @@ void write_entries(MonthText& out, const Roster& roster) {
         out.entry("w" + std::to_string(++n), day_off_line(d));
 }
 
-// What the worker did beyond (or short of) the month's norm, carried into the next month.
-std::optional<TimeValue> balance_to_carry(const Worker& w) {
-    const WorkerMonthSummary& s = w.summary;
-    const int64_t used = int64_t{s.hours_D} + s.hours_N + s.hours_S + s.leave_toward_norm;
-    if (used == 0 || used == w.norma) return std::nullopt;
-    return saturate16(used - w.norma);
-}
-
 void write_kept(MonthText& out, const std::vector<Roster::KeptLine>& lines) {
     for (const Roster::KeptLine& line : lines) out.entry(line.key, line.value);
 }
 
-void write_carries(MonthText& out, const Roster& roster, const Options& options) {
+void write_carries(MonthText& out, const Roster& roster, const CarriedBalances& carried) {
     out.section("normatywy_wlasne");
     for (const Worker& w : roster.workers) {
         if (w.own_norm_set) out.entry(std::to_string(w.id), w.own_norm);
@@ -155,11 +146,7 @@ void write_carries(MonthText& out, const Roster& roster, const Options& options)
     }
     write_kept(out, roster.detached_carry_auto);
     out.section("auto_nadpracowania");
-    for (const Worker& w : roster.workers) {
-        if (w.old) continue;
-        if (auto balance = balance_to_carry(counted_over_all_groups(roster, options, w)))
-            out.entry(std::to_string(w.id), *balance);
-    }
+    for (const CarriedBalance& c : carried) out.entry(std::to_string(c.worker_id), c.minutes);
 }
 
 bool has_month_entries(const Worker& w) {
@@ -204,7 +191,8 @@ bool is_empty_month(const Roster& roster) {
            !has_detached_lines(roster);
 }
 
-std::string month_file_text(const Roster& roster, const Options& options, const std::string& date) {
+std::string month_file_text(const Roster& roster, const CarriedBalances& carried,
+                            const std::string& date) {
     MonthText out;
     if (!roster.calendar.days.empty())
         write_calendar(out, roster.calendar, roster.norm_flags, date);
@@ -213,23 +201,17 @@ std::string month_file_text(const Roster& roster, const Options& options, const 
         if (!g.old) write_group(out, g);
     }
     write_entries(out, roster);
-    if (!roster.workers.empty() || has_detached_lines(roster)) write_carries(out, roster, options);
+    if (!roster.workers.empty() || has_detached_lines(roster)) write_carries(out, roster, carried);
     return out.take();
 }
 
-Status zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
-                             const Clock& clock) {
-    StoredMonth unknown;
-    return save_changed_month(roster, options, locale, clock, unknown);
-}
-
-Status save_changed_month(Roster& roster, const Options& options, const Locale& locale,
+Status save_changed_month(Roster& roster, const CarriedBalances& carried, const Locale& locale,
                           const Clock& clock, StoredMonth& stored) {
     if (roster.month_file.empty()) plik_save(roster);
     if (roster.month_file.empty()) return Status::failure("");
     const Date now = clock.today();
     std::string text =
-        month_file_text(roster, options, locale.short_date(now.year, now.month, now.day));
+        month_file_text(roster, carried, locale.short_date(now.year, now.month, now.day));
     if (still_stored(roster.month_file, stored, text)) return {};
     Status written = write_file_atomic(roster.month_file, text);
     if (written) stored = std::move(text);

@@ -42,9 +42,10 @@ void read_worker_line(const FieldReader& r, Worker& w) {
     r.colour(31, w.kolor);
     r.boolean(32, w.old);
     // Lines of older versions end here.
-    w.grupy = std::to_string(w.grupa) + "|";
-    r.text(33, w.grupy);
-    if (!w.grupy.empty() && w.grupy.find('|') == std::string::npos) w.grupy += '|';
+    std::string grupy = std::to_string(w.grupa) + "|";
+    r.text(33, grupy);
+    if (!grupy.empty() && grupy.find('|') == std::string::npos) grupy += '|';
+    w.grupy = std::move(grupy);
     w.pref_system_as_week = false;
     r.boolean(34, w.pref_system_as_week);
     w.pref_system_start_from8 = 1;
@@ -91,7 +92,7 @@ std::string worker_line(const Worker& w, char decimal_separator) {
         .text(w.pseudo)
         .colour(w.kolor)
         .boolean(w.old)
-        .text(w.grupy)
+        .text(w.grupy.text())
         .boolean(w.pref_system_as_week)
         .integer(w.pref_system_start_from8)
         .line();

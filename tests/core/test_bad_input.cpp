@@ -11,12 +11,12 @@
 #include "i18n/cp1250.h"
 #include "storage/archive.h"
 #include "storage/group_file.h"
-#include "storage/month_file.h"
 #include "storage/options_file.h"
 #include "storage/staff_file.h"
 #include "storage/staff_files.h"
 #include "support/file_size_limit.h"
 #include "support/ward_fixture.h"
+#include "worktime/month_save.h"
 
 namespace tabrel {
 namespace {

@@ -14,8 +14,8 @@
 #include "editing/worker_editor.h"
 #include "i18n/cp1250.h"
 #include "model/register_order.h"
-#include "storage/month_file.h"
 #include "support/editing_ward.h"
+#include "worktime/month_save.h"
 #include "worktime/worker_norm.h"
 
 namespace tabrel {

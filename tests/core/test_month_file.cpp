@@ -6,6 +6,7 @@
 #include "support/told.h"
 #include "support/ward_fixture.h"
 #include "worktime/month_rebuild.h"
+#include "worktime/month_save.h"
 
 namespace tabrel {
 namespace {

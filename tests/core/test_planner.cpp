@@ -11,10 +11,10 @@
 #include "planner/month_planner.h"
 #include "planner/removal_weight.h"
 #include "planner/top_up.h"
-#include "storage/month_file.h"
 #include "storage/staff_file.h"
 #include "support/ward_fixture.h"
 #include "worktime/hour_split.h"
+#include "worktime/month_save.h"
 
 namespace tabrel {
 namespace {

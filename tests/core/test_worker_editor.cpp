@@ -94,8 +94,8 @@ TEST_F(WorkerEditorTest, PartTimeField) {
 }
 
 TEST_F(WorkerEditorTest, MembershipListsOnlyKnownGroups) {
-    EXPECT_EQ(grupy_text({3, 5}), "3|5|");
-    EXPECT_EQ(grupy_text({}), "");
+    EXPECT_EQ(GroupMembership::of({3, 5}), "3|5|");
+    EXPECT_EQ(GroupMembership::of({}), "");
     EXPECT_EQ(member_group_ids("5||3|99|x|1", ward.roster), (std::vector<uint16_t>{5, 3, 1}));
     EXPECT_EQ(listed_groups(ward.roster), (std::vector<int>{0, 1, 3}));
 }

@@ -6,8 +6,8 @@
 
 #include "find_widget.h"
 #include "optimizer_report.h"
-#include "storage/month_file.h"
 #include "window_fixture.h"
+#include "worktime/month_save.h"
 
 using namespace tabrel;
 using namespace tabrel::test;

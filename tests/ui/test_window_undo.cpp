@@ -3,8 +3,8 @@
 #include <map>
 
 #include "editing/tile_name.h"
-#include "storage/month_file.h"
 #include "window_fixture.h"
+#include "worktime/month_save.h"
 
 using namespace tabrel;
 using namespace tabrel::test;

@@ -3,11 +3,11 @@
 #include "support/ward_fixture.h"
 
 #include "app/tell_user.h"
-#include "storage/month_file.h"
 #include "storage/month_paths.h"
 #include "storage/options_file.h"
 #include "storage/staff_files.h"
 #include "worktime/month_rebuild.h"
+#include "worktime/month_save.h"
 
 namespace tabrel::test {
 
