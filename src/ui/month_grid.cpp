@@ -140,7 +140,7 @@ void MonthGrid::paintEvent(QPaintEvent* event) {
     const Roster& roster = app_.roster();
     if (!roster.current()) return;
     QPainter painter(this);
-    GridPainter grid(painter, palette(), geometry_, tile_images_);
+    GridPainter grid(painter, palette(), geometry_, tile_images_, corner_numbers_);
     grid.cells(roster, app_.options(), event->rect());
     grid.tiles(layout_, event->rect());
     if (const std::optional<QPoint> cell = selected_cell())
