@@ -111,7 +111,10 @@ private:
     bool outsider(int w) const { return roster_.workers[w].old || !members_[w]; }
 
     void lay_out_duties() {
-        for (int w : shown_workers()) {
+        const std::vector<int> workers = shown_workers();
+        // At most a tile a day each; one allocation instead of a full ward's regrowing copies.
+        result_.tiles.reserve(workers.size() * static_cast<size_t>(std::min(days(), kMonthSlots)));
+        for (int w : workers) {
             for (int d = 0; d < days() && d < kMonthSlots; ++d) {
                 const Duty& duty = roster_.workers[w].duties[d];
                 if (duty.seq == 0) continue;
