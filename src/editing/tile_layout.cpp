@@ -4,11 +4,7 @@
 
 #include "editing/symbols.h"
 #include "editing/tile_name.h"
-#include "i18n/cp1250.h"
-#include "model/time_value.h"
 #include "worktime/hour_split.h"
-#include "worktime/leave_account.h"
-#include "worktime/nearest.h"
 
 namespace tabrel {
 
@@ -115,7 +111,10 @@ private:
     bool outsider(int w) const { return roster_.workers[w].old || !members_[w]; }
 
     void lay_out_duties() {
-        for (int w : shown_workers()) {
+        const std::vector<int> workers = shown_workers();
+        // At most a tile a day each; one allocation instead of a full ward's regrowing copies.
+        result_.tiles.reserve(workers.size() * static_cast<size_t>(std::min(days(), kMonthSlots)));
+        for (int w : workers) {
             for (int d = 0; d < days() && d < kMonthSlots; ++d) {
                 const Duty& duty = roster_.workers[w].duties[d];
                 if (duty.seq == 0) continue;
@@ -173,17 +172,7 @@ private:
         tile.day = d;
         tile.seq = seq;
         tile.border = w == selected();
-        tile.hint.reserve(4);
-        tile.hint.push_back(worker_line(w));
         return tile;
-    }
-
-    std::string worker_line(int w) const {
-        static const std::string outside = cp(" [Pracownik spoza grupy]");
-        const Worker& worker = roster_.workers[w];
-        std::string line = worker.nazwisko + " " + worker.imie;
-        if (!members_[w]) line += outside;
-        return line;
     }
 
     Tile duty_tile(int w, int d, const Duty& duty) const {
@@ -204,13 +193,6 @@ private:
         tile.bold = duty.overtime != 0;
         tile.italic = duty.on_request;
         tile.draggable = !duty.on_request;
-        static const std::string hours = cp("W godzinach: ");
-        static const std::string length = cp("Czas trwania: ");
-        static const std::string overtime = cp("Godziny nadliczbowe: ");
-        tile.hint.push_back(hours + min2h(duty.start, "txt", false) + "-" +
-                            min2h(duty.start + duty.duration, "txt", true));
-        tile.hint.push_back(length + min2h(duty.duration, "txt", false));
-        tile.hint.push_back(overtime + min2h(duty.overtime, "txt", false));
         return tile;
     }
 
@@ -229,20 +211,6 @@ private:
         }
         tile.font = outsider(w) ? clWhite : kDayOffFont;
         tile.bold = true;
-        static const std::string leave = cp("[Urlop] ");
-        static const std::string norm = cp("Normatyw: ");
-        static const std::string duties = cp("Dyżury: ");
-        tile.hint.push_back(leave + wolne2nazwa(options_, entry) + " [od " +
-                            std::to_string(entry.from_day) + " do " + std::to_string(entry.to_day) +
-                            "]");
-        const uint16_t day8 = group_.profile.day8;
-        const int64_t working =
-            working_days_between(roster_.calendar, entry.from_day, entry.to_day);
-        tile.hint.push_back(norm +
-                            min2h(working * nearest(day8 * worker.etat / 100), "txt", false));
-        tile.hint.push_back(duties + min2h(leave_minutes(roster_.calendar, worker, entry.from_day,
-                                                         entry.to_day, day8),
-                                           "txt", false));
         return tile;
     }
 

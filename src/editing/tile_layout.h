@@ -42,9 +42,8 @@ struct Tile {
     bool bold = false;
     bool italic = false;
     bool draggable = true;
-    bool border = false;            // the selected worker's tiles
-    bool law = false;               // a duty in a working-time finding's day or week
-    std::vector<std::string> hint;  // cp1250 lines, shown joined by CR
+    bool border = false;  // the selected worker's tiles
+    bool law = false;     // a duty in a working-time finding's day or week
 };
 
 struct TileLayout {

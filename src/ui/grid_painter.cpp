@@ -11,10 +11,8 @@ namespace tabrel {
 
 namespace {
 
-const QColor kCornerNumber(192, 192, 192);
 const QColor kSeparator(128, 128, 128);
 const QColor kGridLine(160, 160, 160);
-constexpr int kCornerPoints = 8;
 
 // The tiles that show inside `area`, in drawing order. Tiles are opaque, so one whose part in the
 // area lies under later tiles is left out: on a full ward most of a day's stack lies under the
@@ -65,22 +63,8 @@ void GridPainter::cell(const Roster& roster, const Options& options, int column,
         painter_.drawText(rect.adjusted(2, 2, -2, -2), Qt::AlignLeft | Qt::AlignTop,
                           qt_text(picture.look.text));
     }
-    if (picture.corner >= 0) corner_number(rect, picture.corner);
+    if (picture.corner >= 0) corners_.draw(painter_, rect, picture.corner);
     if (column % geometry_.shifts == geometry_.shifts - 1) separator(rect);
-}
-
-void GridPainter::corner_number(const QRect& rect, int number) {
-    QFont font = painter_.font();
-    font.setPointSize(kCornerPoints);
-    const QFontMetrics metrics(font);
-    const QString text = QString::number(number);
-    const int left = rect.right() + 1 - metrics.horizontalAdvance(text) - 1;
-    const int top = rect.bottom() + 1 - kCornerPoints - 5;
-    painter_.save();
-    painter_.setFont(font);
-    painter_.setPen(kCornerNumber);
-    painter_.drawText(QPoint(left, top + metrics.ascent()), text);
-    painter_.restore();
 }
 
 void GridPainter::separator(const QRect& rect) {

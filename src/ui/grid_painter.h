@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QRect>
 
+#include "corner_numbers.h"
 #include "editing/tile_layout.h"
 #include "grid_geometry.h"
 #include "model/roster.h"
@@ -16,8 +17,12 @@ namespace tabrel {
 class GridPainter {
 public:
     GridPainter(QPainter& painter, const QPalette& palette, const GridGeometry& geometry,
-                TileImages& images)
-        : painter_(painter), palette_(palette), geometry_(geometry), images_(images) {}
+                TileImages& images, CornerNumbers& corners)
+        : painter_(painter),
+          palette_(palette),
+          geometry_(geometry),
+          images_(images),
+          corners_(corners) {}
 
     void cells(const Roster& roster, const Options& options, const QRect& dirty);
     void tiles(const TileLayout& layout, const QRect& dirty);
@@ -26,7 +31,6 @@ public:
 
 private:
     void cell(const Roster& roster, const Options& options, int column, int row);
-    void corner_number(const QRect& rect, int number);
     void separator(const QRect& rect);
     void tile(const Tile& tile);
 
@@ -34,6 +38,7 @@ private:
     const QPalette& palette_;
     const GridGeometry& geometry_;
     TileImages& images_;
+    CornerNumbers& corners_;
 };
 
 }  // namespace tabrel

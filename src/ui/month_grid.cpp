@@ -12,6 +12,7 @@
 #include "drag_data.h"
 #include "editing/law_tiles.h"
 #include "editing/tile_commands.h"
+#include "editing/tile_hint.h"
 #include "grid_painter.h"
 #include "i18n/cp1250.h"
 #include "i18n/text.h"
@@ -21,10 +22,12 @@ namespace tabrel {
 
 namespace {
 
-QString hint_text(const Tile& tile, const std::vector<std::string>& law_texts) {
+QString hint_text(AppState& app, const Tile& tile) {
     QStringList lines;
-    for (const std::string& line : tile.hint) lines << qt_text(line);
-    for (const std::string& line : law_texts) lines << qt_text(line);
+    for (const std::string& line : tile_hint(app.roster(), app.options(), tile))
+        lines << qt_text(line);
+    for (const std::string& line : law_tile_texts(tile, app.roster(), app.law().findings()))
+        lines << qt_text(line);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -137,7 +140,7 @@ void MonthGrid::paintEvent(QPaintEvent* event) {
     const Roster& roster = app_.roster();
     if (!roster.current()) return;
     QPainter painter(this);
-    GridPainter grid(painter, palette(), geometry_, tile_images_);
+    GridPainter grid(painter, palette(), geometry_, tile_images_, corner_numbers_);
     grid.cells(roster, app_.options(), event->rect());
     grid.tiles(layout_, event->rect());
     if (const std::optional<QPoint> cell = selected_cell())
@@ -157,10 +160,8 @@ bool MonthGrid::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         if (const Tile* tile = tile_at(help->pos()))
-            QToolTip::showText(
-                help->globalPos(),
-                hint_text(*tile, law_tile_texts(*tile, app_.roster(), app_.law().findings())), this,
-                geometry_.tile_rect(*tile));
+            QToolTip::showText(help->globalPos(), hint_text(app_, *tile), this,
+                               geometry_.tile_rect(*tile));
         else
             QToolTip::hideText();
         return true;

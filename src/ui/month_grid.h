@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/app_state.h"
+#include "corner_numbers.h"
 #include "editing/edit_context.h"
 #include "editing/keyboard_entry.h"
 #include "editing/redisplay.h"
@@ -90,6 +91,7 @@ private:
     GridPicture picture_;  // what the layout was drawn over
     GridGeometry geometry_;
     TileImages tile_images_;
+    CornerNumbers corner_numbers_;
     QMenu* calendar_menu_ = nullptr;
     std::optional<QPoint> press_point_;
     std::string pressed_tile_;

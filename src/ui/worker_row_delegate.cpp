@@ -60,18 +60,26 @@ void WorkerRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     if (worker < 0 || worker >= static_cast<int>(roster_.workers.size())) return;
     const bool selected = option.state & QStyle::State_Selected;
     const WorkerListRow row{worker, {}, index.data(kTemporaryRowRole).toBool()};
-    const WorkerRowLook look = worker_row_look(roster_, options_, row, selected);
+    const WorkerRowPicture picture{worker_row_look(roster_, options_, row, selected), selected,
+                                   index.data(kLawFindingsRole).toBool()};
+    const QPixmap& image = images_.image(
+        picture, option, painter->font(), painter->device()->devicePixelRatioF(),
+        [&](QPainter& into, const QRect& rect) { paint_row(into, rect, picture, option); });
+    painter->drawPixmap(option.rect.topLeft(), image);
+}
+
+void WorkerRowDelegate::paint_row(QPainter& painter, const QRect& rect,
+                                  const WorkerRowPicture& picture,
+                                  const QStyleOptionViewItem& option) {
+    const WorkerRowLook& look = picture.look;
     const QPalette& palette = option.palette;
-    const QRect& rect = option.rect;
+    painter.fillRect(rect,
+                     picture.selected ? palette.color(QPalette::Highlight) : QColor(Qt::white));
+    draw_mark(painter, rect, look, palette);
+    if (look.bar) draw_bar(painter, rect, *look.bar, palette);
+    if (picture.law) draw_law_mark(painter, rect);
 
-    painter->save();
-    painter->fillRect(rect, selected ? palette.color(QPalette::Highlight) : QColor(Qt::white));
-    draw_mark(*painter, rect, look, palette);
-    if (look.bar) draw_bar(*painter, rect, *look.bar, palette);
-    const bool law = index.data(kLawFindingsRole).toBool();
-    if (law) draw_law_mark(*painter, rect);
-
-    const QRect text_rect = rect.adjusted(kTextLeft, 0, law ? -2 - kLawMark : -2, -3);
+    const QRect text_rect = rect.adjusted(kTextLeft, 0, picture.law ? -2 - kLawMark : -2, -3);
     QFont font = option.font;
     font.setBold(look.bold);
     font.setStrikeOut(look.strike_out);
@@ -80,17 +88,16 @@ void WorkerRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     tally_font.setStrikeOut(false);
     const QString tally = qt_text(look.tally);
     const int tally_width = QFontMetrics(tally_font).horizontalAdvance(tally);
-    painter->setFont(font);
-    painter->setPen(qt_colour(look.text_colour, palette));
-    painter->drawText(
+    painter.setFont(font);
+    painter.setPen(qt_colour(look.text_colour, palette));
+    painter.drawText(
         text_rect, Qt::AlignLeft | Qt::AlignVCenter,
         fitted_name(qt_text(look.name), QFontMetrics(font), text_rect.width(), tally_width));
     if (!tally.isEmpty()) {
-        painter->setFont(tally_font);
-        painter->setPen(qt_colour(look.tally_colour, palette));
-        painter->drawText(text_rect, Qt::AlignRight | Qt::AlignVCenter, tally);
+        painter.setFont(tally_font);
+        painter.setPen(qt_colour(look.tally_colour, palette));
+        painter.drawText(text_rect, Qt::AlignRight | Qt::AlignVCenter, tally);
     }
-    painter->restore();
 }
 
 QString WorkerRowDelegate::fitted_name(const QString& name, const QFontMetrics& metrics, int width,

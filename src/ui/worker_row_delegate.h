@@ -4,6 +4,7 @@
 
 #include "model/roster.h"
 #include "storage/options.h"
+#include "worker_row_images.h"
 
 namespace tabrel {
 
@@ -28,8 +29,12 @@ public:
                                int tally_width);
 
 private:
+    static void paint_row(QPainter& painter, const QRect& rect, const WorkerRowPicture& picture,
+                          const QStyleOptionViewItem& option);
+
     const Roster& roster_;
     const Options& options_;
+    mutable WorkerRowImages images_;  // painting keeps what it painted
 };
 
 }  // namespace tabrel

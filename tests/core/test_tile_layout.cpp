@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "editing/tile_hint.h"
 #include "editing/tile_layout.h"
 #include "editing/tile_name.h"
 #include "i18n/cp1250.h"
@@ -32,6 +33,9 @@ struct TileWard : Ward {
     }
 
     TileLayout lay() { return lay_out_tiles(roster, view, options, kP); }
+    std::vector<std::string> hint(const Tile& tile) const {
+        return tile_hint(roster, options, tile);
+    }
 
     Duty& slot(int day, uint16_t id = 5) { return worker(id).duties[day - 1]; }
     const CalendarDay& day(int d) const { return roster.calendar.days[d - 1]; }
@@ -266,25 +270,25 @@ TEST(TileLayout, HintLines) {
     const TileLayout layout = w.lay();
     const Tile* night = find_tile(layout, "p0_13");
     ASSERT_NE(night, nullptr);
-    EXPECT_EQ(night->hint,
+    EXPECT_EQ(w.hint(*night),
               (std::vector<std::string>{"Nowak Anna", "W godzinach: 19:00-07:00",
                                         "Czas trwania: 12:00", "Godziny nadliczbowe: 01:30"}));
     const Tile* leave = find_tile(layout, "u0_5");
     ASSERT_NE(leave, nullptr);
-    EXPECT_EQ(leave->hint,
+    EXPECT_EQ(w.hint(*leave),
               (std::vector<std::string>{"Nowak Anna", "[Urlop] Wypoczynkowy [od 6 do 10]",
                                         "Normatyw: 19:00", cp("Dyżury: 19:00")}));
     const Tile* with_duty = find_tile(layout, "u0_19");
     ASSERT_NE(with_duty, nullptr);
-    EXPECT_EQ(with_duty->hint[2], "Normatyw: 07:36");
-    EXPECT_EQ(with_duty->hint[3], cp("Dyżury: 12:00"));
+    EXPECT_EQ(w.hint(*with_duty)[2], "Normatyw: 07:36");
+    EXPECT_EQ(w.hint(*with_duty)[3], cp("Dyżury: 12:00"));
 
     w.view.show_who = Who::All;
     const TileLayout all = w.lay();
     const Tile* outsider = find_tile(all, "p1_8");
     ASSERT_NE(outsider, nullptr);
-    EXPECT_EQ(outsider->hint[0], "Nowak Anna [Pracownik spoza grupy]");
-    EXPECT_EQ(outsider->hint[3], "Godziny nadliczbowe: -00:30");
+    EXPECT_EQ(w.hint(*outsider)[0], "Nowak Anna [Pracownik spoza grupy]");
+    EXPECT_EQ(w.hint(*outsider)[3], "Godziny nadliczbowe: -00:30");
 }
 
 TEST(TileName, RoundTripAndRefusals) {

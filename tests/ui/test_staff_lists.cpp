@@ -213,6 +213,38 @@ private slots:
             QStringLiteral("Nowak Anna"));
     }
 
+    // Rows are painted once per look and then reused: after each change the list draws
+    // what a delegate that has kept nothing draws.
+    void kept_row_images_follow_every_change() {
+        Program p;
+        p.app.roster().groups = {ward_group()};
+        p.app.roster().workers = {ward_worker(1, "Nowak", "AK"), ward_worker(2, "Kowal", "BK")};
+        MainWindow form(p.app);
+        show_on_month(form, 2025, 3);
+        QListWidget* list = form.lists()->cb_kadra_new;
+        QAbstractItemDelegate* kept = list->itemDelegate();
+        QImage before;
+        const auto drawn_afresh = [&](const char* change) {
+            const QImage shown = list->viewport()->grab().toImage();
+            QVERIFY2(shown != before, change);
+            before = shown;
+            WorkerRowDelegate fresh(p.app.roster(), p.app.options(), nullptr);
+            list->setItemDelegate(&fresh);
+            const QImage afresh = list->viewport()->grab().toImage();
+            list->setItemDelegate(kept);
+            QVERIFY2(shown == afresh, change);
+        };
+        drawn_afresh("shown");
+        drop_on(form.grid(), cell(form, 4, 1), {DropSource::Kind::DutyPanel, {}}, true);
+        drawn_afresh("a duty added");
+        list->setCurrentRow(1);
+        drawn_afresh("the other row selected");
+        QFont larger = list->font();
+        larger.setPointSize(larger.pointSize() + 3);
+        list->setFont(larger);
+        drawn_afresh("a larger font");
+    }
+
     void a_duty_placed_in_december_is_there_again_after_january() {
         Program p;
         p.app.roster().groups = {ward_group()};
