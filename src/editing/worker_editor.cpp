@@ -92,8 +92,8 @@ std::vector<int> listed_groups(const Roster& roster) {
 
 std::vector<uint16_t> member_group_ids(const GroupMembership& grupy, const Roster& roster) {
     std::vector<uint16_t> ids;
-    for (uint16_t id : grupy.ids())
-        if (id > 0 && group_exists(roster, id)) ids.push_back(id);
+    for (uint16_t id : grupy.listed_ids())
+        if (group_exists(roster, id)) ids.push_back(id);
     return ids;
 }
 

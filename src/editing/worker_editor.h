@@ -64,7 +64,7 @@ constexpr int kMaxPreference = 6;
 // Indexes of the groups the group list shows, in its order.
 std::vector<int> listed_groups(const Roster& roster);
 
-// The ids of `grupy` that name a group of the register, in their order.
+// The ids the worker dialog ticks (`listed_ids`) that name a group of the register, in order.
 std::vector<uint16_t> member_group_ids(const GroupMembership& grupy, const Roster& roster);
 
 // The new-worker path. Personal fields are emptied, leave and working time take their

@@ -21,22 +21,43 @@ std::optional<uint16_t> group_id(std::string_view part) {
     return id;
 }
 
-// The parts between the bars; a last part without its "|" counts as well.
+// The group a part names in the worker dialog's reading: up to five digits, leading zeros
+// allowed, 1 to 65535.
+std::optional<uint16_t> listed_id(std::string_view part) {
+    if (part.empty() || part.size() > 5) return std::nullopt;
+    if (!std::ranges::all_of(part, [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    unsigned long id = 0;
+    std::from_chars(part.data(), part.data() + part.size(), id);
+    if (id == 0 || id > UINT16_MAX) return std::nullopt;
+    return static_cast<uint16_t>(id);
+}
+
+// The parts between the bars, each told whether a "|" closes it. Only a closed part names a
+// group: a worker belongs to a group when "|" + text holds "|" + id + "|".
 template <typename Visit>
 void for_each_part(std::string_view text, Visit visit) {
     size_t from = 0;
     while (from < text.size()) {
-        const size_t bar = std::min(text.find(kBar, from), text.size());
-        visit(text.substr(from, bar - from));
+        const size_t bar = text.find(kBar, from);
+        if (bar == std::string_view::npos) return visit(text.substr(from), false);
+        visit(text.substr(from, bar - from), true);
         from = bar + 1;
     }
+}
+
+// Where the unclosed last part begins (the text's end when every part is closed).
+size_t open_tail(std::string_view text) {
+    const size_t bar = text.rfind(kBar);
+    return bar == std::string_view::npos ? 0 : bar + 1;
 }
 
 }  // namespace
 
 GroupMembership::GroupMembership(std::string text) : text_(std::move(text)) {
-    for_each_part(text_, [this](std::string_view part) {
-        if (auto id = group_id(part)) ids_.push_back(*id);
+    for_each_part(text_, [this](std::string_view part, bool closed) {
+        if (auto id = group_id(part); id && closed) ids_.push_back(*id);
+        if (auto id = listed_id(part)) listed_.push_back(*id);
     });
 }
 
@@ -52,16 +73,18 @@ bool GroupMembership::contains(uint16_t id) const {
 
 void GroupMembership::add(uint16_t id) {
     if (contains(id)) return;
-    if (!text_.empty() && text_.back() != kBar) text_ += kBar;
-    text_ += std::to_string(id) + kBar;
-    ids_.push_back(id);
+    // Before an unclosed last part, which closing would turn into a membership.
+    text_.insert(open_tail(text_), std::to_string(id) + kBar);
+    *this = GroupMembership(std::move(text_));
 }
 
 void GroupMembership::remove(uint16_t id) {
     if (!contains(id)) return;
     std::string kept;
-    for_each_part(text_, [&](std::string_view part) {
-        if (!part.empty() && group_id(part) != id) kept.append(part).push_back(kBar);
+    for_each_part(text_, [&](std::string_view part, bool closed) {
+        if (part.empty() || (closed && group_id(part) == id)) return;
+        kept.append(part);
+        if (closed) kept.push_back(kBar);
     });
     *this = GroupMembership(std::move(kept));
 }

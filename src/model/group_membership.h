@@ -9,7 +9,7 @@ namespace tabrel {
 // A worker's group membership, stored as "3|5|": group ids each followed by "|". Parsed once
 // when read; the text is written back exactly as read until a group is added or removed.
 // A part that is no group number (blank, a word, a number beyond 65535, one with a leading
-// zero) stays in the text and names no group.
+// zero) or that no "|" closes stays in the text and names no group.
 class GroupMembership {
 public:
     GroupMembership() = default;
@@ -24,11 +24,16 @@ public:
     // The group ids in stored order; an id stored twice is listed twice.
     const std::vector<uint16_t>& ids() const { return ids_; }
     bool contains(uint16_t id) const;
+    // The ids the worker dialog ticks: every part split at "|", closed or not, a number of up
+    // to five digits from 1 to 65535, leading zeros allowed. It differs from `ids` only for
+    // texts no program writes ("1|5", "05|").
+    const std::vector<uint16_t>& listed_ids() const { return listed_; }
 
-    // Appends "id|" unless the group is listed already.
+    // Adds "id|" unless the group is listed already, before an unclosed last part.
     void add(uint16_t id);
     // Takes every part naming the group out, and the blank parts with it; what stays is
-    // written each part followed by "|". Nothing changes when the group is not listed.
+    // written each closed part followed by "|", an unclosed last part left unclosed. Nothing
+    // changes when the group is not listed.
     void remove(uint16_t id);
 
     bool operator==(const GroupMembership& other) const { return text_ == other.text_; }
@@ -38,6 +43,7 @@ public:
 private:
     std::string text_;
     std::vector<uint16_t> ids_;
+    std::vector<uint16_t> listed_;
 };
 
 }  // namespace tabrel

@@ -19,9 +19,9 @@ struct MembershipCase {
 const MembershipCase kCases[] = {
     {"3|5|", {3, 5}, 3, "5|", 7, "3|5|7|"},
     {"", {}, 4, "", 4, "4|"},
-    {"13|5", {13, 5}, 5, "13|", 1, "13|5|1|"},
+    {"13|5", {13}, 13, "5", 1, "13|1|5"},
     {"|5|", {5}, 1, "|5|", 5, "|5|"},
-    {"5||x|05|7", {5, 7}, 5, "x|05|7|", 9, "5||x|05|7|9|"},
+    {"5||x|05|7", {5}, 5, "x|05|7", 9, "5||x|05|9|7"},
     {"5|5|", {5, 5}, 5, "", 5, "5|5|"},
     {"70000|65535|0|", {65535, 0}, 65535, "70000|0|", 4464, "70000|65535|0|4464|"},
 };
@@ -49,6 +49,8 @@ TEST(GroupMembership, ParsesOnceAndWritesBackWhatItRead) {
         EXPECT_EQ(added.ids(), GroupMembership(added.text()).ids());
     }
     EXPECT_EQ(GroupMembership::of({3, 5, 3}), "3|5|");
+    EXPECT_EQ(GroupMembership("5||x|05|7|70000|0|3").listed_ids(),
+              (std::vector<uint16_t>{5, 5, 7, 3}));
 }
 
 }  // namespace
