@@ -46,6 +46,8 @@ struct NormBar {
     static constexpr int kTick = 160;
     int length = 0;     // 0 .. kFullLength
     Colour colour = 0;  // red below the norm, dark green at it, blue above it
+
+    auto operator<=>(const NormBar&) const = default;
 };
 
 // What one row of the worker list draws besides its background.
@@ -61,6 +63,8 @@ struct WorkerRowLook {
     // length is 0.
     std::string tally;
     Colour tally_colour = 0;
+
+    auto operator<=>(const WorkerRowLook&) const = default;
 };
 
 WorkerRowLook worker_row_look(const Roster& roster, const Options& options,

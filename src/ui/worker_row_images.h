@@ -15,6 +15,8 @@ struct WorkerRowPicture {
     WorkerRowLook look;
     bool selected = false;
     bool law = false;  // the red corner of working-time findings
+
+    auto operator<=>(const WorkerRowPicture&) const = default;
 };
 
 // Each worker row look painted once and reused: a month switch repaints the whole list, and
@@ -30,10 +32,8 @@ public:
 
 private:
     struct Key {
-        std::string mark_text, name, tally, fonts;
-        Colour mark = 0, text = 0, tally_colour = 0, bar_colour = 0;
-        int bar_length = -1;  // -1 without a bar
-        bool strike_out = false, bold = false, selected = false, law = false;
+        WorkerRowPicture picture;
+        std::string fonts;
         int width = 0, height = 0;
         qint64 palette = 0;
         qreal pixel_ratio = 1;

@@ -17,6 +17,11 @@ std::optional<TimeValue> balance_to_carry(const Worker& w) {
     return saturate16(used - w.norma);
 }
 
+// An empty month's file keeps only its calendar, so its balances are not counted.
+CarriedBalances balances_to_write(const Roster& roster, const Options& options) {
+    return is_empty_month(roster) ? CarriedBalances() : carried_balances(roster, options);
+}
+
 }  // namespace
 
 CarriedBalances carried_balances(const Roster& roster, const Options& options) {
@@ -30,7 +35,7 @@ CarriedBalances carried_balances(const Roster& roster, const Options& options) {
 }
 
 std::string month_file_text(const Roster& roster, const Options& options, const std::string& date) {
-    return month_file_text(roster, carried_balances(roster, options), date);
+    return month_file_text(roster, balances_to_write(roster, options), date);
 }
 
 Status zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Locale& locale,
@@ -41,7 +46,7 @@ Status zapisz_dyzury_i_wolne(Roster& roster, const Options& options, const Local
 
 Status save_changed_month(Roster& roster, const Options& options, const Locale& locale,
                           const Clock& clock, StoredMonth& stored) {
-    return save_changed_month(roster, carried_balances(roster, options), locale, clock, stored);
+    return save_changed_month(roster, balances_to_write(roster, options), locale, clock, stored);
 }
 
 }  // namespace tabrel
