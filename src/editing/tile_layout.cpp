@@ -57,7 +57,8 @@ std::optional<std::string> fixed_caption(char kind) {
 
 class Layout {
 public:
-    Layout(Roster& roster, const ViewState& view, const Options& options, int per_column)
+    Layout(Roster& roster, const ViewState& view, const Options& options, int per_column,
+           TileLayout room)
         : roster_(roster),
           view_(view),
           options_(options),
@@ -66,7 +67,10 @@ public:
           shifts_(static_cast<int>(group_.profile.shifts.size())),
           places_(day_places(roster.calendar)),
           shift_counts_(roster.calendar.days.size(), std::vector<int>(shifts_, 0)),
-          extra_counts_(roster.calendar.days.size(), 0) {
+          extra_counts_(roster.calendar.days.size(), 0),
+          result_(std::move(room)) {
+        result_.tiles.clear();
+        result_.temporary_workers.clear();
         members_.reserve(roster.workers.size());
         for (const Worker& worker : roster.workers)
             members_.push_back(belongs_to(worker, group_.id));
@@ -239,7 +243,7 @@ int tiles_per_column(int row_height) {
 }
 
 TileLayout lay_out_tiles(Roster& roster, const ViewState& view, const Options& options,
-                         int tiles_per_column) {
+                         int tiles_per_column, TileLayout room) {
     const Group* group = roster.current();
     if (group == nullptr || group->profile.shifts.empty()) {
         for (CalendarDay& day : roster.calendar.days) {
@@ -248,7 +252,7 @@ TileLayout lay_out_tiles(Roster& roster, const ViewState& view, const Options& o
         }
         return {};
     }
-    Layout layout(roster, view, options, tiles_per_column);
+    Layout layout(roster, view, options, tiles_per_column, std::move(room));
     TileLayout result = layout.run();
     layout.store_counts();
     return result;

@@ -62,7 +62,9 @@ int tiles_per_column(int row_height);
 // day's `shift_counts` (one per duty tile in the shift's sub-column) and `extra_count` (one per
 // day-off tile) are cleared and recounted, so they always describe the tiles returned. Without a
 // current group, or with a group without shifts, there are no tiles and every counter is 0.
+// `room` is a layout no longer needed whose memory the new one reuses: a full ward's tiles
+// would otherwise take fresh pages at every layout.
 TileLayout lay_out_tiles(Roster& roster, const ViewState& view, const Options& options,
-                         int tiles_per_column);
+                         int tiles_per_column, TileLayout room = {});
 
 }  // namespace tabrel

@@ -1,6 +1,7 @@
 #include "editing/tile_name.h"
 
 #include <charconv>
+#include <iterator>
 
 namespace tabrel {
 
@@ -29,9 +30,14 @@ std::optional<TileKind> kind_of_letter(char letter) {
 
 }  // namespace
 
+// Without temporary strings: a full ward names thousands of tiles at every layout.
 std::string tile_name(const TileRef& ref) {
-    return std::string(1, kind_letter(ref.kind)) + std::to_string(ref.worker) + "_" +
-           std::to_string(ref.day);
+    std::string name(1, kind_letter(ref.kind));
+    char digits[12];
+    name.append(digits, std::to_chars(digits, std::end(digits), ref.worker).ptr);
+    name += '_';
+    name.append(digits, std::to_chars(digits, std::end(digits), ref.day).ptr);
+    return name;
 }
 
 std::optional<TileRef> parse_tile_name(std::string_view name) {

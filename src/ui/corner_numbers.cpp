@@ -16,7 +16,7 @@ void CornerNumbers::follow(const QFont& font) {
     base_ = font;
     font_ = font;
     font_.setPointSize(kCornerPoints);
-    ascent_ = QFontMetrics(font_).ascent();
+    baseline_shift_ = QFontMetrics(font_).ascent() - QFontMetricsF(font_).ascent();
     numbers_.clear();
     measured_ = true;
 }
@@ -25,18 +25,24 @@ const CornerNumbers::Number& CornerNumbers::number(int value) {
     const auto found = numbers_.find(value);
     if (found != numbers_.end()) return found->second;
     const QString text = QString::number(value);
-    return numbers_[value] = {text, QFontMetrics(font_).horizontalAdvance(text)};
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    laid.prepare(QTransform(), font_);
+    return numbers_[value] = {laid, QFontMetrics(font_).horizontalAdvance(text)};
 }
 
-void CornerNumbers::draw(QPainter& painter, const QRect& rect, int number) {
+void CornerNumbers::draw(QPainter& painter, const std::vector<Place>& places) {
+    if (places.empty()) return;
     follow(painter.font());
-    const Number& n = this->number(number);
-    const int left = rect.right() + 1 - n.width - 1;
-    const int top = rect.bottom() + 1 - kCornerPoints - 5;
     painter.save();
     painter.setFont(font_);
     painter.setPen(kCornerNumber);
-    painter.drawText(QPoint(left, top + ascent_), n.text);
+    for (const Place& place : places) {
+        const Number& n = number(place.number);
+        const int left = place.cell.right() + 1 - n.width - 1;
+        const int top = place.cell.bottom() + 1 - kCornerPoints - 5;
+        painter.drawStaticText(QPointF(left, top + baseline_shift_), n.text);
+    }
     painter.restore();
 }
 

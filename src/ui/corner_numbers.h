@@ -2,8 +2,10 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QStaticText>
 #include <QString>
 #include <map>
+#include <vector>
 
 namespace tabrel {
 
@@ -11,12 +13,16 @@ namespace tabrel {
 // once for the grid's font, not for every cell of every paint.
 class CornerNumbers {
 public:
-    // Draws `number` into the corner of the cell `rect`.
-    void draw(QPainter& painter, const QRect& rect, int number);
+    struct Place {
+        QRect cell;
+        int number = 0;
+    };
+    // Draws each number into the corner of its cell.
+    void draw(QPainter& painter, const std::vector<Place>& places);
 
 private:
     struct Number {
-        QString text;
+        QStaticText text;
         int width = 0;
     };
     void follow(const QFont& font);
@@ -24,7 +30,9 @@ private:
 
     QFont base_;  // the grid's font the numbers were measured for
     QFont font_;
-    int ascent_ = 0;
+    // How far the whole-pixel baseline numbers always had lies below the one laid-out text
+    // takes from the font's exact ascent.
+    qreal baseline_shift_ = 0;
     bool measured_ = false;
     std::map<int, Number> numbers_;
 };

@@ -1,11 +1,11 @@
 #include "grid_painter.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "cell_picture.h"
 #include "qt_colour.h"
-#include "qt_text.h"
 
 namespace tabrel {
 
@@ -14,28 +14,58 @@ namespace {
 const QColor kSeparator(128, 128, 128);
 const QColor kGridLine(160, 160, 160);
 
+// A bit per pixel column of the painted area for each lane: a grid row's tile row. Every tile
+// of a lane spans the same 16 pixel lines and lanes do not overlap, so within a lane a tile is
+// hidden exactly when the tiles drawn after it cover its columns.
+class LaneCover {
+public:
+    LaneCover(int lanes, const QRect& area) : left_(area.left()), words_((area.width() + 63) / 64) {
+        // Kept between paints, as a full ward paints thousands of tiles each time.
+        bits_.assign(static_cast<size_t>(lanes) * words_, 0);
+    }
+
+    // Marks the columns [from, to) of `lane` covered; false when they already were.
+    bool cover(int lane, int from, int to) {
+        bool hidden = true;
+        uint64_t* row = bits_.data() + static_cast<size_t>(lane) * words_;
+        for (int x = from - left_; x < to - left_;) {
+            const int bit = x % 64;
+            const int count = std::min(64 - bit, to - left_ - x);
+            const uint64_t mask = (count == 64 ? ~uint64_t(0) : ((uint64_t(1) << count) - 1))
+                                  << bit;
+            hidden = hidden && (row[x / 64] & mask) == mask;
+            row[x / 64] |= mask;
+            x += count;
+        }
+        return !hidden;
+    }
+
+private:
+    int left_;
+    int words_;
+    static thread_local std::vector<uint64_t> bits_;
+};
+
+thread_local std::vector<uint64_t> LaneCover::bits_;
+
 // The tiles that show inside `area`, in drawing order. Tiles are opaque, so one whose part in the
 // area lies under later tiles is left out: on a full ward most of a day's stack lies under the
 // stacks of the days after it.
 std::vector<const Tile*> uncovered_tiles(const std::vector<Tile>& tiles,
                                          const GridGeometry& geometry, const QRect& area) {
-    // Kept between paints: a fresh buffer the size of the grid costs its pages anew each time.
-    thread_local std::vector<char> covered;
-    covered.assign(static_cast<size_t>(area.width()) * area.height(), 0);
-    const auto row_of = [&](int y, const QRect& r) {
-        return covered.begin() + (y - area.top()) * area.width() + (r.left() - area.left());
-    };
+    int lanes_per_row = 1;
+    for (const Tile& tile : tiles) lanes_per_row = std::max(lanes_per_row, tile.tile_row + 1);
+    // In a grid too low for its tile rows the lanes overlap: every tile is drawn then.
+    const bool lanes_apart = lanes_per_row * kTileSize <= geometry.row_height;
+    LaneCover cover(lanes_apart ? GridGeometry::kRows * lanes_per_row : 0, area);
     std::vector<const Tile*> shown;
     for (auto tile = tiles.rbegin(); tile != tiles.rend(); ++tile) {
         const QRect r = geometry.tile_rect(*tile) & area;
         if (r.isEmpty()) continue;
-        bool hidden = true;
-        for (int y = r.top(); y <= r.bottom() && hidden; ++y)
-            hidden =
-                std::find(row_of(y, r), row_of(y, r) + r.width(), 0) == row_of(y, r) + r.width();
-        if (hidden) continue;
-        for (int y = r.top(); y <= r.bottom(); ++y) std::fill_n(row_of(y, r), r.width(), 1);
-        shown.push_back(&*tile);
+        const bool row_known = tile->row >= 0 && tile->row < GridGeometry::kRows;
+        if (!lanes_apart || !row_known ||
+            cover.cover(tile->row * lanes_per_row + tile->tile_row, r.left(), r.right() + 1))
+            shown.push_back(&*tile);
     }
     std::reverse(shown.begin(), shown.end());
     return shown;
@@ -45,25 +75,29 @@ std::vector<const Tile*> uncovered_tiles(const std::vector<Tile>& tiles,
 
 void GridPainter::cells(const Roster& roster, const Options& options, const QRect& dirty) {
     painter_.fillRect(dirty, kGridLine);
+    std::vector<CornerNumbers::Place> corners;
     const auto& grid = roster.calendar.cells;
     for (int column = 0; column < static_cast<int>(grid.size()); ++column) {
         for (int row = 0; row < static_cast<int>(grid[column].size()); ++row) {
             const QRect rect = geometry_.cell_rect(column, row).adjusted(0, -2, 2, 2);
-            if (rect.intersects(dirty)) cell(roster, options, column, row);
+            if (rect.intersects(dirty)) cell(roster, options, column, row, corners);
         }
     }
+    // Together, in one font and colour: each number lies inside its own cell, which no other
+    // cell's painting reaches.
+    corners_.draw(painter_, corners);
 }
 
-void GridPainter::cell(const Roster& roster, const Options& options, int column, int row) {
+void GridPainter::cell(const Roster& roster, const Options& options, int column, int row,
+                       std::vector<CornerNumbers::Place>& corners) {
     const CellPicture picture = cell_picture(roster, options, column, row);
     const QRect rect = geometry_.cell_rect(column, row);
     painter_.fillRect(rect, qt_colour(picture.look.background, palette_));
     if (!picture.look.text.empty()) {
         painter_.setPen(qt_colour(picture.look.font, palette_));
-        painter_.drawText(rect.adjusted(2, 2, -2, -2), Qt::AlignLeft | Qt::AlignTop,
-                          qt_text(picture.look.text));
+        day_texts_.draw(painter_, rect.adjusted(2, 2, -2, -2), picture.look.text);
     }
-    if (picture.corner >= 0) corners_.draw(painter_, rect, picture.corner);
+    if (picture.corner >= 0) corners.push_back({rect, picture.corner});
     if (column % geometry_.shifts == geometry_.shifts - 1) separator(rect);
 }
 

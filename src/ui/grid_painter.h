@@ -2,8 +2,10 @@
 
 #include <QPainter>
 #include <QRect>
+#include <vector>
 
 #include "corner_numbers.h"
+#include "day_texts.h"
 #include "editing/tile_layout.h"
 #include "grid_geometry.h"
 #include "model/roster.h"
@@ -17,12 +19,13 @@ namespace tabrel {
 class GridPainter {
 public:
     GridPainter(QPainter& painter, const QPalette& palette, const GridGeometry& geometry,
-                TileImages& images, CornerNumbers& corners)
+                TileImages& images, CornerNumbers& corners, DayTexts& day_texts)
         : painter_(painter),
           palette_(palette),
           geometry_(geometry),
           images_(images),
-          corners_(corners) {}
+          corners_(corners),
+          day_texts_(day_texts) {}
 
     void cells(const Roster& roster, const Options& options, const QRect& dirty);
     void tiles(const TileLayout& layout, const QRect& dirty);
@@ -30,7 +33,9 @@ public:
     void selection(int column, int row, bool filled);
 
 private:
-    void cell(const Roster& roster, const Options& options, int column, int row);
+    // Paints the cell and adds its corner number to `corners`.
+    void cell(const Roster& roster, const Options& options, int column, int row,
+              std::vector<CornerNumbers::Place>& corners);
     void separator(const QRect& rect);
     void tile(const Tile& tile);
 
@@ -39,6 +44,7 @@ private:
     const GridGeometry& geometry_;
     TileImages& images_;
     CornerNumbers& corners_;
+    DayTexts& day_texts_;
 };
 
 }  // namespace tabrel

@@ -2,9 +2,11 @@
 #include <QFile>
 #include <QIcon>
 
+#include "memory_reuse.h"
 #include "run_program.h"
 
 int main(int argc, char* argv[]) {
+    tabrel::keep_freed_memory();
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Dravik"));
     QApplication::setApplicationName(QStringLiteral("Tabrel"));

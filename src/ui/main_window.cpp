@@ -367,10 +367,14 @@ void MainWindow::switch_month() {
     const Roster& roster = app_.roster();
     const YearMonth left = shown_year_month(roster);
     month_bar_->show_norm(app_.months().switch_to(month_bar_->year(), month_bar_->month()));
-    if (shown_year_month(roster) != left) history_->leave_month();
     // The user may stay on a month that could not be saved; the controls then show it again.
     month_bar_->show_month(shown_year_month(roster));
-    show_roster();
+    lay_out_roster();
+    // Either way the state shown is the one the next edit starts from.
+    if (shown_year_month(roster) != left)
+        history_->leave_month();
+    else
+        history_->settle();
     QApplication::restoreOverrideCursor();
 }
 

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <QToolTip>
+#include <utility>
 
 #include "drag_data.h"
 #include "editing/law_tiles.h"
@@ -44,6 +45,8 @@ MonthGrid::MonthGrid(AppState& app, EditContext& context, QWidget* parent)
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(200, 120);
+    // The grid fills everything it is asked to paint, so the window behind it is not painted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void MonthGrid::fit_geometry() {
@@ -54,11 +57,11 @@ void MonthGrid::fit_geometry() {
 void MonthGrid::lay_out() {
     fit_geometry();
     TileLayout laid = lay_out_tiles(app_.roster(), app_.view(), app_.options(),
-                                    tiles_per_column(geometry_.row_height));
+                                    tiles_per_column(geometry_.row_height), std::move(room_));
     mark_law_tiles(laid, app_.roster(), app_.law().findings());
     GridPicture picture{geometry_, cell_pictures(app_.roster(), app_.options()), selected_cell()};
     const std::optional<QRegion> changed = changed_region(picture_, layout_, picture, laid);
-    layout_ = std::move(laid);
+    room_ = std::exchange(layout_, std::move(laid));
     picture_ = std::move(picture);
     if (changed)
         update(*changed);
@@ -138,9 +141,12 @@ void MonthGrid::move_selection(int columns, int rows) {
 
 void MonthGrid::paintEvent(QPaintEvent* event) {
     const Roster& roster = app_.roster();
-    if (!roster.current()) return;
     QPainter painter(this);
-    GridPainter grid(painter, palette(), geometry_, tile_images_, corner_numbers_);
+    if (!roster.current()) {
+        painter.fillRect(event->rect(), palette().window());
+        return;
+    }
+    GridPainter grid(painter, palette(), geometry_, tile_images_, corner_numbers_, day_texts_);
     grid.cells(roster, app_.options(), event->rect());
     grid.tiles(layout_, event->rect());
     if (const std::optional<QPoint> cell = selected_cell())

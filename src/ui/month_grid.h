@@ -6,6 +6,7 @@
 
 #include "app/app_state.h"
 #include "corner_numbers.h"
+#include "day_texts.h"
 #include "editing/edit_context.h"
 #include "editing/keyboard_entry.h"
 #include "editing/redisplay.h"
@@ -88,10 +89,12 @@ private:
     AppState& app_;
     EditContext& context_;
     TileLayout layout_;
+    TileLayout room_;      // the layout before, whose memory the next layout reuses
     GridPicture picture_;  // what the layout was drawn over
     GridGeometry geometry_;
     TileImages tile_images_;
     CornerNumbers corner_numbers_;
+    DayTexts day_texts_;
     QMenu* calendar_menu_ = nullptr;
     std::optional<QPoint> press_point_;
     std::string pressed_tile_;

@@ -61,7 +61,9 @@ bool holds_rows(const QListWidget* list, const std::vector<WorkerListRow>& rows)
 std::vector<uint16_t> workers_with_findings(const LawWatch* law) {
     std::vector<uint16_t> ids;
     if (law == nullptr) return ids;
-    for (const LawFinding& f : law->findings()) ids.push_back(f.worker_id);
+    // The findings come worker by worker: a full ward's thousands give a few dozen ids.
+    for (const LawFinding& f : law->findings())
+        if (ids.empty() || ids.back() != f.worker_id) ids.push_back(f.worker_id);
     std::sort(ids.begin(), ids.end());
     ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
     return ids;

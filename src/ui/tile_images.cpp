@@ -60,31 +60,40 @@ void paint_tile(QPainter& painter, const QRect& rect, const Tile& t, const QPale
     }
 }
 
-void TileImages::draw(QPainter& painter, QPoint at, const Tile& tile, const QPalette& palette) {
-    painter.drawPixmap(at, image(tile, painter.font(), palette), kInside);
+size_t TileImages::LookHash::operator()(const Look& look) const {
+    size_t hash = std::hash<std::string>()(look.caption);
+    for (const size_t part : {size_t(look.background), size_t(look.text),
+                              size_t(look.border) | size_t(look.bold) << 1 |
+                                  size_t(look.italic) << 2 | size_t(look.law) << 3})
+        hash = hash * 31 + part;
+    return hash;
 }
 
+void TileImages::draw(QPainter& painter, QPoint at, const Tile& tile, const QPalette& palette) {
+    painter.drawPixmap(at, image(tile, painter.font(), palette));
+}
+
+// Keyed by the tile's own colours, as system colours mean one colour each while the palette
+// stays.
 const QPixmap& TileImages::image(const Tile& tile, const QFont& font, const QPalette& palette) {
-    if (font != font_ || images_.size() >= kMostLooks) {
+    if (font != font_ || palette.cacheKey() != palette_ || images_.size() >= kMostLooks) {
         images_.clear();
         font_ = font;
+        palette_ = palette.cacheKey();
     }
-    Look look{tile.caption,
-              qt_colour(tile.background, palette).rgba(),
-              qt_colour(tile.font, palette).rgba(),
-              tile.border ? palette.color(QPalette::WindowText).rgba() : 0,
-              tile.bold,
-              tile.italic,
-              tile.law};
+    Look look{tile.caption, tile.background, tile.font, tile.border,
+              tile.bold,    tile.italic,     tile.law};
     auto found = images_.find(look);
     if (found != images_.end()) return found->second;
-    // The tile lies a tile's size inside its pixmap: text wider or taller than the tile then
-    // starts at the same fraction of a pixel, and so gets the same glyph pixels, as on the grid.
+    // The tile is painted a tile's size inside a larger pixmap: text wider or taller than the
+    // tile then starts at the same fraction of a pixel, and so gets the same glyph pixels, as on
+    // the grid.
     QPixmap pixmap(3 * kTileSize, 3 * kTileSize);
     QPainter painter(&pixmap);
     painter.setFont(font);
     paint_tile(painter, kInside, tile, palette);
-    return images_.emplace(std::move(look), std::move(pixmap)).first->second;
+    painter.end();
+    return images_.emplace(std::move(look), pixmap.copy(kInside)).first->second;
 }
 
 }  // namespace tabrel

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
-#include <map>
 #include <string>
+#include <unordered_map>
 
 #include "editing/tile_layout.h"
 
@@ -27,17 +27,21 @@ private:
 
     struct Look {
         std::string caption;
-        QRgb background = 0;
-        QRgb text = 0;
-        QRgb frame = 0;  // 0 without a frame
+        Colour background = 0;
+        Colour text = 0;
+        bool border = false;
         bool bold = false;
         bool italic = false;
         bool law = false;
-        auto operator<=>(const Look&) const = default;
+        bool operator==(const Look&) const = default;
+    };
+    struct LookHash {
+        size_t operator()(const Look& look) const;
     };
 
-    std::map<Look, QPixmap> images_;
+    std::unordered_map<Look, QPixmap, LookHash> images_;
     QFont font_;
+    qint64 palette_ = 0;
 };
 
 }  // namespace tabrel

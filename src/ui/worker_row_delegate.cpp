@@ -15,6 +15,8 @@ constexpr int kMarkLeft = 2;
 constexpr int kMarkRight = 16;
 constexpr int kTextLeft = 20;
 constexpr int kTallyGap = 4;
+// A register larger than this is measured again as it scrolls.
+constexpr qsizetype kMostSizes = 4096;
 
 void draw_mark(QPainter& painter, const QRect& row, const WorkerRowLook& look,
                const QPalette& palette) {
@@ -108,8 +110,14 @@ QString WorkerRowDelegate::fitted_name(const QString& name, const QFontMetrics& 
 
 QSize WorkerRowDelegate::sizeHint(const QStyleOptionViewItem& option,
                                   const QModelIndex& index) const {
+    if (option.font != sized_font_ || sizes_.size() >= kMostSizes) {
+        sizes_.clear();
+        sized_font_ = option.font;
+    }
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (const auto found = sizes_.constFind(text); found != sizes_.cend()) return *found;
     const QSize size = QStyledItemDelegate::sizeHint(option, index);
-    return {size.width(), std::max(size.height() + 6, 20)};
+    return *sizes_.insert(text, {size.width(), std::max(size.height() + 6, 20)});
 }
 
 }  // namespace tabrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QHash>
 #include <QStyledItemDelegate>
 
 #include "model/roster.h"
@@ -35,6 +37,10 @@ private:
     const Roster& roster_;
     const Options& options_;
     mutable WorkerRowImages images_;  // painting keeps what it painted
+    // The list asks every painted row for its size on each paint: sizes are kept by row text
+    // for the font they were measured in.
+    mutable QHash<QString, QSize> sizes_;
+    mutable QFont sized_font_;
 };
 
 }  // namespace tabrel

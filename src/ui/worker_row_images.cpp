@@ -14,15 +14,15 @@ constexpr size_t kMostLooks = 1024;
 const QPixmap& WorkerRowImages::image(const WorkerRowPicture& picture,
                                       const QStyleOptionViewItem& option, const QFont& font,
                                       qreal pixel_ratio, const Paint& paint) {
-    Key key{picture,
-            (option.font.toString() + QLatin1Char('|') + font.toString()).toStdString(),
-            option.rect.width(),
-            option.rect.height(),
-            option.palette.cacheKey(),
+    if (option.font != option_font_ || font != font_ || images_.size() >= kMostLooks) {
+        images_.clear();
+        option_font_ = option.font;
+        font_ = font;
+    }
+    Key key{picture, option.rect.width(), option.rect.height(), option.palette.cacheKey(),
             pixel_ratio};
     const auto found = images_.find(key);
     if (found != images_.end()) return found->second;
-    if (images_.size() >= kMostLooks) images_.clear();
     QPixmap pixmap(option.rect.size() * pixel_ratio);
     pixmap.setDevicePixelRatio(pixel_ratio);
     QPainter painter(&pixmap);

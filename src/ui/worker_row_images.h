@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QFont>
 #include <QPixmap>
 #include <QStyleOptionViewItem>
 #include <functional>
 #include <map>
-#include <string>
 
 #include "editing/worker_list_rows.h"
 
@@ -33,7 +33,6 @@ public:
 private:
     struct Key {
         WorkerRowPicture picture;
-        std::string fonts;
         int width = 0, height = 0;
         qint64 palette = 0;
         qreal pixel_ratio = 1;
@@ -41,6 +40,9 @@ private:
     };
 
     std::map<Key, QPixmap> images_;
+    // The fonts the kept rows were painted in; another font paints them all anew.
+    QFont option_font_;
+    QFont font_;
 };
 
 }  // namespace tabrel

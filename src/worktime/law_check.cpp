@@ -13,7 +13,7 @@ namespace {
 constexpr int64_t kDay = 1440;
 constexpr int64_t kWeek = 7 * kDay;
 
-int64_t work_within(const std::vector<WorkSpan>& spans, int64_t from, int64_t to) {
+int64_t work_within(std::span<const WorkSpan> spans, int64_t from, int64_t to) {
     int64_t total = 0;
     int64_t counted_to = from;
     for (const WorkSpan& s : spans) {
@@ -26,24 +26,47 @@ int64_t work_within(const std::vector<WorkSpan>& spans, int64_t from, int64_t to
     return total;
 }
 
-bool touches_shown_work(const std::vector<WorkSpan>& spans, int64_t from, int64_t to) {
+bool touches_shown_work(std::span<const WorkSpan> spans, int64_t from, int64_t to) {
     return std::any_of(spans.begin(), spans.end(),
                        [&](const WorkSpan& s) { return s.shown && s.start < to && s.end > from; });
 }
 
+// The spans that can meet each employee day, found by two cursors that only move forward: a
+// full month with its neighbours would otherwise be scanned once per duty.
+class DayWindow {
+public:
+    explicit DayWindow(const std::vector<WorkSpan>& spans) : spans_(spans) {}
+
+    // The spans that may meet [from, to), for `from` not below any earlier call's. The spans
+    // before them end by `from` (and so by any later `from`); those after start at `to` or later.
+    std::span<const WorkSpan> meeting(int64_t from, int64_t to) {
+        while (first_ < spans_.size() && spans_[first_].end <= from) ++first_;
+        while (last_ < spans_.size() && spans_[last_].start < to) ++last_;
+        const size_t begin = std::min(first_, last_);
+        return {spans_.data() + begin, last_ - begin};
+    }
+
+private:
+    const std::vector<WorkSpan>& spans_;
+    size_t first_ = 0;
+    size_t last_ = 0;
+};
+
 void check_employee_days(const WorkerTime& w, const LawLimits& limits,
                          std::vector<LawFinding>& out) {
+    DayWindow window(w.spans);
     for (const WorkSpan& opening : w.spans) {
         const int64_t from = opening.start;
         const int64_t to = from + kDay;
-        if (!touches_shown_work(w.spans, from, to)) continue;
+        const std::span<const WorkSpan> near = window.meeting(from, to);
+        if (!touches_shown_work(near, from, to)) continue;
         if (limits.daily_rest_on) {
-            const auto rest = static_cast<int>(longest_rest(w.spans, from, to));
+            const auto rest = static_cast<int>(longest_rest(near, from, to));
             if (rest < limits.daily_rest)
                 out.push_back({w.worker_id, LawRule::DailyRest, from, to, rest, limits.daily_rest});
         }
         if (limits.day_length_on) {
-            const auto work = static_cast<int>(work_within(w.spans, from, to));
+            const auto work = static_cast<int>(work_within(near, from, to));
             if (work > limits.day_length)
                 out.push_back({w.worker_id, LawRule::DayLength, from, to, work, limits.day_length});
         }
@@ -102,7 +125,7 @@ void check_year_overtime(const WorkerTime& w, const LawPeriod& p, const LawLimit
 
 }  // namespace
 
-int64_t longest_rest(const std::vector<WorkSpan>& spans, int64_t from, int64_t to) {
+int64_t longest_rest(std::span<const WorkSpan> spans, int64_t from, int64_t to) {
     int64_t longest = 0;
     int64_t free_from = from;
     for (const WorkSpan& s : spans) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@ struct WorkSpan {
 };
 
 // The longest stretch of [from, to) that no span (sorted by start) covers.
-int64_t longest_rest(const std::vector<WorkSpan>& spans, int64_t from, int64_t to);
+int64_t longest_rest(std::span<const WorkSpan> spans, int64_t from, int64_t to);
 
 // Everything the rules need of one worker, every group's duties together.
 struct WorkerTime {

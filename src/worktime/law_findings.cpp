@@ -1,6 +1,8 @@
 #include "worktime/law_findings.h"
 
 #include <algorithm>
+#include <optional>
+#include <unordered_map>
 
 #include "model/calendar.h"
 #include "model/shown_month.h"
@@ -27,40 +29,56 @@ WorkSpan span(const Duty& d, int64_t month_offset, bool shown) {
     return {start, start + length, shown};
 }
 
-void add_entries(const MonthEntries& m, uint16_t worker_id, int64_t offset,
-                 std::vector<WorkSpan>& spans) {
-    for (const Duty& d : m.duties)
-        if (d.worker_id == worker_id && counts(d)) spans.push_back(span(d, offset, false));
-}
-
-int year_overtime(const Worker& w, const LawNeighbours& n) {
-    int total = 0;
-    for (const MonthEntries& m : n.earlier_this_year)
-        for (const Duty& d : m.duties)
-            if (d.worker_id == w.id && counts(d)) total += d.overtime;
-    for (const Duty& d : w.duties)
-        if (occupied(d)) total += d.overtime;
-    return total;
-}
-
 int days_of(const MonthEntries& m) {
     return m.year == 0 ? 0 : days_in_month(m.year, m.month);
+}
+
+// The neighbouring months' work of the workers, gathered in one pass over those months: a
+// register checked whole would otherwise scan them again for each worker.
+struct NeighbourWork {
+    std::unordered_map<uint16_t, std::vector<WorkSpan>> spans;  // the previous month's first
+    std::unordered_map<uint16_t, int> earlier_overtime;
+};
+
+// Every worker's work, or only the worker `only` names.
+NeighbourWork neighbour_work(const LawNeighbours& n, int month_days,
+                             std::optional<uint16_t> only = std::nullopt) {
+    NeighbourWork work;
+    const auto wanted = [&](const Duty& d) { return (!only || d.worker_id == *only) && counts(d); };
+    const auto add = [&](const MonthEntries& m, int64_t offset) {
+        for (const Duty& d : m.duties)
+            if (wanted(d)) work.spans[d.worker_id].push_back(span(d, offset, false));
+    };
+    add(n.previous, -days_of(n.previous) * kDay);
+    add(n.next, month_days * kDay);
+    for (const MonthEntries& m : n.earlier_this_year)
+        for (const Duty& d : m.duties)
+            if (wanted(d)) work.earlier_overtime[d.worker_id] += d.overtime;
+    return work;
+}
+
+WorkerTime worker_time(const Worker& w, const NeighbourWork& work) {
+    WorkerTime t;
+    t.worker_id = w.id;
+    for (const Duty& d : w.duties)
+        if (occupied(d)) {
+            t.spans.push_back(span(d, 0, true));
+            t.year_overtime += d.overtime;
+        }
+    if (const auto found = work.spans.find(w.id); found != work.spans.end())
+        t.spans.insert(t.spans.end(), found->second.begin(), found->second.end());
+    std::sort(t.spans.begin(), t.spans.end(),
+              [](const WorkSpan& a, const WorkSpan& b) { return a.start < b.start; });
+    if (const auto found = work.earlier_overtime.find(w.id); found != work.earlier_overtime.end())
+        t.year_overtime += found->second;
+    return t;
 }
 
 }  // namespace
 
 WorkerTime worker_time(const Roster& roster, int worker_index, const LawNeighbours& n) {
     const Worker& w = roster.workers[worker_index];
-    WorkerTime t;
-    t.worker_id = w.id;
-    for (const Duty& d : w.duties)
-        if (occupied(d)) t.spans.push_back(span(d, 0, true));
-    add_entries(n.previous, w.id, -days_of(n.previous) * kDay, t.spans);
-    add_entries(n.next, w.id, roster.month_days() * kDay, t.spans);
-    std::sort(t.spans.begin(), t.spans.end(),
-              [](const WorkSpan& a, const WorkSpan& b) { return a.start < b.start; });
-    t.year_overtime = year_overtime(w, n);
-    return t;
+    return worker_time(w, neighbour_work(n, roster.month_days(), w.id));
 }
 
 LawNeighbours shown_month_neighbours(const Roster& roster) {
@@ -85,12 +103,11 @@ LawPeriod law_period(const Roster& roster, const LawNeighbours& n) {
 std::vector<LawFinding> law_findings(const Roster& roster, const LawNeighbours& n,
                                      const LawLimits& limits, uint16_t group_id) {
     const LawPeriod period = law_period(roster, n);
+    const NeighbourWork work = neighbour_work(n, roster.month_days());
     std::vector<LawFinding> out;
-    for (size_t i = 0; i < roster.workers.size(); ++i) {
-        const Worker& w = roster.workers[i];
+    for (const Worker& w : roster.workers) {
         if (w.old || (group_id != 0 && !belongs_to(w, group_id))) continue;
-        const auto found =
-            check_worker(worker_time(roster, static_cast<int>(i), n), period, limits);
+        const auto found = check_worker(worker_time(w, work), period, limits);
         out.insert(out.end(), found.begin(), found.end());
     }
     return out;

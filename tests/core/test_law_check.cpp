@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
+#include <random>
 
 #include "storage/ini_file.h"
 #include "storage/law_limits_file.h"
@@ -130,6 +132,56 @@ TEST(LawCheck, EachRuleAtItsEdges) {
         const WorkerTime w{7, c.spans, c.year_overtime};
         EXPECT_EQ(check_worker(w, period, only(c.rule)), c.expected) << c.name;
         EXPECT_TRUE(check_worker(w, period, only(nullptr)).empty()) << c.name;
+    }
+}
+
+// Each employee day counted minute by minute: the longest free stretch and the minutes worked.
+std::vector<LawFinding> employee_days_by_minute(const WorkerTime& w, const LawLimits& l) {
+    std::vector<LawFinding> out;
+    for (const WorkSpan& opening : w.spans) {
+        const int64_t from = opening.start, to = from + kDay;
+        bool shown = false;
+        int worked = 0, rest = 0, longest = 0;
+        for (int64_t minute = from; minute < to; ++minute) {
+            bool busy = false;
+            for (const WorkSpan& s : w.spans) {
+                busy = busy || (s.start <= minute && minute < s.end);
+                shown = shown || (s.shown && s.start < to && s.end > from);
+            }
+            worked += busy;
+            rest = busy ? 0 : rest + 1;
+            longest = std::max(longest, rest);
+        }
+        if (!shown) continue;
+        if (longest < l.daily_rest)
+            out.push_back({w.worker_id, LawRule::DailyRest, from, to, longest, l.daily_rest});
+        if (worked > l.day_length)
+            out.push_back({w.worker_id, LawRule::DayLength, from, to, worked, l.day_length});
+    }
+    return out;
+}
+
+// Random overlapping, nested and neighbouring-month spans.
+TEST(LawCheck, EmployeeDaysAsCountedMinuteByMinute) {
+    std::mt19937 random(11);
+    LawLimits limits = only(&LawLimits::daily_rest_on);
+    limits.day_length_on = true;
+    const LawPeriod period{30, 0, -100 * kDay};
+    for (int round = 0; round < 60; ++round) {
+        WorkerTime w{3, {}, 0};
+        const int count = static_cast<int>(random() % 12);
+        for (int i = 0; i < count; ++i) {
+            const int64_t start = static_cast<int64_t>(random() % (6 * kDay)) - kDay;
+            const int64_t length = 1 + static_cast<int64_t>(random() % 1800);
+            w.spans.push_back({start, start + length, random() % 3 != 0});
+        }
+        std::sort(w.spans.begin(), w.spans.end(),
+                  [](const WorkSpan& a, const WorkSpan& b) { return a.start < b.start; });
+        std::vector<LawFinding> expected = employee_days_by_minute(w, limits);
+        std::stable_sort(
+            expected.begin(), expected.end(),
+            [](const LawFinding& a, const LawFinding& b) { return a.start < b.start; });
+        EXPECT_EQ(check_worker(w, period, limits), expected) << "round " << round;
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "editing/entry_operations.h"
 #include "editing/tile_name.h"
+#include "memory_reuse.h"
 #include "window_fixture.h"
 
 using namespace tabrel;
@@ -63,6 +64,9 @@ struct PaintedArea : QObject {
 class TestGridSpeed : public QObject {
     Q_OBJECT
 private slots:
+    // As the program does at start.
+    void initTestCase() { keep_freed_memory(); }
+
     void switch_and_drop_data() {
         QTest::addColumn<int>("workers");
         QTest::newRow("60 workers") << 60;

@@ -8,10 +8,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <random>
 
 #include "editing/duty_form.h"
 #include "editing/tile_name.h"
 #include "find_widget.h"
+#include "grid_painter.h"
 #include "window_fixture.h"
 
 using namespace tabrel;
@@ -168,6 +170,47 @@ private slots:
         const GridGeometry tiny = GridGeometry::fit(5, 5, 0);
         QCOMPARE(tiny.shifts, 1);
         QVERIFY(tiny.column_width >= 1 && tiny.row_height >= 1);
+    }
+
+    // The painter leaves out tiles that later tiles cover: over random stacks, also in a grid
+    // too low for its tile rows, the picture is the one every tile drawn in turn gives.
+    void tiles_left_out_under_later_ones_change_no_pixel() {
+        std::mt19937 random(5);
+        const QRect dirty(40, 30, 600, 300);
+        for (const int extra_rows : {0, 2}) {
+            const GridGeometry g = GridGeometry::fit(1000, 420, 2);
+            const int rows = tiles_per_column(g.row_height) + extra_rows;
+            TileLayout layout;
+            for (int i = 0; i < 900; ++i) {
+                Tile t;
+                t.column = static_cast<int>(random() % 14);
+                t.row = static_cast<int>(random() % 6);
+                t.tile_column = static_cast<int>(random() % 6);
+                t.tile_row = static_cast<int>(random() % rows);
+                t.caption = std::string(1, static_cast<char>('A' + random() % 3));
+                t.background = rgb(static_cast<int>(random() % 4) * 60, 120, 200);
+                layout.tiles.push_back(t);
+            }
+            const QPalette palette = QApplication::palette();
+            TileImages images;
+            QImage culled(1000, 420, QImage::Format_RGB32), every = culled;
+            culled.fill(Qt::white);
+            every.fill(Qt::white);
+            {
+                QPainter painter(&culled);
+                painter.setClipRect(dirty);
+                CornerNumbers corners;
+                DayTexts days;
+                GridPainter(painter, palette, g, images, corners, days).tiles(layout, dirty);
+            }
+            {
+                QPainter painter(&every);
+                painter.setClipRect(dirty);
+                for (const Tile& t : layout.tiles)
+                    images.draw(painter, g.tile_rect(t).topLeft(), t, palette);
+            }
+            QCOMPARE(culled, every);
+        }
     }
 
     void typed_short_name_opens_the_duty_dialog_for_that_worker() {

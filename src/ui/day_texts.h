@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+#include <QHash>
+#include <QPainter>
+#include <QStaticText>
+#include <string>
+
+namespace tabrel {
+
+// The day numbers in the cells' upper left corners, laid out once per text and font instead of
+// for every cell of every paint.
+class DayTexts {
+public:
+    // Draws `text` (cp1250) at the top left of `rect` with the painter's font and pen, as
+    // QPainter::drawText with Qt::AlignLeft | Qt::AlignTop does.
+    void draw(QPainter& painter, const QRect& rect, const std::string& text);
+
+private:
+    QFont font_;
+    QHash<QString, QStaticText> texts_;
+};
+
+}  // namespace tabrel
