@@ -27,9 +27,12 @@ std::vector<LawFinding> LawWatch::refresh(const Roster& roster, const LawLimits&
     basis_ = basis;
     limits_ = limits;
     std::vector<LawFinding> before = std::move(findings_);
-    findings_ = law_findings(roster, neighbours_, limits, 0);
+    findings_ = law_findings(roster, neighbours_, limits, 0, std::move(room_));
     std::vector<LawFinding> added;
-    if (!same) return added;
+    if (!same) {
+        room_ = std::move(before);
+        return added;
+    }
     // Sorted, so that a full ward's thousands of findings are not compared pair by pair.
     std::vector<decltype(place(LawFinding{}))> known;
     known.reserve(before.size());
@@ -37,6 +40,7 @@ std::vector<LawFinding> LawWatch::refresh(const Roster& roster, const LawLimits&
     std::sort(known.begin(), known.end());
     for (const LawFinding& f : findings_)
         if (!std::binary_search(known.begin(), known.end(), place(f))) added.push_back(f);
+    room_ = std::move(before);
     return added;
 }
 

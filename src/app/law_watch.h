@@ -44,6 +44,7 @@ private:
     LawNeighbours neighbours_;
     MonthFileCache files_;
     std::vector<LawFinding> findings_;
+    std::vector<LawFinding> room_;  // the findings before, whose memory the next ones reuse
 };
 
 // The day of the shown month to show for a finding: the day it starts, kept within the month.

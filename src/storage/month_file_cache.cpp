@@ -24,8 +24,8 @@ MonthFileCache::Kept& MonthFileCache::kept(const std::filesystem::path& data_fol
     if (::stat(path.c_str(), &st) == 0)
         now = {st.st_ino, st.st_size,
                int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
-    if (files_.size() >= kMostFiles && !files_.contains(path)) files_.clear();
-    Kept& k = files_[path];
+    if (files_.size() >= kMostFiles && !files_.contains(path.native())) files_.clear();
+    Kept& k = files_[path.native()];
     if (!(k.stamp == now)) k = Kept{now, {}, {}};
     return k;
 }

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "storage/month_entries.h"
 
@@ -39,7 +41,7 @@ private:
     // The kept reading of the month's file, emptied when the file is no longer the one read.
     Kept& kept(const std::filesystem::path& data_folder, int year, int month);
 
-    std::map<std::filesystem::path, Kept> files_;
+    std::unordered_map<std::string, Kept> files_;  // by the file's path
 };
 
 }  // namespace tabrel

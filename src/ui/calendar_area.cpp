@@ -125,8 +125,9 @@ void CalendarArea::show_selected_day() {
     const Roster& roster = app_.roster();
     const ViewState& view = app_.view();
     if (!valid_cell(roster, view.selected_day, view.selected_shift)) {
-        l_ile_na_dniu->clear();
-        m_Notes->clear();
+        // Cleared only when they show something: clearing repaints and lays out anew.
+        if (!l_ile_na_dniu->text().isEmpty()) l_ile_na_dniu->clear();
+        if (!m_Notes->document()->isEmpty()) m_Notes->clear();
         gb_DaySummary->hide();
         return;
     }
@@ -134,8 +135,11 @@ void CalendarArea::show_selected_day() {
     const size_t shift = view.selected_shift - 1u;
     l_ile_na_dniu->setText(
         QString::number(shift < day.shift_counts.size() ? day.shift_counts[shift] : 0));
-    m_Notes->setPlainText(
-        qt_text(day.kalendarz_notatki).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // Set only when it changed: setting lays the text out anew and puts the cursor back to the
+    // start.
+    const QString notes =
+        qt_text(day.kalendarz_notatki).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (m_Notes->toPlainText() != notes) m_Notes->setPlainText(notes);
     gb_DaySummary->setVisible(day_notes_visible(roster, view.selected_day));
 }
 

@@ -7,7 +7,7 @@ namespace tabrel {
 namespace {
 
 // Texts beyond this many are laid out again: a grid shows a few dozen.
-constexpr qsizetype kMostTexts = 256;
+constexpr size_t kMostTexts = 256;
 
 }  // namespace
 
@@ -16,19 +16,19 @@ void DayTexts::draw(QPainter& painter, const QRect& rect, const std::string& tex
         texts_.clear();
         font_ = painter.font();
     }
-    const QString shown = qt_text(text);
-    auto found = texts_.find(shown);
+    auto found = texts_.find(text);
     if (found == texts_.end()) {
-        found = texts_.insert(shown, QStaticText(shown));
-        found->setTextFormat(Qt::PlainText);
-        found->prepare(QTransform(), font_);
+        QStaticText laid(qt_text(text));
+        laid.setTextFormat(Qt::PlainText);
+        laid.prepare(QTransform(), font_);
+        found = texts_.emplace(text, std::move(laid)).first;
     }
     // A text larger than its cell is clipped to it, which only drawText does.
-    const QSizeF size = found->size();
+    const QSizeF size = found->second.size();
     if (size.width() > rect.width() || size.height() > rect.height())
-        painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, shown);
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, found->second.text());
     else
-        painter.drawStaticText(rect.topLeft(), *found);
+        painter.drawStaticText(rect.topLeft(), found->second);
 }
 
 }  // namespace tabrel

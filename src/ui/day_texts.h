@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QFont>
-#include <QHash>
 #include <QPainter>
 #include <QStaticText>
 #include <string>
+#include <unordered_map>
 
 namespace tabrel {
 
@@ -18,7 +18,7 @@ public:
 
 private:
     QFont font_;
-    QHash<QString, QStaticText> texts_;
+    std::unordered_map<std::string, QStaticText> texts_;  // by the cp1250 text
 };
 
 }  // namespace tabrel

@@ -74,9 +74,9 @@ std::vector<const Tile*> uncovered_tiles(const std::vector<Tile>& tiles,
 }  // namespace
 
 void GridPainter::cells(const Roster& roster, const Options& options, const QRect& dirty) {
-    painter_.fillRect(dirty, kGridLine);
-    std::vector<CornerNumbers::Place> corners;
     const auto& grid = roster.calendar.cells;
+    lines(grid, dirty);
+    std::vector<CornerNumbers::Place> corners;
     for (int column = 0; column < static_cast<int>(grid.size()); ++column) {
         for (int row = 0; row < static_cast<int>(grid[column].size()); ++row) {
             const QRect rect = geometry_.cell_rect(column, row).adjusted(0, -2, 2, 2);
@@ -101,16 +101,43 @@ void GridPainter::cell(const Roster& roster, const Options& options, int column,
     if (column % geometry_.shifts == geometry_.shifts - 1) separator(rect);
 }
 
+// The grid lines and the margin beyond the cells: the cells paint the rest, so the area is not
+// filled twice.
+void GridPainter::lines(const std::vector<std::vector<CalendarCell>>& grid, const QRect& dirty) {
+    const size_t rows = grid.empty() ? 0 : grid.front().size();
+    const bool even = std::all_of(grid.begin(), grid.end(),
+                                  [&](const auto& column) { return column.size() == rows; });
+    if (!even || rows == 0) {
+        painter_.fillRect(dirty, kGridLine);
+        return;
+    }
+    const int column_step = geometry_.column_width + GridGeometry::kLine;
+    const int row_step = geometry_.row_height + GridGeometry::kLine;
+    const int width = static_cast<int>(grid.size()) * column_step;
+    const int height = static_cast<int>(rows) * row_step;
+    const auto fill = [&](const QRect& rect) {
+        const QRect part = rect & dirty;
+        if (!part.isEmpty()) painter_.fillRect(part, kGridLine);
+    };
+    for (int x = geometry_.column_width; x < width; x += column_step)
+        fill(QRect(x, 0, GridGeometry::kLine, height));
+    for (int y = geometry_.row_height; y < height; y += row_step)
+        fill(QRect(0, y, width, GridGeometry::kLine));
+    fill(QRect(QPoint(width, dirty.top()), dirty.bottomRight()));
+    fill(QRect(QPoint(dirty.left(), height), dirty.bottomRight()));
+}
+
 void GridPainter::separator(const QRect& rect) {
     painter_.fillRect(QRect(rect.right() + 1, rect.top() - 2, 2, rect.height() + 4), kSeparator);
 }
 
 void GridPainter::tiles(const TileLayout& layout, const QRect& dirty) {
+    images_.prepare(painter_.font(), palette_);
     for (const Tile* t : uncovered_tiles(layout.tiles, geometry_, dirty)) tile(*t);
 }
 
 void GridPainter::tile(const Tile& t) {
-    images_.draw(painter_, geometry_.tile_rect(t).topLeft(), t, palette_);
+    images_.draw(painter_, geometry_.tile_rect(t).topLeft(), t);
 }
 
 void GridPainter::selection(int column, int row, bool filled) {

@@ -36,6 +36,7 @@ private:
     // Paints the cell and adds its corner number to `corners`.
     void cell(const Roster& roster, const Options& options, int column, int row,
               std::vector<CornerNumbers::Place>& corners);
+    void lines(const std::vector<std::vector<CalendarCell>>& grid, const QRect& dirty);
     void separator(const QRect& rect);
     void tile(const Tile& tile);
 

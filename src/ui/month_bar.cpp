@@ -71,7 +71,9 @@ MonthBar::MonthBar(const MainActions& a, QWidget* parent) : QToolBar(parent) {
 void MonthBar::show_norm(const NormStatus& status) {
     norm_title->setText(qt_text(status.norm_title).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     norm_value->setText(qt_text(status.norm_value).replace(QLatin1Char('\r'), QLatin1Char('\n')));
-    norm_text->setText(qt_text(status.norm_text));
+    // A line edit repaints on every new text, even the one it holds.
+    const QString norm = qt_text(status.norm_text);
+    if (norm_text->text() != norm) norm_text->setText(norm);
 }
 
 void MonthBar::show_month(YearMonth shown) {

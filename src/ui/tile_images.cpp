@@ -69,18 +69,21 @@ size_t TileImages::LookHash::operator()(const Look& look) const {
     return hash;
 }
 
-void TileImages::draw(QPainter& painter, QPoint at, const Tile& tile, const QPalette& palette) {
-    painter.drawPixmap(at, image(tile, painter.font(), palette));
+void TileImages::prepare(const QFont& font, const QPalette& palette) {
+    if (font == font_ && palette.cacheKey() == palette_.cacheKey()) return;
+    images_.clear();
+    font_ = font;
+    palette_ = palette;
+}
+
+void TileImages::draw(QPainter& painter, QPoint at, const Tile& tile) {
+    painter.drawPixmap(at, image(tile));
 }
 
 // Keyed by the tile's own colours, as system colours mean one colour each while the palette
 // stays.
-const QPixmap& TileImages::image(const Tile& tile, const QFont& font, const QPalette& palette) {
-    if (font != font_ || palette.cacheKey() != palette_ || images_.size() >= kMostLooks) {
-        images_.clear();
-        font_ = font;
-        palette_ = palette.cacheKey();
-    }
+const QPixmap& TileImages::image(const Tile& tile) {
+    if (images_.size() >= kMostLooks) images_.clear();
     Look look{tile.caption, tile.background, tile.font, tile.border,
               tile.bold,    tile.italic,     tile.law};
     auto found = images_.find(look);
@@ -90,8 +93,8 @@ const QPixmap& TileImages::image(const Tile& tile, const QFont& font, const QPal
     // the grid.
     QPixmap pixmap(3 * kTileSize, 3 * kTileSize);
     QPainter painter(&pixmap);
-    painter.setFont(font);
-    paint_tile(painter, kInside, tile, palette);
+    painter.setFont(font_);
+    paint_tile(painter, kInside, tile, palette_);
     painter.end();
     return images_.emplace(std::move(look), pixmap.copy(kInside)).first->second;
 }

@@ -19,11 +19,14 @@ void paint_tile(QPainter& painter, const QRect& rect, const Tile& tile, const QP
 // of tiles, and laying caption text out for every tile on every paint is most of a repaint.
 class TileImages {
 public:
-    // Draws `tile` at `at` as paint_tile would, with the painter's font.
-    void draw(QPainter& painter, QPoint at, const Tile& tile, const QPalette& palette);
+    // Before drawing: the font and palette the tiles are painted with. Others than before paint
+    // every look anew.
+    void prepare(const QFont& font, const QPalette& palette);
+    // Draws `tile` at `at` as paint_tile would.
+    void draw(QPainter& painter, QPoint at, const Tile& tile);
 
 private:
-    const QPixmap& image(const Tile& tile, const QFont& font, const QPalette& palette);
+    const QPixmap& image(const Tile& tile);
 
     struct Look {
         std::string caption;
@@ -41,7 +44,7 @@ private:
 
     std::unordered_map<Look, QPixmap, LookHash> images_;
     QFont font_;
-    qint64 palette_ = 0;
+    QPalette palette_;
 };
 
 }  // namespace tabrel

@@ -21,9 +21,17 @@ WeekdayHeader::WeekdayHeader(QWidget* parent) : QWidget(parent) {
     setProperty(kItemsProperty, names);
 }
 
+// The names keep their places from month to month: only new cell sizes repaint them.
 void WeekdayHeader::follow(const GridGeometry& geometry) {
+    if (geometry == geometry_) return;
     geometry_ = geometry;
     update();
+}
+
+bool WeekdayHeader::event(QEvent* event) {
+    // The names of another language.
+    if (event->type() == QEvent::DynamicPropertyChange) update();
+    return QWidget::event(event);
 }
 
 void WeekdayHeader::paintEvent(QPaintEvent*) {

@@ -14,6 +14,7 @@ public:
     void follow(const GridGeometry& geometry);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -138,16 +138,22 @@ int64_t longest_rest(std::span<const WorkSpan> spans, int64_t from, int64_t to) 
     return std::max(longest, to - free_from);
 }
 
-std::vector<LawFinding> check_worker(const WorkerTime& w, const LawPeriod& period,
-                                     const LawLimits& limits) {
-    std::vector<LawFinding> out;
+void check_worker(const WorkerTime& w, const LawPeriod& period, const LawLimits& limits,
+                  std::vector<LawFinding>& out) {
+    const auto first = static_cast<std::ptrdiff_t>(out.size());
     check_employee_days(w, limits, out);
     if (limits.same_day_twice_on) check_second_starts(w, out);
     if (limits.weekly_rest_on) check_weeks(w, period, limits, out);
     if (limits.weekly_hours_on) check_month_hours(w, period, limits, out);
     if (limits.yearly_overtime_on) check_year_overtime(w, period, limits, out);
-    std::stable_sort(out.begin(), out.end(),
+    std::stable_sort(out.begin() + first, out.end(),
                      [](const LawFinding& a, const LawFinding& b) { return a.start < b.start; });
+}
+
+std::vector<LawFinding> check_worker(const WorkerTime& w, const LawPeriod& period,
+                                     const LawLimits& limits) {
+    std::vector<LawFinding> out;
+    check_worker(w, period, limits, out);
     return out;
 }
 

@@ -50,6 +50,9 @@ struct LawFinding {
 // The findings of one worker, by start.
 std::vector<LawFinding> check_worker(const WorkerTime& w, const LawPeriod& period,
                                      const LawLimits& limits);
+// As above, added to the end of `out`.
+void check_worker(const WorkerTime& w, const LawPeriod& period, const LawLimits& limits,
+                  std::vector<LawFinding>& out);
 
 // "daily_rest", "same_day_twice", ...
 const char* law_rule_name(LawRule rule);

@@ -36,7 +36,8 @@ int days_of(const MonthEntries& m) {
 // The neighbouring months' work of the workers, gathered in one pass over those months: a
 // register checked whole would otherwise scan them again for each worker.
 struct NeighbourWork {
-    std::unordered_map<uint16_t, std::vector<WorkSpan>> spans;  // the previous month's first
+    // By worker, each worker's in month order (the previous month's first).
+    std::vector<std::pair<uint16_t, WorkSpan>> spans;
     std::unordered_map<uint16_t, int> earlier_overtime;
 };
 
@@ -47,38 +48,45 @@ NeighbourWork neighbour_work(const LawNeighbours& n, int month_days,
     const auto wanted = [&](const Duty& d) { return (!only || d.worker_id == *only) && counts(d); };
     const auto add = [&](const MonthEntries& m, int64_t offset) {
         for (const Duty& d : m.duties)
-            if (wanted(d)) work.spans[d.worker_id].push_back(span(d, offset, false));
+            if (wanted(d)) work.spans.emplace_back(d.worker_id, span(d, offset, false));
     };
     add(n.previous, -days_of(n.previous) * kDay);
     add(n.next, month_days * kDay);
+    std::stable_sort(work.spans.begin(), work.spans.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const MonthEntries& m : n.earlier_this_year)
         for (const Duty& d : m.duties)
             if (wanted(d)) work.earlier_overtime[d.worker_id] += d.overtime;
     return work;
 }
 
-WorkerTime worker_time(const Worker& w, const NeighbourWork& work) {
-    WorkerTime t;
+// Fills `t` (whose room is reused from worker to worker) with the worker's work.
+void fill_worker_time(const Worker& w, const NeighbourWork& work, WorkerTime& t) {
     t.worker_id = w.id;
+    t.spans.clear();
+    t.year_overtime = 0;
     for (const Duty& d : w.duties)
         if (occupied(d)) {
             t.spans.push_back(span(d, 0, true));
             t.year_overtime += d.overtime;
         }
-    if (const auto found = work.spans.find(w.id); found != work.spans.end())
-        t.spans.insert(t.spans.end(), found->second.begin(), found->second.end());
+    const auto by_worker = [](const auto& entry, uint16_t id) { return entry.first < id; };
+    for (auto it = std::lower_bound(work.spans.begin(), work.spans.end(), w.id, by_worker);
+         it != work.spans.end() && it->first == w.id; ++it)
+        t.spans.push_back(it->second);
     std::sort(t.spans.begin(), t.spans.end(),
               [](const WorkSpan& a, const WorkSpan& b) { return a.start < b.start; });
     if (const auto found = work.earlier_overtime.find(w.id); found != work.earlier_overtime.end())
         t.year_overtime += found->second;
-    return t;
 }
 
 }  // namespace
 
 WorkerTime worker_time(const Roster& roster, int worker_index, const LawNeighbours& n) {
     const Worker& w = roster.workers[worker_index];
-    return worker_time(w, neighbour_work(n, roster.month_days(), w.id));
+    WorkerTime t;
+    fill_worker_time(w, neighbour_work(n, roster.month_days(), w.id), t);
+    return t;
 }
 
 LawNeighbours shown_month_neighbours(const Roster& roster) {
@@ -101,16 +109,18 @@ LawPeriod law_period(const Roster& roster, const LawNeighbours& n) {
 }
 
 std::vector<LawFinding> law_findings(const Roster& roster, const LawNeighbours& n,
-                                     const LawLimits& limits, uint16_t group_id) {
+                                     const LawLimits& limits, uint16_t group_id,
+                                     std::vector<LawFinding> room) {
     const LawPeriod period = law_period(roster, n);
     const NeighbourWork work = neighbour_work(n, roster.month_days());
-    std::vector<LawFinding> out;
+    room.clear();
+    WorkerTime t;
     for (const Worker& w : roster.workers) {
         if (w.old || (group_id != 0 && !belongs_to(w, group_id))) continue;
-        const auto found = check_worker(worker_time(w, work), period, limits);
-        out.insert(out.end(), found.begin(), found.end());
+        fill_worker_time(w, work, t);
+        check_worker(t, period, limits, room);
     }
-    return out;
+    return room;
 }
 
 }  // namespace tabrel

@@ -22,7 +22,9 @@ LawPeriod law_period(const Roster& roster, const LawNeighbours& n);
 // The findings of the group's members (every worker of the register when `group_id` is 0),
 // blocked and deleted workers left out, in register order and then by start. The window and
 // tabrel-cli both take their findings from here.
+// `room` is a list no longer needed whose memory the findings reuse.
 std::vector<LawFinding> law_findings(const Roster& roster, const LawNeighbours& n,
-                                     const LawLimits& limits, uint16_t group_id);
+                                     const LawLimits& limits, uint16_t group_id,
+                                     std::vector<LawFinding> room = {});
 
 }  // namespace tabrel

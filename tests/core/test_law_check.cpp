@@ -9,6 +9,7 @@
 #include "storage/options.h"
 #include "support/test_support.h"
 #include "worktime/law_check.h"
+#include "worktime/law_findings.h"
 
 namespace tabrel {
 namespace {
@@ -183,6 +184,55 @@ TEST(LawCheck, EmployeeDaysAsCountedMinuteByMinute) {
             [](const LawFinding& a, const LawFinding& b) { return a.start < b.start; });
         EXPECT_EQ(check_worker(w, period, limits), expected) << "round " << round;
     }
+}
+
+// A register checked whole finds for each worker what checking that worker alone finds, with
+// the neighbouring months' duties of several workers interleaved in their files.
+TEST(LawCheck, RegisterCheckedWholeAsWorkerByWorker) {
+    std::mt19937 random(3);
+    // Days near the months' edges, where the neighbouring months count.
+    const auto duty = [&](uint16_t worker, int first_day) {
+        Duty d;
+        d.seq = 1;
+        d.worker_id = worker;
+        d.group_id = 1;
+        d.day_no = static_cast<uint16_t>(first_day + random() % 2);
+        d.start = static_cast<uint16_t>(random() % 1440);
+        d.duration = static_cast<uint16_t>(240 + random() % 1000);
+        d.overtime = static_cast<int16_t>(random() % 120);
+        return d;
+    };
+    Roster roster;
+    roster.shown_year = 2025;
+    roster.shown_month = 2;
+    LawNeighbours n;
+    n.previous = {2025, 2, {}, {}};
+    n.next = {2025, 4, {}, {}};
+    n.earlier_this_year = {{2025, 1, {}, {}}, n.previous};
+    for (const uint16_t id : {5, 2, 9}) {
+        Worker w;
+        w.id = id;
+        for (const int first_day : {1, 3, 28, 30}) {
+            const Duty d = duty(id, first_day);
+            w.duties[d.day_no - 1] = d;
+        }
+        roster.workers.push_back(w);
+    }
+    for (int i = 0; i < 30; ++i) {
+        const uint16_t id = roster.workers[random() % 3].id;
+        n.previous.duties.push_back(duty(id, 27));
+        n.next.duties.push_back(duty(id, 1));
+        n.earlier_this_year[0].duties.push_back(duty(id, 1));
+    }
+    const LawLimits limits;
+    std::vector<LawFinding> one_by_one;
+    for (int i = 0; i < 3; ++i) {
+        const auto found = check_worker(worker_time(roster, i, n), law_period(roster, n), limits);
+        one_by_one.insert(one_by_one.end(), found.begin(), found.end());
+    }
+    EXPECT_FALSE(one_by_one.empty());
+    EXPECT_NE(law_findings(roster, LawNeighbours{}, limits, 0), one_by_one);
+    EXPECT_EQ(law_findings(roster, n, limits, 0, one_by_one), one_by_one);
 }
 
 TEST(LawCheck, FindingTextsCiteTheLaw) {

@@ -206,8 +206,9 @@ private slots:
             {
                 QPainter painter(&every);
                 painter.setClipRect(dirty);
+                images.prepare(painter.font(), palette);
                 for (const Tile& t : layout.tiles)
-                    images.draw(painter, g.tile_rect(t).topLeft(), t, palette);
+                    images.draw(painter, g.tile_rect(t).topLeft(), t);
             }
             QCOMPARE(culled, every);
         }
