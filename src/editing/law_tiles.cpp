@@ -1,7 +1,6 @@
 #include "editing/law_tiles.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 namespace tabrel {
 
@@ -23,18 +22,24 @@ bool within(const Duty& d, int day, const LawFinding& f) {
 
 void mark_law_tiles(TileLayout& layout, const Roster& roster,
                     const std::vector<LawFinding>& findings) {
-    std::unordered_map<uint16_t, std::vector<const LawFinding*>> by_worker;
+    // Searched by worker: a full ward's thousands of findings are not grouped into lists anew.
+    std::vector<const LawFinding*> marking;
     for (const LawFinding& f : findings)
-        if (marks_tiles(f.rule)) by_worker[f.worker_id].push_back(&f);
-    if (by_worker.empty()) return;
+        if (marks_tiles(f.rule)) marking.push_back(&f);
+    if (marking.empty()) return;
+    const auto by_worker = [](const LawFinding* a, const LawFinding* b) {
+        return a->worker_id < b->worker_id;
+    };
+    std::stable_sort(marking.begin(), marking.end(), by_worker);
+    LawFinding wanted;
     for (Tile& t : layout.tiles) {
         if (t.kind != TileKind::Duty) continue;
         const Worker& w = roster.workers[static_cast<size_t>(t.worker)];
-        const auto found = by_worker.find(w.id);
-        if (found == by_worker.end()) continue;
+        wanted.worker_id = w.id;
+        const auto [first, last] =
+            std::equal_range(marking.begin(), marking.end(), &wanted, by_worker);
         const Duty& d = w.duties[static_cast<size_t>(t.day)];
-        t.law = std::any_of(found->second.begin(), found->second.end(),
-                            [&](const LawFinding* f) { return within(d, t.day, *f); });
+        t.law = std::any_of(first, last, [&](const LawFinding* f) { return within(d, t.day, *f); });
     }
 }
 
