@@ -69,11 +69,21 @@ size_t TileImages::LookHash::operator()(const Look& look) const {
     return hash;
 }
 
+bool TileImages::Look::shows(const Tile& tile) const {
+    return caption == tile.caption && background == tile.background && text == tile.font &&
+           border == tile.border && bold == tile.bold && italic == tile.italic && law == tile.law;
+}
+
 void TileImages::prepare(const QFont& font, const QPalette& palette) {
     if (font == font_ && palette.cacheKey() == palette_.cacheKey()) return;
-    images_.clear();
+    forget();
     font_ = font;
     palette_ = palette;
+}
+
+void TileImages::forget() {
+    images_.clear();
+    last_ = nullptr;
 }
 
 void TileImages::draw(QPainter& painter, QPoint at, const Tile& tile) {
@@ -83,11 +93,15 @@ void TileImages::draw(QPainter& painter, QPoint at, const Tile& tile) {
 // Keyed by the tile's own colours, as system colours mean one colour each while the palette
 // stays.
 const QPixmap& TileImages::image(const Tile& tile) {
-    if (images_.size() >= kMostLooks) images_.clear();
+    if (last_ && last_->first.shows(tile)) return last_->second;
+    if (images_.size() >= kMostLooks) forget();
     Look look{tile.caption, tile.background, tile.font, tile.border,
               tile.bold,    tile.italic,     tile.law};
     auto found = images_.find(look);
-    if (found != images_.end()) return found->second;
+    if (found != images_.end()) {
+        last_ = &*found;
+        return found->second;
+    }
     // The tile is painted a tile's size inside a larger pixmap: text wider or taller than the
     // tile then starts at the same fraction of a pixel, and so gets the same glyph pixels, as on
     // the grid.
@@ -96,7 +110,8 @@ const QPixmap& TileImages::image(const Tile& tile) {
     painter.setFont(font_);
     paint_tile(painter, kInside, tile, palette_);
     painter.end();
-    return images_.emplace(std::move(look), pixmap.copy(kInside)).first->second;
+    last_ = &*images_.emplace(std::move(look), pixmap.copy(kInside)).first;
+    return last_->second;
 }
 
 }  // namespace tabrel

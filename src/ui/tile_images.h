@@ -27,6 +27,7 @@ public:
 
 private:
     const QPixmap& image(const Tile& tile);
+    void forget();
 
     struct Look {
         std::string caption;
@@ -37,12 +38,15 @@ private:
         bool italic = false;
         bool law = false;
         bool operator==(const Look&) const = default;
+        bool shows(const Tile& tile) const;
     };
     struct LookHash {
         size_t operator()(const Look& look) const;
     };
 
     std::unordered_map<Look, QPixmap, LookHash> images_;
+    // The look drawn last: tiles come worker by worker, so the next mostly looks the same.
+    const std::pair<const Look, QPixmap>* last_ = nullptr;
     QFont font_;
     QPalette palette_;
 };
