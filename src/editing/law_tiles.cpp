@@ -1,6 +1,7 @@
 #include "editing/law_tiles.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace tabrel {
 
@@ -31,13 +32,19 @@ void mark_law_tiles(TileLayout& layout, const Roster& roster,
         return a->worker_id < b->worker_id;
     };
     std::stable_sort(marking.begin(), marking.end(), by_worker);
-    LawFinding wanted;
+    // Tiles come worker by worker: the range found is kept while the worker stays.
+    int searched = -1;
+    auto first = marking.cend(), last = marking.cend();
     for (Tile& t : layout.tiles) {
         if (t.kind != TileKind::Duty) continue;
         const Worker& w = roster.workers[static_cast<size_t>(t.worker)];
-        wanted.worker_id = w.id;
-        const auto [first, last] =
-            std::equal_range(marking.begin(), marking.end(), &wanted, by_worker);
+        if (t.worker != searched) {
+            LawFinding wanted;
+            wanted.worker_id = w.id;
+            std::tie(first, last) =
+                std::equal_range(marking.cbegin(), marking.cend(), &wanted, by_worker);
+            searched = t.worker;
+        }
         const Duty& d = w.duties[static_cast<size_t>(t.day)];
         t.law = std::any_of(first, last, [&](const LawFinding* f) { return within(d, t.day, *f); });
     }
